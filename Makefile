@@ -1,0 +1,47 @@
+# The project's commands. Each installs what is missing first.
+#   make run [ARGS="dice rolls"]   build and start Zobrin
+#   make test                      build and run every test, then again with the sanitizers
+#   make bench                     build optimised and run the benchmarks
+#   make clean                     remove the build folders
+
+JOBS   ?= $(shell nproc)
+ARGS   ?=
+BUILD  := build
+SAN    := build-sanitize
+BENCH  := build-bench
+HEADLESS := scripts/run-headless
+
+# LeakSanitizer reports the GUI libraries' own allocations at exit; they are suppressed by library,
+# so leaks in our own code still show.
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: run test bench clean deps test-deps
+
+deps:
+	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --test
+
+run: deps
+	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=OFF >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target zobrin
+	./$(BUILD)/app/zobrin $(ARGS)
+
+test: test-deps
+	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+	$(HEADLESS) ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	cmake -S . -B $(SAN) -DZOBRIN_TESTS=ON -DZOBRIN_SANITIZE=ON >/dev/null
+	cmake --build $(SAN) -j$(JOBS)
+	$(SAN_ENV) $(HEADLESS) ctest --test-dir $(SAN) --output-on-failure -j$(JOBS)
+
+bench: test-deps
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DZOBRIN_TESTS=OFF -DZOBRIN_BENCH=ON >/dev/null
+	cmake --build $(BENCH) -j$(JOBS)
+	$(HEADLESS) $(MAKE) --no-print-directory -C $(BENCH)/bench run-benchmarks
+
+clean:
+	rm -rf $(BUILD) $(SAN) $(BENCH)
