@@ -1,7 +1,402 @@
 #include "app/DiceFrame.h"
+
+#include "app/DiceRun.h"
+#include "app/DieImages.h"
+#include "app/RunArguments.h"
+#include "app/RunProgress.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/datetime.h>
+#include <wx/gauge.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <chrono>
+
+wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
+    EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
+    EVT_SPINCTRL(ID_DICE, DiceFrame::OnDiceSpin)
+    EVT_TEXT(ID_DICE, DiceFrame::OnDiceText)
+    EVT_TEXT(ID_ROLLS, DiceFrame::OnRollsText)
+    EVT_CLOSE(DiceFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+const int MAX_DICE = 100;
+const int MAX_ROLLS_FROM_COMMAND_LINE = 1000000;
+
+wxFont ControlFont(int points, wxFontWeight weight)
+{
+    return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, weight, false, "",
+                  wxFONTENCODING_DEFAULT);
+}
+
+wxStaticBox* MakeBox(wxWindow* parent, const wxString& label)
+{
+    auto* box = new wxStaticBox(parent, wxID_ANY, label);
+    box->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    return box;
+}
+
+} // namespace
+
 DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                      const wxSize& size)
-    : wxFrame(parent, id, title, pos, size)
+    : wxFrame(parent, id, title, pos, size, wxDEFAULT_FRAME_STYLE)
+{
+    CreateControls();
+    SetUpPage();
+    DoLayout();
+}
+
+// ---- Building the window ----
+
+void DiceFrame::CreateControls()
+{
+    mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                              wxNB_BOTTOM, "notebook");
+    graphPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    analysisPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                               wxTAB_TRAVERSAL | wxNO_BORDER);
+    dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
+    instructionsText = new wxStaticText(
+        mainPanel, wxID_ANY,
+        "Enter the number of dice and the number of times to roll them, then click [Start] to "
+        "begin the\nsimulation.");
+    diceLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of dice:");
+    diceSpin = new wxSpinCtrl(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS, 1, MAX_DICE, 1);
+    rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
+    rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
+    progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
+    rollLog = new wxTextCtrl(mainPanel, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
+                             wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER);
+    startButton = new wxButton(mainPanel, ID_START, "Start");
+    dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
+    progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
+                                wxGA_HORIZONTAL | wxGA_SMOOTH);
+}
+
+void DiceFrame::SetUpPage()
 {
     SetTitle("Zobrin");
+    SetIcon(DieImages::Icon());
+    instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
+    for (wxWindow* control : {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
+                              static_cast<wxWindow*>(progressiveCheck),
+                              static_cast<wxWindow*>(startButton)})
+        control->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    // Sizers take a control's minimum size, not its current one, so the sizes are minimums.
+    // GTK's spin button with its two buttons needs more than 100 pixels; it never gets less
+    // than it needs, or its text is cut off.
+    diceSpin->SetInitialSize(wxSize(std::max(100, diceSpin->GetBestSize().x), -1));
+    rollsText->SetMaxLength(7);
+    progressiveCheck->SetValue(true);
+    rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    startButton->SetDefault();
+    progressGauge->SetInitialSize(wxSize(-1, 15));
+    running = false;
+    numberOfDice = 1;
+    numberOfRolls = 1500;
+    closing = false;
+}
+
+wxBoxSizer* DiceFrame::MakeLeftColumn()
+{
+    auto* diceRow = new wxBoxSizer(wxHORIZONTAL);
+    diceRow->Add(diceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
+    diceRow->Add(diceSpin, 0, wxBOTTOM, 4);
+    auto* rollsRow = new wxBoxSizer(wxHORIZONTAL);
+    rollsRow->Add(rollsLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
+    rollsRow->Add(rollsText, 0, wxTOP, 4);
+
+    auto* left = new wxBoxSizer(wxVERTICAL);
+    left->Add(diceRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(rollsRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(progressiveCheck, 0, wxEXPAND | wxALL, 10);
+    dataBoxSizer->Add(rollLog, 1, wxEXPAND | wxALL, 3);
+    left->Add(dataBoxSizer, 1, wxEXPAND, 0);
+    return left;
+}
+
+wxBoxSizer* DiceFrame::MakeRightColumn()
+{
+    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
+    buttonRow->Add(startButton, 1, wxEXPAND | wxRIGHT, 7);
+    buttonRow->Add(dicePicture, 0, 0, 0);
+
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    right->Add(buttonRow, 0, wxEXPAND, 0);
+    right->Add(progressGauge, 0, wxEXPAND | wxTOP | wxBOTTOM, 7);
+    // A notebook takes its pages' minimum size by itself, so it goes into the sizer directly.
+    right->Add(notebook, 1, wxEXPAND, 0);
+    return right;
+}
+
+void DiceFrame::FitTo(wxWindow* window, wxSizer* sizer)
+{
+    window->SetAutoLayout(true);
+    window->SetSizer(sizer);
+    sizer->Fit(window);
+    sizer->SetSizeHints(window);
+}
+
+void DiceFrame::DoLayout()
+{
+    FitTo(analysisPage, new wxBoxSizer(wxHORIZONTAL));
+    FitTo(graphPage, new wxBoxSizer(wxHORIZONTAL));
+    notebook->AddPage(analysisPage, "Analysis", false);
+    notebook->AddPage(graphPage, "Column Graph", false);
+
+    auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
+    instructions->Add(instructionsText, 0, wxALL, 5);
+    auto* body = new wxBoxSizer(wxHORIZONTAL);
+    body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
+    body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
+    auto* panelSizer = new wxBoxSizer(wxVERTICAL);
+    panelSizer->Add(instructions, 0, wxEXPAND | wxALL, 7);
+    panelSizer->Add(body, 1, wxEXPAND, 0);
+    FitTo(mainPanel, panelSizer);
+
+    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
+    frameSizer->Add(mainPanel, 1, wxEXPAND, 0);
+    FitTo(this, frameSizer);
+    Layout();
+}
+
+// ---- Run parameters ----
+
+void DiceFrame::SetNumberOfDice(int n)
+{
+    if (n < 1)
+        return;
+    numberOfDice = std::min(n, MAX_DICE);
+    // The spin control sends no event when the program sets it, so the member is set directly.
+    diceSpin->SetValue(numberOfDice);
+}
+
+void DiceFrame::SetNumberOfRolls(int n)
+{
+    if (n < 1)
+        return;
+    numberOfRolls = std::min(n, MAX_ROLLS_FROM_COMMAND_LINE);
+    rollsText->SetValue(wxString::Format(wxGetTranslation("%d"), numberOfRolls));
+}
+
+// ---- Input checks ----
+
+void DiceFrame::ShowInvalidEntry()
+{
+    wxMessageBox(wxGetTranslation("Please enter a valid positive integer"),
+                 wxGetTranslation("Invalid Entry"), wxOK | wxICON_EXCLAMATION);
+}
+
+void DiceFrame::OnDiceText(wxCommandEvent&)
+{
+    if (!diceSpin)
+        return;
+    // The typed text is read rather than the control's value, which keeps its last valid number
+    // while the text is not one.
+    int v = 0;
+    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1) {
+        ShowInvalidEntry();
+        diceSpin->SetSelection(-1, -1);
+    } else if (v > MAX_DICE) {
+        SetNumberOfDice(MAX_DICE);
+    } else {
+        numberOfDice = v;
+    }
+}
+
+void DiceFrame::OnDiceSpin(wxSpinEvent&)
+{
+    if (diceSpin)
+        numberOfDice = diceSpin->GetValue();
+}
+
+void DiceFrame::OnRollsText(wxCommandEvent&)
+{
+    if (!rollsText)
+        return;
+    int v = 0;
+    if (ParseRunArgument(rollsText->GetValue().ToStdString(), v) && v > 0) {
+        numberOfRolls = v;
+    } else {
+        ShowInvalidEntry();
+        rollsText->SetSelection(-1, -1);
+    }
+}
+
+// ---- The run ----
+
+std::uint32_t DiceFrame::ClockSeed()
+{
+    const wxDateTime now = wxDateTime::UNow();
+    const wxDateTime::Tm tm = now.GetTm(wxDateTime::Local);
+    return static_cast<std::uint32_t>(tm.mday) * tm.sec * tm.msec;
+}
+
+void DiceFrame::OnClose(wxCloseEvent& event)
+{
+    closing = true;
+    if (running) {
+        // The run's handler is still on the stack: destroying the window now would pull it out
+        // from under the run. Hide it; the run destroys it as soon as it sees the close.
+        Hide();
+        return;
+    }
+    event.Skip();
+}
+
+void DiceFrame::OnStartStop(wxCommandEvent&)
+{
+    if (running)
+        RequestStop();
+    else
+        Run();
+}
+
+void DiceFrame::RequestStop()
+{
+    running = false;
+    startButton->Enable(false);
+}
+
+bool DiceFrame::Progressive() const { return progressiveCheck->GetValue(); }
+
+void DiceFrame::SetRunControls(bool runStarts)
+{
+    startButton->SetLabel(wxGetTranslation(runStarts ? "Stop" : "Start"));
+    rollsText->Enable(!runStarts);
+    diceSpin->Enable(!runStarts);
+    if (!runStarts)
+        startButton->Enable(true);
+}
+
+void DiceFrame::Run()
+{
+    running = true;
+    progressGauge->SetValue(0);
+    const RunProgress progress(numberOfRolls);
+    progressGauge->SetRange(progress.gaugeRange);
+    SetRunControls(true);
+    DiceRun run(numberOfDice, numberOfRolls, seedSource(), counts, rollRecord);
+    PrepareViews();
+    if (!RollLoop(run, progress)) {
+        Destroy();   // the window was closed during the run
+        return;
+    }
+    FinishRun(Progressive());
+}
+
+// Rolls until all rolls are made or the run is stopped; false if the window was closed.
+bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
+{
+    while (run.Made() < numberOfRolls) {
+        long n;
+        if (Progressive()) {
+            const int sum = run.RollOne();
+            n = run.Made();
+            UpdateViewsAfterRoll(sum, n);
+            if (progress.IsUpdatePoint(n))
+                progressGauge->SetValue(progress.GaugeValue(n));
+        } else {
+            // Only the progress points matter between rolls here, so roll up to the next one.
+            n = std::min<long>(numberOfRolls,
+                               (run.Made() / progress.updateInterval + 1) * progress.updateInterval);
+            run.RollUntil(n);
+            if (!progress.IsUpdatePoint(n))
+                break;
+            progressGauge->SetValue(progress.GaugeValue(n));
+        }
+        if (!YieldAndCheck(n))
+            return false;
+    }
+    return true;
+}
+
+// Lets events through; then false if the window is closing. A Stop ends the run after n rolls.
+bool DiceFrame::YieldAndCheck(long n)
+{
+    wxTheApp->Yield(false);
+    logThrottle.Finished(Now());
+    if (closing)
+        return false;
+    if (!running)
+        numberOfRolls = static_cast<int>(n);
+    return true;
+}
+
+void DiceFrame::FinishRun(bool progressive)
+{
+    if (progressive)
+        CatchUpLog();
+    else
+        ShowFinalResults();
+    rollsText->SetValue(wxString::Format("%d", numberOfRolls));
+    SetRunControls(false);
+    running = false;
+    rollRecord.Release();
+}
+
+// ---- Views ----
+
+double DiceFrame::Now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void DiceFrame::PrepareViews()
+{
+    logShown = -1;
+    logThrottle.Reset();
+}
+
+void DiceFrame::UpdateViewsAfterRoll(int, long n)
+{
+    UpdateLog(n);
+}
+
+void DiceFrame::ShowFinalResults()
+{
+    rollLog->SetValue(rollRecord.Text());
+    logShown = -1;
+}
+
+// The log follows the run but only as often as its growing cost allows; the 10000th roll, the
+// last record change, always shows.
+void DiceFrame::UpdateLog(long n)
+{
+    if (n > RollRecord::LIMIT || (n < RollRecord::LIMIT && !logThrottle.Due(Now())))
+        return;
+    logThrottle.Began(Now());
+    CatchUpLog();
+}
+
+// Brings the log box up to date with the rolls recorded so far, adding only what is new.
+void DiceFrame::CatchUpLog()
+{
+    const long shown = static_cast<long>(rollRecord.FacesLength());
+    if (logShown < 0)
+        rollLog->SetValue(rollRecord.Text().substr(0, shown));
+    else if (shown > logShown)
+        rollLog->AppendText(rollRecord.Text().substr(logShown, shown - logShown));
+    logShown = shown;
 }

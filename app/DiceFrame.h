@@ -1,7 +1,104 @@
 #pragma once
+
+#include "app/LogThrottle.h"
+#include "app/RollRecord.h"
+
 #include <wx/frame.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class DiceRun;
+class RunProgress;
+class wxBoxSizer;
+class wxButton;
+class wxCheckBox;
+class wxGauge;
+class wxNotebook;
+class wxPanel;
+class wxSpinCtrl;
+class wxSpinEvent;
+class wxStaticBitmap;
+class wxStaticBoxSizer;
+class wxStaticText;
+class wxTextCtrl;
+
+// The program's window: the run parameters, the Start/Stop button, the log of faces rolled and
+// the notebook with the results. A run happens inside the Start click's handler, letting events
+// through between rolls so that Stop, closing and repaints still work.
 class DiceFrame : public wxFrame {
 public:
+    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3 };
+
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
+
+    void SetNumberOfDice(int n);
+    void SetNumberOfRolls(int n);
+
+    // Where each run takes its seed; by default the clock (day x second x millisecond).
+    void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
+    static std::uint32_t ClockSeed();
+
+private:
+    void CreateControls();
+    void SetUpPage();
+    void DoLayout();
+    wxBoxSizer* MakeLeftColumn();
+    wxBoxSizer* MakeRightColumn();
+    static void FitTo(wxWindow* window, wxSizer* sizer);
+
+    void OnStartStop(wxCommandEvent& event);
+    void OnDiceSpin(wxSpinEvent& event);
+    void OnDiceText(wxCommandEvent& event);
+    void OnRollsText(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    void RequestStop();
+    void Run();
+    bool RollLoop(DiceRun& run, const RunProgress& progress);
+    bool YieldAndCheck(long n);
+    void FinishRun(bool progressive);
+    void SetRunControls(bool runStarts);
+    bool Progressive() const;
+
+    void PrepareViews();
+    void UpdateViewsAfterRoll(int sum, long n);
+    void ShowFinalResults();
+    void UpdateLog(long n);
+    void CatchUpLog();
+    static double Now();
+
+    static void ShowInvalidEntry();
+
+    std::vector<int> counts;
+    bool running = false;
+    bool closing = false;
+    int numberOfRolls = 1500;
+    int numberOfDice = 1;
+    RollRecord rollRecord;
+    // How much of rollRecord the log box shows; -1 while it still shows an earlier run.
+    long logShown = -1;
+    LogThrottle logThrottle;
+    std::function<std::uint32_t()> seedSource = ClockSeed;
+
+    wxStaticBoxSizer* dataBoxSizer = nullptr;
+    wxStaticText* instructionsText = nullptr;
+    wxStaticText* diceLabel = nullptr;
+    wxSpinCtrl* diceSpin = nullptr;
+    wxStaticText* rollsLabel = nullptr;
+    wxTextCtrl* rollsText = nullptr;
+    wxCheckBox* progressiveCheck = nullptr;
+    wxTextCtrl* rollLog = nullptr;
+    wxButton* startButton = nullptr;
+    wxStaticBitmap* dicePicture = nullptr;
+    wxGauge* progressGauge = nullptr;
+    wxPanel* analysisPage = nullptr;
+    wxPanel* graphPage = nullptr;
+    wxNotebook* notebook = nullptr;
+    wxPanel* mainPanel = nullptr;
+
+    friend class DiceFrameProbe;   // lets the window tests read the controls
+    wxDECLARE_EVENT_TABLE();
 };

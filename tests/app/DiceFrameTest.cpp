@@ -1,8 +1,265 @@
-#include "app/DiceFrame.h"
+#include "DiceFrameProbe.h"
+
+#include "app/DiceApp.h"
+#include "app/DiceRun.h"
+
 #include <gtest/gtest.h>
-TEST(DiceFrame, Title)
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+#include <wx/weakref.h>
+
+#include <numeric>
+#include <string>
+
+namespace {
+
+const std::uint32_t SEED = 4242;
+
+// Expects the "Invalid Entry" message box and answers it with OK.
+class ExpectInvalidEntry : public wxExpectDismissableModal<wxMessageDialog> {
+public:
+    ExpectInvalidEntry() : wxExpectDismissableModal<wxMessageDialog>(wxID_OK) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        EXPECT_EQ(dialog->GetTitle(), "Invalid Entry");
+        EXPECT_EQ(dialog->GetMessage(), "Please enter a valid positive integer");
+        return wxID_OK;
+    }
+};
+
+// What a run of `rolls` rolls with SEED gives, made roll by roll outside any window.
+struct ExpectedRun {
+    ExpectedRun(int dice, long rolls)
+    {
+        DiceRun run(dice, rolls, SEED, counts, record);
+        for (long i = 0; i < rolls; ++i)
+            run.RollOne();
+    }
+    std::vector<int> counts;
+    RollRecord record;
+    std::string Faces() const { return record.Text().substr(0, record.FacesLength()); }
+};
+
+class DiceFrameTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+        frame->SetSeedSource([] { return SEED; });
+        frame->Show();
+        alive = frame;
+    }
+    void TearDown() override
+    {
+        if (alive)
+            frame->Destroy();
+        wxTheApp->ProcessIdle();
+    }
+
+    // Starts a run and returns when it is over.
+    void RunWith(int dice, int rolls, bool progressive)
+    {
+        Probe().TypeDice(wxString::Format("%d", dice));
+        Probe().TypeRolls(wxString::Format("%d", rolls));
+        Probe().SetProgressive(progressive);
+        Probe().ClickStart();
+    }
+
+    // Queues `action` to happen at the run's first yield.
+    void AtFirstYield(std::function<void()> action) { wxTheApp->CallAfter(std::move(action)); }
+
+    void ExpectIdleAfter(int rolls)
+    {
+        EXPECT_FALSE(Probe().Running());
+        EXPECT_EQ(Probe().StartButton().GetLabel(), "Start");
+        EXPECT_TRUE(Probe().StartButton().IsEnabled());
+        EXPECT_TRUE(Probe().RollsText().IsEnabled());
+        EXPECT_TRUE(Probe().DiceSpin().IsEnabled());
+        EXPECT_EQ(Probe().Rolls(), rolls);
+        EXPECT_EQ(Probe().RollsText().GetValue(), wxString::Format("%d", rolls));
+        EXPECT_EQ(std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L), rolls);
+    }
+
+    DiceFrameProbe Probe() const { return DiceFrameProbe(*frame); }
+
+    DiceFrame* frame = nullptr;
+    wxWeakRef<DiceFrame> alive;
+};
+
+} // namespace
+
+TEST_F(DiceFrameTest, OpensWithItsDefaults)
 {
-    auto* f = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
-    EXPECT_EQ(f->GetTitle(), "Zobrin");
-    f->Destroy();
+    const DiceFrameProbe p = Probe();
+    EXPECT_EQ(frame->GetTitle(), "Zobrin");
+    EXPECT_EQ(frame->GetIcons().GetIconCount(), 1u);
+    EXPECT_EQ(frame->GetIcons().GetIconByIndex(0).GetWidth(), 16);
+    EXPECT_EQ(p.Dice(), 1);
+    EXPECT_EQ(p.Rolls(), 1500);
+    EXPECT_EQ(p.DiceSpin().GetValue(), 1);
+    EXPECT_EQ(p.RollsText().GetValue(), "1500");
+    EXPECT_TRUE(p.ProgressiveCheck().GetValue());
+    EXPECT_TRUE(p.RollLog().IsEmpty());
+    EXPECT_EQ(p.StartButton().GetLabel(), "Start");
+    EXPECT_EQ(frame->GetDefaultItem(), &p.StartButton());
+    EXPECT_EQ(p.DiceSpin().GetMin(), 1);
+    EXPECT_EQ(p.DiceSpin().GetMax(), 100);
+    ASSERT_EQ(p.Notebook().GetPageCount(), 2u);
+    EXPECT_EQ(p.Notebook().GetPageText(0), "Analysis");
+    EXPECT_EQ(p.Notebook().GetPageText(1), "Column Graph");
+    EXPECT_EQ(p.Notebook().GetSelection(), 0);
+    // The window opens at the smallest size its layout allows.
+    EXPECT_EQ(frame->GetMinSize(), frame->GetSize());
+}
+
+TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
+{
+    struct Case { std::vector<wxString> args; int dice, rolls; const char* rollsText; };
+    const Case cases[] = {
+        {{}, 1, 1500, "1500"},
+        {{"3"}, 3, 1500, "1500"},
+        {{"250", "5000000"}, 100, 1000000, "1000000"},
+        {{"0", "0"}, 1, 1500, "1500"},
+        {{"-4", "-10"}, 1, 1500, "1500"},
+        {{"x", "200"}, 1, 200, "200"},
+        {{"12abc"}, 1, 1500, "1500"},
+        {{"2", "3", "4"}, 2, 3, "3"},
+        {{"1", "99999999999"}, 1, 1000000, "1000000"},
+        {{"1", "99999999999999999999999"}, 1, 1000000, "1000000"},
+        {{"", ""}, 1, 1500, "1500"},
+    };
+    for (const Case& c : cases) {
+        DiceFrame* f = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+        std::vector<wxString> argv{"zobrin"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        DiceApp::ApplyArguments(*f, static_cast<int>(argv.size()), argv.data());
+        const DiceFrameProbe p(*f);
+        EXPECT_EQ(p.Dice(), c.dice) << c.args.size() << " arguments";
+        EXPECT_EQ(p.DiceSpin().GetValue(), c.dice);
+        EXPECT_EQ(p.Rolls(), c.rolls);
+        EXPECT_EQ(p.RollsText().GetValue(), c.rollsText);
+        f->Destroy();
+    }
+}
+
+TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
+{
+    RunWith(3, 500, true);
+    const ExpectedRun expected(3, 500);
+    ExpectIdleAfter(500);
+    EXPECT_EQ(Probe().Counts(), expected.counts);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+    EXPECT_EQ(Probe().Gauge().GetRange(), 500);
+    EXPECT_EQ(Probe().Gauge().GetValue(), 500);
+}
+
+TEST_F(DiceFrameTest, NonProgressiveRunFillsTheLogOnceWithTheTruncationNote)
+{
+    RunWith(2, 12000, false);
+    const ExpectedRun expected(2, 12000);
+    ExpectIdleAfter(12000);
+    EXPECT_EQ(Probe().Counts(), expected.counts);
+    const wxString log = Probe().RollLog().GetValue();
+    EXPECT_EQ(log, expected.record.Text());
+    EXPECT_TRUE(log.EndsWith(" \nData Truncated."));
+    EXPECT_EQ(Probe().Gauge().GetRange(), 120);
+    EXPECT_EQ(Probe().Gauge().GetValue(), 120);
+}
+
+TEST_F(DiceFrameTest, ProgressiveLogStopsAtTenThousandRollsWithoutTheNote)
+{
+    RunWith(1, 10050, true);
+    const ExpectedRun expected(1, 10050);
+    ExpectIdleAfter(10050);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+    EXPECT_EQ(Probe().RollLog().GetValue().length(), 20000u);
+}
+
+TEST_F(DiceFrameTest, StopEndsTheRunAtTheNextYield)
+{
+    // Without progressive analysis the run yields every 500 rolls here.
+    AtFirstYield([this] { Probe().ClickStart(); });
+    RunWith(1, 100000, false);
+    ExpectIdleAfter(500);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 500).Faces());
+
+    // With it, after every roll.
+    AtFirstYield([this] {
+        EXPECT_EQ(Probe().StartButton().GetLabel(), "Stop");
+        EXPECT_FALSE(Probe().RollsText().IsEnabled());
+        Probe().ClickStart();
+        EXPECT_FALSE(Probe().StartButton().IsEnabled()) << "a second click cannot nest runs";
+    });
+    Probe().SetProgressive(true);
+    Probe().ClickStart();
+    ExpectIdleAfter(1);
+}
+
+TEST_F(DiceFrameTest, UncheckingProgressiveDuringARunFillsTheViewsAtTheEnd)
+{
+    AtFirstYield([this] { Probe().SetProgressive(false); });
+    RunWith(1, 20000, true);
+    ExpectIdleAfter(20000);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 20000).record.Text());
+}
+
+TEST_F(DiceFrameTest, CheckingProgressiveDuringARunFollowsEveryRollFromThen)
+{
+    AtFirstYield([this] { Probe().SetProgressive(true); });
+    RunWith(2, 3000, false);
+    ExpectIdleAfter(3000);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(2, 3000).Faces());
+}
+
+TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
+{
+    for (bool progressive : {true, false}) {
+        AtFirstYield([this] { frame->Close(); });
+        RunWith(5, 1000000, progressive);
+        EXPECT_TRUE(alive) << "the window outlives the run's handler";
+        EXPECT_FALSE(frame->IsShown());
+        EXPECT_TRUE(Probe().Running()) << "an abandoned run leaves the window's state alone";
+        EXPECT_LT(std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L), 1000000);
+        wxTheApp->ProcessIdle();
+        EXPECT_FALSE(alive) << "the window is destroyed once the run is over";
+        SetUp();
+    }
+}
+
+TEST_F(DiceFrameTest, TypedRollsAreCheckedAsTheyChange)
+{
+    const DiceFrameProbe p = Probe();
+    for (const char* bad : {"abc", "0", "-2", "5 ", "1e3", ""}) {
+        wxTEST_DIALOG(p.TypeRolls(bad), ExpectInvalidEntry());
+        EXPECT_EQ(p.Rolls(), 1500) << '"' << bad << '"';
+        EXPECT_EQ(p.RollsText().GetValue(), bad) << "the invalid text stays, selected";
+    }
+    for (auto [text, value] : {std::pair{"007", 7}, {" 5", 5}, {"9999999", 9999999}}) {
+        p.TypeRolls(text);
+        EXPECT_EQ(p.Rolls(), value) << text;
+    }
+    wxTEST_DIALOG(p.TypeRolls("abc"), ExpectInvalidEntry());
+    p.SetProgressive(false);
+    p.ClickStart();
+    ExpectIdleAfter(9999999);
+}
+
+TEST_F(DiceFrameTest, TypedDiceAreCheckedAndCappedAt100)
+{
+    const DiceFrameProbe p = Probe();
+    p.TypeDice("1");
+    p.TypeDice("15");
+    EXPECT_EQ(p.Dice(), 15);
+    p.TypeDice("150");
+    EXPECT_EQ(p.Dice(), 100);
+    EXPECT_EQ(p.DiceSpin().GetValue(), 100);
+    EXPECT_EQ(p.DiceSpin().GetTextValue(), "100");
+    for (const char* bad : {"0", "-2", ""}) {
+        SCOPED_TRACE(bad);
+        wxTEST_DIALOG(p.TypeDice(bad), ExpectInvalidEntry());
+        EXPECT_EQ(p.Dice(), 100) << '"' << bad << '"';
+    }
 }

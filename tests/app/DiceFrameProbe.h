@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/DiceFrame.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/gauge.h>
+#include <wx/notebook.h>
+#include <wx/spinctrl.h>
+#include <wx/textctrl.h>
+
+#include "GtkTyping.h"
+
+#include <vector>
+
+// Reads a DiceFrame's controls and acts on them the way a user would: clicks and typing arrive
+// as the events the toolkit would send.
+class DiceFrameProbe {
+public:
+    explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
+
+    int Dice() const { return f.numberOfDice; }
+    int Rolls() const { return f.numberOfRolls; }
+    bool Running() const { return f.running; }
+    const std::vector<int>& Counts() const { return f.counts; }
+    wxSpinCtrl& DiceSpin() const { return *f.diceSpin; }
+    wxTextCtrl& RollsText() const { return *f.rollsText; }
+    wxTextCtrl& RollLog() const { return *f.rollLog; }
+    wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
+    wxButton& StartButton() const { return *f.startButton; }
+    wxGauge& Gauge() const { return *f.progressGauge; }
+    wxNotebook& Notebook() const { return *f.notebook; }
+
+    void ClickStart() const
+    {
+        wxCommandEvent click(wxEVT_BUTTON, DiceFrame::ID_START);
+        click.SetEventObject(f.startButton);
+        f.startButton->GetEventHandler()->ProcessEvent(click);
+    }
+
+    // Puts text into the rolls box; the box reports the change itself.
+    void TypeRolls(const wxString& text) const { f.rollsText->SetValue(text); }
+
+    // Puts text into the dice box as typing does: the spin button's entry changes and reports
+    // it, without the clamping that setting the control's value would do.
+    void TypeDice(const wxString& text) const
+    {
+        TypeIntoEntry(*f.diceSpin, text);
+    }
+
+    void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
+
+private:
+    DiceFrame& f;
+};

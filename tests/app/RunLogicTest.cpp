@@ -1,0 +1,91 @@
+#include "app/LogThrottle.h"
+#include "app/RollRecord.h"
+#include "app/RunArguments.h"
+#include "app/RunProgress.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(RunProgress, DivisorRangeAndIntervalFollowTheRollCount)
+{
+    struct Case { long rolls, divisor, range, interval; };
+    const Case cases[] = {
+        {1, 1, 1, 1},          {199, 1, 199, 1},        {200, 1, 200, 1},
+        {400, 1, 400, 2},      {1500, 1, 1500, 7},      {10000, 1, 10000, 50},
+        {10001, 100, 100, 50}, {1000000, 100, 10000, 5000},
+        {1000001, 10000, 100, 5000}, {9999999, 10000, 999, 49999},
+    };
+    for (const Case& c : cases) {
+        const RunProgress p(c.rolls);
+        EXPECT_EQ(p.gaugeDivisor, c.divisor) << c.rolls;
+        EXPECT_EQ(p.gaugeRange, c.range) << c.rolls;
+        EXPECT_EQ(p.updateInterval, c.interval) << c.rolls;
+    }
+    // 1500 rolls move the bar every 7 rolls, so it stops at 1498 of 1500.
+    const RunProgress p(1500);
+    EXPECT_TRUE(p.IsUpdatePoint(1498));
+    EXPECT_FALSE(p.IsUpdatePoint(1500));
+    EXPECT_EQ(RunProgress(10001).GaugeValue(10000), 100);
+}
+
+static std::string Digits(int dice, char face) { return std::string(dice, face); }
+
+TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
+{
+    RollRecord record;
+    record.Start(3, 2);
+    record.Add(0, "35", 2);
+    record.Add(1, "61", 2);
+    record.Add(2, "22", 2);
+    EXPECT_EQ(record.Text(), "35 61 22 ");
+    EXPECT_EQ(record.FacesLength(), record.Text().size());
+
+    record.Start(10002, 1);
+    EXPECT_TRUE(record.Text().empty());
+    for (long i = 0; i < 10002; ++i)
+        record.Add(i, Digits(1, static_cast<char>('1' + i % 6)).c_str(), 1);
+    const std::string& text = record.Text();
+    ASSERT_EQ(text.size(), 20000u + 16u);
+    EXPECT_EQ(text.substr(0, 6), "1 2 3 ");
+    EXPECT_EQ(text.substr(20000), "\nData Truncated.");
+    EXPECT_EQ(record.FacesLength(), 20000u);
+    EXPECT_FALSE(RollRecord::Records(10001));
+    EXPECT_TRUE(RollRecord::Records(10000));
+}
+
+TEST(ParseRunArgument, TakesWholeNumbersAndSaturatesAt32Bits)
+{
+    struct Case { const char* text; bool ok; int value; };
+    const Case cases[] = {
+        {"3", true, 3},     {"007", true, 7},      {" 5", true, 5},       {"\t+42", true, 42},
+        {"-4", true, -4},   {"0", true, 0},        {"99999999999", true, 2147483647},
+        {"99999999999999999999999", true, 2147483647},
+        {"-99999999999999999999999", true, -2147483647 - 1},
+        {"2147483647", true, 2147483647},          {"-2147483648", true, -2147483647 - 1},
+        {"", false, 0},     {" ", false, 0},       {"-", false, 0},       {"12abc", false, 0},
+        {"5 ", false, 0},   {"1e3", false, 0},     {"abc", false, 0},     {"+-3", false, 0},
+        {"0x10", false, 0}, {"3.0", false, 0},
+    };
+    for (const Case& c : cases) {
+        int value = -77;
+        EXPECT_EQ(ParseRunArgument(c.text, value), c.ok) << '"' << c.text << '"';
+        EXPECT_EQ(value, c.ok ? c.value : -77) << '"' << c.text << '"';
+    }
+}
+
+TEST(LogThrottle, SpacesUpdatesByAMultipleOfWhatTheLastOneCost)
+{
+    LogThrottle throttle;
+    throttle.Reset();
+    EXPECT_TRUE(throttle.Due(0.0)) << "the first update of a run shows at once";
+    throttle.Began(10.0);
+    EXPECT_FALSE(throttle.Due(10.0)) << "not due while its cost is still being measured";
+    throttle.Finished(10.5);   // cost 0.5 s, so the next one is due 2 s later
+    EXPECT_FALSE(throttle.Due(12.49));
+    EXPECT_TRUE(throttle.Due(12.5));
+    throttle.Finished(20.0);   // no update under way: changes nothing
+    EXPECT_TRUE(throttle.Due(12.5));
+    throttle.Reset();
+    EXPECT_TRUE(throttle.Due(0.0));
+}
