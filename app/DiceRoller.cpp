@@ -1,6 +1,7 @@
 #include "app/DiceRoller.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -9,18 +10,18 @@ constexpr int FaceByFormula(int r) { return 1 + static_cast<int>(r * 5.999 / 327
 // THRESHOLD[k] is the smallest draw whose face exceeds k + 1; a face is one plus the number of
 // thresholds a draw reaches, which is exactly the formula for every draw and needs no division.
 struct Thresholds {
-    std::uint32_t value[5] = {};
+    std::int16_t value[5] = {};
     constexpr Thresholds()
     {
         int k = 0;
         for (int r = 0; r < 32768 && k < 5; ++r)
             if (FaceByFormula(r) > k + 1)
-                value[k++] = static_cast<std::uint32_t>(r);
+                value[k++] = static_cast<std::int16_t>(r);
     }
 };
 constexpr Thresholds THRESHOLD;
 
-inline std::uint32_t Rotl(std::uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
+template <typename T> inline T Rotl(T x, int k) { return (x << k) | (x >> (32 - k)); }
 
 std::uint64_t SplitMix(std::uint64_t& x)
 {
@@ -37,8 +38,8 @@ DiceRoller::DiceRoller(int dice, std::uint32_t seed)
 {
     std::uint64_t mix = seed;
     for (auto& word : state)
-        for (auto& lane : word)
-            lane = static_cast<std::uint32_t>(SplitMix(mix) >> 32);
+        for (int l = 0; l < LANES / 2; ++l)
+            word[l] = static_cast<std::uint32_t>(SplitMix(mix) >> 32);
     for (int l = 0; l < LANES / 2; ++l)
         if ((state[0][l] | state[1][l] | state[2][l] | state[3][l]) == 0)
             state[0][l] = 1;   // xoshiro must not start from the all-zero state
@@ -47,49 +48,48 @@ DiceRoller::DiceRoller(int dice, std::uint32_t seed)
 int DiceRoller::Face(std::uint32_t r)
 {
     int face = 1;
-    for (std::uint32_t t : THRESHOLD.value)
-        face += r >= t;
+    for (std::int16_t t : THRESHOLD.value)
+        face += static_cast<int>(r) >= t;
     return face;
 }
 
-// One step of each of the eight generators: sixteen 15-bit draws.
-void DiceRoller::NextDraws(std::uint32_t* draws)
+// One step of the four generators at once. Each 32-bit output is taken as two 16-bit halves of
+// which the low 15 bits are kept: eight draws in 16-bit lanes, which is also how they are
+// compared, so each vector instruction handles many dice.
+inline DiceRoller::Draws DiceRoller::NextDraws()
 {
     auto& [s0, s1, s2, s3] = state;
-    for (int l = 0; l < LANES / 2; ++l) {
-        const std::uint32_t out = Rotl(s0[l] + s3[l], 7) + s0[l];
-        const std::uint32_t t = s1[l] << 9;
-        s2[l] ^= s0[l];
-        s3[l] ^= s1[l];
-        s1[l] ^= s2[l];
-        s0[l] ^= s3[l];
-        s2[l] ^= t;
-        s3[l] = Rotl(s3[l], 11);
-        draws[l] = out & 0x7FFF;
-        draws[l + LANES / 2] = out >> 17;
-    }
+    const Words out = (Rotl(s0 + s3, 7) + s0) & 0x7FFF7FFFu;
+    const Words t = s1 << 9;
+    s2 ^= s0;
+    s3 ^= s1;
+    s1 ^= s2;
+    s0 ^= s3;
+    s2 ^= t;
+    s3 = Rotl(s3, 11);
+    Draws draws;
+    std::memcpy(&draws, &out, sizeof draws);
+    return draws;
 }
 
 // Rolls the next LANES rolls at once, die by die.
 void DiceRoller::NextBlock(bool keepFaces)
 {
-    alignas(32) std::uint32_t draws[LANES];
-    std::fill(sums, sums + LANES, 0u);
+    Draws blockSums = {};
     if (keepFaces && faces.size() != static_cast<std::size_t>(LANES * dice))
         faces.resize(LANES * dice);
     for (int d = 0; d < dice; ++d) {
-        NextDraws(draws);
-        for (int l = 0; l < LANES; ++l) {
-            std::uint32_t face = 1;
-            for (std::uint32_t t : THRESHOLD.value)
-                face += draws[l] >= t;
-            draws[l] = face;
-            sums[l] += face;
-        }
+        const Draws draws = NextDraws();
+        Draws face = Draws{} + 1;
+        for (std::int16_t t : THRESHOLD.value)
+            face -= draws >= t;   // a true comparison is -1 in every lane where it holds
+        blockSums += face;
         if (keepFaces)
             for (int l = 0; l < LANES; ++l)
-                faces[l * dice + d] = static_cast<char>('0' + draws[l]);
+                faces[l * dice + d] = static_cast<char>('0' + face[l]);
     }
+    for (int l = 0; l < LANES; ++l)
+        sums[l] = blockSums[l];
     used = 0;
 }
 
