@@ -1,0 +1,74 @@
+// Times whole progressive runs in a real window: the total, and the mean cost of a roll early in
+// the run (rolls 100 to 200) and late in it (the last 100 rolls). A progressive run lets events
+// through once per roll, and each of those passes sends one idle event, whose times are taken.
+#include "app/DiceFrame.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/init.h>
+#include <wx/image.h>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class BenchApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+double Now()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double MeanGap(const std::vector<double>& t, std::size_t from, std::size_t to)
+{
+    return (t[to] - t[from]) / static_cast<double>(to - from);
+}
+
+void TimeRun(int dice, int rolls)
+{
+    auto* frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+    frame->SetNumberOfDice(dice);
+    frame->SetNumberOfRolls(rolls);
+    frame->SetSeedSource([] { return 1u; });
+    frame->Show();
+    wxTheApp->Yield();
+
+    std::vector<double> yields;
+    yields.reserve(rolls + 1);
+    frame->Bind(wxEVT_IDLE, [&yields](wxIdleEvent& e) { yields.push_back(Now()); e.Skip(); });
+    wxCommandEvent click(wxEVT_BUTTON, DiceFrame::ID_START);
+    const double start = Now();
+    frame->ProcessWindowEvent(click);
+    const double seconds = Now() - start;
+
+    const std::size_t n = yields.size();
+    if (n > 300)
+        std::printf("progressive dice=%d rolls=%d seconds=%.2f early_ms_per_roll=%.3f "
+                    "late_ms_per_roll=%.3f\n",
+                    dice, rolls, seconds, 1e3 * MeanGap(yields, 100, 200),
+                    1e3 * MeanGap(yields, n - 101, n - 1));
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+int main(int argc, char** argv)
+{
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    wxInitAllImageHandlers();
+    TimeRun(1, 1500);
+    TimeRun(20, 3000);
+    TimeRun(100, 10000);
+    wxEntryCleanup();
+    return 0;
+}
