@@ -365,7 +365,7 @@ double DiceFrame::Now()
 
 void DiceFrame::PrepareViews()
 {
-    logShown = -1;
+    logShown = NOT_SHOWN;
     logThrottle.Reset();
 }
 
@@ -376,27 +376,32 @@ void DiceFrame::UpdateViewsAfterRoll(int, long n)
 
 void DiceFrame::ShowFinalResults()
 {
-    rollLog->SetValue(rollRecord.Text());
-    logShown = -1;
+    ShowInLog(rollRecord.Text());
 }
 
-// The log follows the run but only as often as its growing cost allows; the 10000th roll, the
-// last record change, always shows.
+// While a run goes on the log box shows its latest rolls, and only as often as the throttle
+// allows: laying out the whole record on every roll would cost more and more as it grows.
 void DiceFrame::UpdateLog(long n)
 {
-    if (n > RollRecord::LIMIT || (n < RollRecord::LIMIT && !logThrottle.Due(Now())))
+    if (n > RollRecord::LIMIT || !logThrottle.Due(Now()))
         return;
     logThrottle.Began(Now());
-    CatchUpLog();
+    ShowInLog(rollRecord.Tail(LOG_TAIL_CHARS));
+    const std::size_t length = rollRecord.FacesLength();
+    logShown = length <= LOG_TAIL_CHARS ? length : NOT_SHOWN;
 }
 
-// Brings the log box up to date with the rolls recorded so far, adding only what is new.
+// Puts the whole record of the rolls made into the log box, unless it is there already.
 void DiceFrame::CatchUpLog()
 {
-    const long shown = static_cast<long>(rollRecord.FacesLength());
-    if (logShown < 0)
-        rollLog->SetValue(rollRecord.Text().substr(0, shown));
-    else if (shown > logShown)
-        rollLog->AppendText(rollRecord.Text().substr(logShown, shown - logShown));
-    logShown = shown;
+    const std::size_t length = rollRecord.FacesLength();
+    if (logShown != length)
+        ShowInLog(rollRecord.Text().substr(0, length));
+    logShown = length;
+}
+
+void DiceFrame::ShowInLog(const std::string& text)
+{
+    rollLog->SetValue(text);
+    rollLog->ShowPosition(rollLog->GetLastPosition());
 }

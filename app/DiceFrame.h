@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class DiceRun;
@@ -68,6 +69,7 @@ private:
     void ShowFinalResults();
     void UpdateLog(long n);
     void CatchUpLog();
+    void ShowInLog(const std::string& text);
     static double Now();
 
     static void ShowInvalidEntry();
@@ -78,8 +80,11 @@ private:
     int numberOfRolls = 1500;
     int numberOfDice = 1;
     RollRecord rollRecord;
-    // How much of rollRecord the log box shows; -1 while it still shows an earlier run.
-    long logShown = -1;
+    // The length of this run's record that the log box shows whole, or NOT_SHOWN when it shows
+    // only the record's tail or an earlier run.
+    static constexpr std::size_t NOT_SHOWN = std::string::npos;
+    std::size_t logShown = NOT_SHOWN;
+    static constexpr std::size_t LOG_TAIL_CHARS = 2000;
     LogThrottle logThrottle;
     std::function<std::uint32_t()> seedSource = ClockSeed;
 

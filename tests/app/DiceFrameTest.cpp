@@ -156,6 +156,18 @@ TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
     EXPECT_EQ(Probe().Gauge().GetValue(), 500);
 }
 
+TEST_F(DiceFrameTest, ProgressiveLogFollowsTheRunAndEndsWithEveryRoll)
+{
+    const ExpectedRun expected(100, 300);
+    AtFirstYield([&] {
+        EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces().substr(0, 101))
+            << "the first roll shows at once";
+    });
+    RunWith(100, 300, true);
+    ExpectIdleAfter(300);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+}
+
 TEST_F(DiceFrameTest, NonProgressiveRunFillsTheLogOnceWithTheTruncationNote)
 {
     RunWith(2, 12000, false);

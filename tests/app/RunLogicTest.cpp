@@ -40,6 +40,8 @@ TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
     record.Add(2, "22", 2);
     EXPECT_EQ(record.Text(), "35 61 22 ");
     EXPECT_EQ(record.FacesLength(), record.Text().size());
+    EXPECT_EQ(record.Tail(100), "35 61 22 ");
+    EXPECT_EQ(record.Tail(8), "61 22 ");
 
     record.Start(10002, 1);
     EXPECT_TRUE(record.Text().empty());
@@ -50,6 +52,8 @@ TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
     EXPECT_EQ(text.substr(0, 6), "1 2 3 ");
     EXPECT_EQ(text.substr(20000), "\nData Truncated.");
     EXPECT_EQ(record.FacesLength(), 20000u);
+    EXPECT_EQ(record.Tail(7), "2 3 4 ") << "whole rolls only, never the note";
+    EXPECT_EQ(record.Tail(0), "4 ") << "at least one roll";
     EXPECT_FALSE(RollRecord::Records(10001));
     EXPECT_TRUE(RollRecord::Records(10000));
 }
