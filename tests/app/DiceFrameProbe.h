@@ -9,8 +9,6 @@
 #include <wx/spinctrl.h>
 #include <wx/textctrl.h>
 
-#include "GtkTyping.h"
-
 #include <vector>
 
 // Reads a DiceFrame's controls and acts on them the way a user would: clicks and typing arrive
@@ -38,15 +36,6 @@ public:
         f.startButton->GetEventHandler()->ProcessEvent(click);
     }
 
-    // Puts text into the rolls box; the box reports the change itself.
-    void TypeRolls(const wxString& text) const { f.rollsText->SetValue(text); }
-
-    // Puts text into the dice box as typing does: the spin button's entry changes and reports
-    // it, without the clamping that setting the control's value would do.
-    void TypeDice(const wxString& text) const
-    {
-        TypeIntoEntry(*f.diceSpin, text);
-    }
 
     void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
 

@@ -1,4 +1,5 @@
 #include "DiceFrameProbe.h"
+#include "GtkTyping.h"
 
 #include "app/DiceApp.h"
 #include "app/DiceRun.h"
@@ -62,10 +63,26 @@ protected:
     // Starts a run and returns when it is over.
     void RunWith(int dice, int rolls, bool progressive)
     {
-        Probe().TypeDice(wxString::Format("%d", dice));
-        Probe().TypeRolls(wxString::Format("%d", rolls));
+        frame->SetNumberOfDice(dice);
+        frame->SetNumberOfRolls(rolls);
         Probe().SetProgressive(progressive);
         Probe().ClickStart();
+    }
+
+    // Types over the text of a number box. Clearing a box is refused at once, like every entry
+    // that is not a positive number, so the message shows up to twice.
+    void TypeOver(wxWindow& box, const char* text, bool refused)
+    {
+        SCOPED_TRACE(text);
+        const bool clears = !EntryText(box).empty();
+        const bool refusesText = refused && *text != '\0';
+        if (clears && refusesText) {
+            wxTEST_DIALOG(TypeIntoEntry(box, text), ExpectInvalidEntry(), ExpectInvalidEntry());
+        } else if (clears || refusesText) {
+            wxTEST_DIALOG(TypeIntoEntry(box, text), ExpectInvalidEntry());
+        } else {
+            TypeIntoEntry(box, text);
+        }
     }
 
     // Queues `action` to happen at the run's first yield.
@@ -245,15 +262,18 @@ TEST_F(DiceFrameTest, TypedRollsAreCheckedAsTheyChange)
 {
     const DiceFrameProbe p = Probe();
     for (const char* bad : {"abc", "0", "-2", "5 ", "1e3", ""}) {
-        wxTEST_DIALOG(p.TypeRolls(bad), ExpectInvalidEntry());
+        TypeOver(p.RollsText(), bad, true);
         EXPECT_EQ(p.Rolls(), 1500) << '"' << bad << '"';
-        EXPECT_EQ(p.RollsText().GetValue(), bad) << "the invalid text stays, selected";
+        EXPECT_EQ(p.RollsText().GetValue(), bad) << "the invalid text stays";
     }
     for (auto [text, value] : {std::pair{"007", 7}, {" 5", 5}, {"9999999", 9999999}}) {
-        p.TypeRolls(text);
+        TypeOver(p.RollsText(), text, false);
         EXPECT_EQ(p.Rolls(), value) << text;
     }
-    wxTEST_DIALOG(p.TypeRolls("abc"), ExpectInvalidEntry());
+    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+
+    // A run started after a refused entry uses the last good number and shows it at the end.
+    TypeOver(p.RollsText(), "abc", true);
     p.SetProgressive(false);
     p.ClickStart();
     ExpectIdleAfter(9999999);
@@ -262,16 +282,14 @@ TEST_F(DiceFrameTest, TypedRollsAreCheckedAsTheyChange)
 TEST_F(DiceFrameTest, TypedDiceAreCheckedAndCappedAt100)
 {
     const DiceFrameProbe p = Probe();
-    p.TypeDice("1");
-    p.TypeDice("15");
+    TypeOver(p.DiceSpin(), "15", false);
     EXPECT_EQ(p.Dice(), 15);
-    p.TypeDice("150");
+    TypeOver(p.DiceSpin(), "150", false);
     EXPECT_EQ(p.Dice(), 100);
     EXPECT_EQ(p.DiceSpin().GetValue(), 100);
     EXPECT_EQ(p.DiceSpin().GetTextValue(), "100");
     for (const char* bad : {"0", "-2", ""}) {
-        SCOPED_TRACE(bad);
-        wxTEST_DIALOG(p.TypeDice(bad), ExpectInvalidEntry());
+        TypeOver(p.DiceSpin(), bad, true);
         EXPECT_EQ(p.Dice(), 100) << '"' << bad << '"';
     }
 }

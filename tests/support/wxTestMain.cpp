@@ -37,9 +37,11 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
 int main(int argc, char** argv)
 {
+    // Test discovery must work without a display, so answer it before the toolkit starts (and
+    // look for the flag before GoogleTest takes its own flags out of the arguments).
+    const bool listing = OnlyListing(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    // Test discovery must work without a display, so answer it before the toolkit starts.
-    if (OnlyListing(argc, argv))
+    if (listing)
         return RUN_ALL_TESTS();
 
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
