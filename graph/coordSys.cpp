@@ -35,10 +35,10 @@ bool coordSys::IsPointVisible(double x, double y) const
     return wxRect(GetSize()).Contains(p.x, p.y);
 }
 
-void coordSys::DrawAll(wxDC& dc)
+void coordSys::DrawAll(wxDC& /*dc*/)
 {
-    // Everything is ANDed onto what is already there, so overlapping objects stay visible.
-    dc.SetLogicalFunction(wxAND);
+    // Drawing keeps the DC's default logical function (wxCOPY): the toolkit's cairo-based DCs
+    // on GTK 3 draw nothing at all under wxAND.
     // The grid, the axes with their ticks and labels, the visible series and the visible
     // marked points are not painted yet: their drawing comes with the graph's painting code.
 }
@@ -46,8 +46,8 @@ void coordSys::DrawAll(wxDC& dc)
 void coordSys::Redraw()
 {
     UpdateView();
-    // Painting happens in the paint handler, which the toolkit runs at once on Update; the
-    // background is erased first, as drawing ANDs onto what is there.
+    // Painting happens in the paint handler, which the toolkit runs at once on Update, after
+    // erasing the background.
     Refresh();
     Update();
 }
