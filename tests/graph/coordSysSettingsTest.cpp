@@ -15,7 +15,8 @@ TEST(coordSysSettings, FreshSettingsHoldTheirDefaults)
     EXPECT_EQ(s.GetFontSize(), 12);
     EXPECT_EQ(s.gridStyle, settings::RECTANGULAR_GRID);
     EXPECT_EQ(s.GetAxesStyle(), 3);
-    EXPECT_EQ(s.GetXTickLabelPosition() + s.GetYTickLabelPosition(), settings::BELOW + settings::LEFT);
+    EXPECT_EQ(s.GetXTickLabelPosition(), settings::BELOW);
+    EXPECT_EQ(s.GetYTickLabelPosition(), settings::LEFT);
     EXPECT_EQ(s.GetXAxisLabelPosition(), 10);
     EXPECT_EQ(s.GetYAxisLabel(), "y");
 }

@@ -15,7 +15,8 @@ protected:
     {
         frame = new wxFrame(nullptr, wxID_ANY, "graph");
         parent = new wxPanel(frame);
-        parent->Bind(coordSysRangeChanged, [this](wxCommandEvent& e) { rangeChanged.push_back(e); });
+        parent->Bind(coordSysRangeChanged,
+                     [this](wxCommandEvent& e) { rangeChanged.push_back(e); });
         parent->Bind(coordSysTraceFinished,
                      [this](wxCommandEvent& e) { traceFinished.push_back(e); });
     }
