@@ -1,0 +1,81 @@
+#include "graph/bufferedCoordSys.h"
+
+#include <wx/dcclient.h>
+
+#include <algorithm>
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(bufferedCoordSys, coordSys)
+    EVT_PAINT(bufferedCoordSys::OnPaint)
+    EVT_ERASE_BACKGROUND(bufferedCoordSys::OnEraseBackground)
+    EVT_SIZE(bufferedCoordSys::OnSize)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+bufferedCoordSys::bufferedCoordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                   const wxSize& size)
+    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxPanelNameStr),
+      bitmap(bitmapWidth, bitmapHeight, wxBITMAP_SCREEN_DEPTH)
+{
+    memoryDC.SelectObject(bitmap);
+    memoryDC.Clear();
+}
+
+bufferedCoordSys::~bufferedCoordSys()
+{
+    memoryDC.SelectObject(wxNullBitmap);
+}
+
+void bufferedCoordSys::RenderTo(wxDC& /*dc*/)
+{
+    UpdateView();
+    // The grid, the axes with their ticks and labels and the current series are not painted
+    // yet: their drawing comes with the graph's painting code.
+}
+
+void bufferedCoordSys::RedrawBitmap()
+{
+    memoryDC.Clear();
+    RenderTo(memoryDC);
+}
+
+void bufferedCoordSys::SetSeries(dataSeries* series)
+{
+    memoryDC.Clear();
+    currentSeries = series;
+    RenderTo(memoryDC);
+    Refresh(false);
+}
+
+void bufferedCoordSys::ResizeBitmap(const wxSize& size)
+{
+    bitmapWidth = size.x;
+    bitmapHeight = size.y;
+    memoryDC.SelectObject(wxNullBitmap);
+    // A window shrunk to nothing still keeps a one-pixel bitmap: the toolkit cannot make an
+    // empty one, and copying an empty area draws nothing anyway.
+    bitmap.Create(std::max(1, bitmapWidth), std::max(1, bitmapHeight), wxBITMAP_SCREEN_DEPTH);
+    memoryDC.SelectObject(bitmap);
+    memoryDC.Clear();
+    RenderTo(memoryDC);
+}
+
+void bufferedCoordSys::BlitTo(wxDC& dc)
+{
+    dc.Blit(0, 0, bitmapWidth, bitmapHeight, &memoryDC, 0, 0, wxCOPY, false);
+}
+
+void bufferedCoordSys::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    BlitTo(dc);
+}
+
+// The bitmap covers the window, so erasing first would only make it flicker.
+void bufferedCoordSys::OnEraseBackground(wxEraseEvent&) {}
+
+void bufferedCoordSys::OnSize(wxSizeEvent& event)
+{
+    ResizeBitmap(event.GetSize());
+    event.Skip(); // the graph's own size step runs next
+}

@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// One axis of a graph: the range it shows, how its ticks are chosen and whether its parts are
+// drawn. Setting the range picks the major and minor tick units from the 1-2-5 sequence unless
+// the caller fixed them.
+class coordAxis {
+public:
+    enum tickKind { MAJOR_TICKS = 1, MINOR_TICKS = 2 };
+
+    // Longest tick list TickPositions hands out. The mapping clamps every pixel to
+    // -10000..10000, so no picture can show more than 20001 distinct tick positions; a longer
+    // list only draws over itself. The bound keeps a tiny hand-set unit (say 1e-12 on a range
+    // of 2) from costing unbounded time and memory: the list is cut to its first entries.
+    static constexpr int MAX_TICK_POSITIONS = 20001;
+
+    coordAxis();
+    coordAxis(double min, double max);
+
+    bool autoScale = true;
+    bool minorAutoScale = true;
+    std::string label;
+    bool showTicks = true;
+    bool showMinorTicks = true;
+    bool showTickLabels = true;
+    bool visible = true;
+
+    bool SetRange(double min, double max);
+    bool SetMin(double min);
+    bool SetMax(double max);
+    void GetRange(double& min, double& max) const;
+    double GetMin() const { return min; }
+    double GetMax() const { return max; }
+
+    bool SetTickUnit(double unit);
+    bool SetMinorTickUnit(double unit);
+    bool SetMaxTicks(int count);
+    double GetTickUnit() const { return tickUnit; }
+    double GetMinorTickUnit() const { return minorTickUnit; }
+    int GetMaxTicks() const { return maxTicks; }
+
+    void ChooseTickUnits();
+    int TickPositions(std::vector<double>& positions, int kind) const;
+
+private:
+    double min = -1;
+    double max = 1;
+    int maxTicks = 10;
+    double tickUnit = 0.2;
+    double minorTickUnit = 0.1;
+};

@@ -1,0 +1,204 @@
+#include "graph/coordSysView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const double PI = coordSysSettings::PI;
+
+class fakeView : public coordSysView {
+public:
+    fakeView(int width, int height) : client{width, height} {}
+    pixelSize client;
+
+protected:
+    pixelSize ClientExtent() const override { return client; }
+};
+
+// Half the point size per byte wide, the point size high.
+class fakeMeasurer : public textMeasurer {
+public:
+    textExtent Extent(const std::string& text, int pointSize, bool) const override
+    {
+        return {static_cast<int>(text.size()) * pointSize / 2, pointSize};
+    }
+} const measurer;
+
+// A label room turned back into pixels with the current mapping.
+double XPixels(const fakeView& v, double room)
+{
+    return room * v.client.width / (v.GetXAxis().GetMax() - v.GetXAxis().GetMin());
+}
+
+double YPixels(const fakeView& v, double room)
+{
+    return room * v.client.height / (v.GetYAxis().GetMax() - v.GetYAxis().GetMin());
+}
+
+} // namespace
+
+TEST(coordSysView, MappingFillsTheClientWithoutMargin)
+{
+    const fakeView v(200, 100);
+    EXPECT_EQ(v.XToPixel(0), 100);
+    EXPECT_EQ(v.YToPixel(0), 50);
+    EXPECT_EQ(v.XToPixel(-5), 0);
+    EXPECT_EQ(v.YToPixel(5), 0);
+    EXPECT_EQ(v.PixelToX(200), 5);
+    EXPECT_EQ(v.PixelToPoint(50, 25).y, 2.5);
+    EXPECT_EQ(v.XPixelSpan(-1), 20);
+    EXPECT_EQ(v.YWorldSpan(-10), 1);
+}
+
+TEST(coordSysView, MappingClampsTruncatesScalesByPiAndDefinesNonFiniteValues)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    fakeView v(200, 100);
+    EXPECT_EQ(v.XToPixel(1e9), 10000);
+    EXPECT_EQ(v.XToPixel(-1e9), -10000);
+    EXPECT_EQ(v.YToPixel(inf), -10000);
+    // Not a number lies nowhere on the axis: far outside the window, on the negative side.
+    EXPECT_EQ(v.PointToPixel(NAN, NAN).x, -10000);
+    EXPECT_EQ(v.PointToPixel(NAN, NAN).y, -10000);
+    v.GetXAxis().SetRange(0, 200); // one pixel per unit
+    EXPECT_EQ(v.XToPixel(12.9), 12);
+    EXPECT_EQ(v.XToPixel(-12.9), -12);
+    v.xTrigScale = true;
+    v.GetXAxis().SetRange(-2, 2);
+    EXPECT_EQ(v.XToPixel(PI), 150);
+}
+
+TEST(coordSysView, EmptyClientAreaDividesByNothingAndLeavesTheRequestStanding)
+{
+    for (const pixelSize size : {pixelSize{0, 0}, pixelSize{0, 100}, pixelSize{200, 0}}) {
+        fakeView v(size.width, size.height);
+        v.equalScaling = true;
+        v.SetXMin(2);
+        v.SetYMax(8);
+        v.UpdateView(measurer);
+        EXPECT_TRUE(std::isfinite(v.PixelToX(10) + v.PixelToY(10)));
+        for (const coordAxis* axis : {&v.GetXAxis(), &v.GetYAxis()})
+            EXPECT_TRUE(std::isfinite(axis->GetMin()) && std::isfinite(axis->GetMax()));
+        if (size.height == 0) { // no rows to measure labels in, no shape to match
+            EXPECT_EQ(v.GetViewXMin(), 2);
+            EXPECT_EQ(v.GetViewYMax(), 8);
+        }
+    }
+}
+
+TEST(coordSysView, EqualScalingWidensTheShorterSideInWorldUnits)
+{
+    fakeView v(400, 200);
+    v.equalScaling = true;
+    v.UpdateView(measurer); // no label room needed: both axes cross mid-view
+    EXPECT_EQ(v.GetViewXMin(), -10);
+    EXPECT_EQ(v.GetViewXMax(), 10);
+    EXPECT_EQ(v.GetViewYMin(), -5);
+    EXPECT_EQ(v.GetViewYMax(), 5);
+
+    v.client = {200, 400}; // half as wide as high
+    v.xTrigScale = true;
+    viewRange range{-1, 1, -10, 10}; // 2 pi wide, 20 high: x widens to 10 world units
+    v.EqualiseScales(range);
+    EXPECT_DOUBLE_EQ(range.xmax * PI, 5);
+    EXPECT_EQ(range.ymax, 10);
+    range = {-5, 5, -1, 1}; // 10 pi wide: y widens to 20 pi
+    v.EqualiseScales(range);
+    EXPECT_DOUBLE_EQ(range.ymax, 10 * PI);
+}
+
+TEST(coordSysView, OriginAlwaysViewableLeavesLabelRoomBelowAndLeftOfIt)
+{
+    fakeView v(400, 300);
+    v.originAlwaysViewable = true;
+    v.SetXMin(2);
+    v.SetXMax(8);
+    v.SetYMin(2);
+    v.SetYMax(8);
+    v.UpdateView(measurer);
+    EXPECT_EQ(v.GetViewXMax(), 8);
+    EXPECT_EQ(v.GetViewYMax(), 8);
+    // Left: the widest y tick label (one digit, 6 pixels) plus 20. Below: the x tick label
+    // height (12) plus 15. The widening is sized so the labels get exactly those pixels.
+    EXPECT_NEAR(v.XToPixel(0), 6 + 20, 1);
+    EXPECT_NEAR(v.YToPixel(0), 300 - (12 + 15), 1);
+}
+
+TEST(coordSysView, LabelRoomIsMadeOnlyForAnAxisAtTheEdgeOfTheView)
+{
+    fakeView v(400, 300);
+    v.SetXMin(0);
+    v.SetXMax(10);
+    v.UpdateView(measurer);
+    EXPECT_LT(v.GetViewXMin(), 0);
+    EXPECT_EQ(v.GetViewXMax(), 10);
+    EXPECT_EQ(v.GetViewYMin(), -5);
+    v.SetXMin(3);
+    v.UpdateView(measurer);
+    EXPECT_EQ(v.GetViewXMin(), 3);
+}
+
+TEST(coordSysView, LabelRoomFollowsTheLabelSides)
+{
+    fakeView v(200, 100);
+    // y tick labels 1..4, -1..-4 (no 0 where the x axis crosses): "-1" is 12 wide.
+    labelRoom room = v.LabelRoom(measurer, false);
+    EXPECT_NEAR(XPixels(v, room.left), 12 + 20, 1e-9);
+    EXPECT_NEAR(XPixels(v, room.right), 20 + 7, 1e-9); // the italic "y" at 14 points
+    EXPECT_NEAR(YPixels(v, room.top), 15 + 14, 1e-9);  // the x axis label sits above
+    EXPECT_NEAR(YPixels(v, room.bottom), 12 + 15, 1e-9);
+
+    v.SetYTickLabelPosition(coordSysSettings::RIGHT);
+    v.SetXTickLabelPosition(coordSysSettings::ABOVE);
+    room = v.LabelRoom(measurer, false);
+    EXPECT_NEAR(XPixels(v, room.left), 20, 1e-9);
+    EXPECT_NEAR(XPixels(v, room.right), 12 + 20 + 7 + 5, 1e-9);
+    EXPECT_NEAR(YPixels(v, room.top), 12 + 15 + 14 + 5, 1e-9);
+    EXPECT_NEAR(YPixels(v, room.bottom), 15, 1e-9);
+}
+
+TEST(coordSysView, LabelRoomMeasuresTheLabelsPaintingWrites)
+{
+    fakeView v(200, 100);
+    v.SetCustomYTickLabels({"a", "wide label"});
+    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 60 + 20, 1e-9);
+    v.ClearCustomYTickLabels();
+
+    // Ticks 6..10: the "10" where the x axis crosses is not written, unless that axis is hidden.
+    v.GetYAxis().SetTickUnit(1);
+    v.GetYAxis().SetRange(5, 11);
+    v.axisIntersection = {0, 10};
+    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 6 + 20, 1e-9);
+    v.SetAxesStyle(coordSysSettings::Y_AXIS);
+    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 12 + 20, 1e-9);
+
+    // "-0.5" and the two bytes of the pi sign: 36 pixels; the room is in multiples of pi.
+    v.yTrigScale = true;
+    v.GetYAxis().SetTickUnit(0.5);
+    v.GetYAxis().SetRange(-1, 1);
+    const labelRoom room = v.LabelRoom(measurer, false);
+    EXPECT_NEAR(YPixels(v, room.top), 15 + 14, 1e-9);
+    EXPECT_NEAR(XPixels(v, room.left), 36 + 20, 1e-9);
+}
+
+TEST(coordSysView, ScaleCorrectionAllowsForTheWideningButNeverTurnsNegative)
+{
+    fakeView v(200, 100);
+    const labelRoom plain = v.LabelRoom(measurer, false);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, plain.left * 200 / (200 - 32));
+    v.client = {30, 20}; // narrower than the room: the room stays as measured
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, v.LabelRoom(measurer, false).left);
+    EXPECT_GT(v.LabelRoom(measurer, true).bottom, 0);
+}
+
+TEST(coordSysView, TickLabelTexts)
+{
+    EXPECT_EQ(coordSysView::FormatTickLabel(123456, false), "1.2346e+05");
+    EXPECT_EQ(coordSysView::FormatTickLabel(0.5, true), "0.5\u03c0");
+    EXPECT_EQ(coordSysView::FormatTickLabel(1, true), "\u03c0");
+    EXPECT_EQ(coordSysView::FormatTickLabel(-1, true), "-\u03c0");
+    EXPECT_EQ(coordSysView::FormatTickLabel(0, true), "0");
+}
