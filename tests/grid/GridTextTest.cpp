@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -11,179 +10,85 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// A plain table of cells. Any access outside it fails the test, as the toolkit would assert.
-class TableCells : public CellAccess {
-public:
+// A plain table of cells; reaching outside it fails the test, as the toolkit would assert.
+struct TableCells : CellAccess {
     explicit TableCells(Rows rows) : cells(std::move(rows)) {}
-
     int RowCount() const override { return static_cast<int>(cells.size()); }
     int ColCount() const override { return cells.empty() ? 0 : static_cast<int>(cells[0].size()); }
-    std::string Value(int row, int col) const override
+    std::string Value(int r, int c) const override { return Inside(r, c) ? cells[r][c] : ""; }
+    bool IsReadOnly(int r, int c) const override { return Inside(r, c) && readOnly.count({r, c}); }
+    void SetValue(int r, int c, const std::string& text) override
     {
-        return Inside(row, col) ? cells[row][col] : std::string();
+        if (Inside(r, c))
+            cells[r][c] = text;
     }
-    bool IsReadOnly(int row, int col) const override
+    bool Inside(int r, int c) const
     {
-        return Inside(row, col) && readOnly.count({row, col}) > 0;
+        EXPECT_TRUE(Contains(r, c)) << "cell (" << r << ", " << c << ") is outside";
+        return Contains(r, c);
     }
-    void SetValue(int row, int col, const std::string& text) override
-    {
-        if (Inside(row, col))
-            cells[row][col] = text;
-    }
-
     Rows cells;
     std::set<std::pair<int, int>> readOnly;
-
-private:
-    bool Inside(int row, int col) const
-    {
-        EXPECT_TRUE(Contains(row, col)) << "cell (" << row << ", " << col << ") is outside";
-        return Contains(row, col);
-    }
 };
-
-TableCells Dots(int rows, int cols)
-{
-    return TableCells(Rows(rows, std::vector<std::string>(cols, ".")));
-}
 
 const CellBlock noBlock;
+const Rows dots(3, std::vector<std::string>(3, "."));
 
-// Copy --------------------------------------------------------------------------------------
-
-TEST(GridCopyText, BlockRowsJoinedByTabsEachEndedByRowEnd)
+TEST(GridText, CopyTextOfBlocksAndCursorCell)
 {
-    const TableCells cells({{"x", "y", "z"}, {"a", "b", "z"}, {"c", "d", "z"}});
-    EXPECT_EQ(gridText::CopyText(cells, {1, 0, 2, 1}, 0, 2, "\r\n"), "a\tb\r\nc\td\r\n");
+    const TableCells cells({{"12", "y", ""}, {"a", "b", ""}, {"c", "d", ""}});
+    const struct { CellBlock block; int row, col; std::string expected; } cases[] = {
+        {{1, 0, 2, 1}, 0, 0, "a\tb\r\nc\td\r\n"},   // every row ends with the row end
+        {noBlock, 0, 0, "12"},                      // cursor cell: no row end
+        {{0, 2, 2, 2}, 0, 0, "\r\n\r\n\r\n"},       // empty cells still give their rows
+        {noBlock, 0, 2, ""},                        // an empty cursor cell gives nothing
+        {noBlock, -1, -1, ""},                      // no cursor cell at all
+        {{2, 1, 5, 5}, 0, 0, "d\t\r\n"},            // block remembered before the grid shrank
+        {{4, 0, 6, 1}, 0, 0, ""},                   // ... or wholly gone
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(gridText::CopyText(cells, c.block, c.row, c.col, "\r\n"), c.expected)
+            << "block top " << c.block.topRow << " cursor " << c.row << "," << c.col;
 }
 
-TEST(GridCopyText, WithoutBlockTheCursorCellAloneWithNoRowEnd)
+TEST(GridText, ClearCellsEmptiesWritableTargetCellsOnly)
 {
-    const TableCells cells({{"1", "2"}, {"12", "3"}});
-    EXPECT_EQ(gridText::CopyText(cells, noBlock, 1, 0, "\r\n"), "12");
-}
-
-TEST(GridCopyText, EmptyCellsStillGiveSeparatorsButAnEmptyCursorCellGivesNothing)
-{
-    const TableCells cells(Rows(3, std::vector<std::string>(2)));
-    EXPECT_EQ(gridText::CopyText(cells, {0, 0, 2, 0}, 0, 0, "\r\n"), "\r\n\r\n\r\n");
-    EXPECT_EQ(gridText::CopyText(cells, {0, 0, 1, 1}, 0, 0, "\r\n"), "\t\r\n\t\r\n");
-    EXPECT_EQ(gridText::CopyText(cells, noBlock, 0, 0, "\r\n"), "");
-}
-
-TEST(GridCopyText, BlockRememberedBeforeTheGridShrankCopiesOnlyWhatIsLeft)
-{
-    const TableCells cells({{"a", "b"}, {"c", "d"}});
-    EXPECT_EQ(gridText::CopyText(cells, {1, 1, 4, 5}, 0, 0, "\n"), "d\n");
-    EXPECT_EQ(gridText::CopyText(cells, {3, 0, 5, 1}, 0, 0, "\n"), "");
-}
-
-TEST(GridCopyText, CursorOutsideAGridWithoutCellsGivesNothing)
-{
-    const TableCells cells{Rows()};
-    EXPECT_EQ(gridText::CopyText(cells, noBlock, -1, -1, "\r\n"), "");
-    EXPECT_EQ(gridText::CopyText(cells, {0, 0, 2, 2}, -1, -1, "\r\n"), "");
-}
-
-// Clear -------------------------------------------------------------------------------------
-
-TEST(GridClearCells, EmptiesWritableCellsOfTheBlockOnly)
-{
-    TableCells cells = Dots(3, 3);
+    TableCells cells(dots);
     cells.readOnly = {{1, 1}};
-    gridText::ClearCells(cells, {0, 1, 1, 2}, 2, 0);
-    EXPECT_EQ(cells.cells, (Rows{{".", "", ""}, {".", ".", ""}, {".", ".", "."}}));
-}
-
-TEST(GridClearCells, WithoutBlockEmptiesTheCursorCell)
-{
-    TableCells cells = Dots(2, 2);
-    gridText::ClearCells(cells, noBlock, 1, 0);
-    EXPECT_EQ(cells.cells, (Rows{{".", "."}, {"", "."}}));
-}
-
-TEST(GridClearCells, StaleBlockAndMissingCursorTouchNothingOutside)
-{
-    TableCells cells = Dots(2, 2);
-    gridText::ClearCells(cells, {1, 1, 9, 9}, 0, 0);
+    gridText::ClearCells(cells, {0, 1, 1, 5}, 2, 0); // block past the edge: cut to the grid
+    gridText::ClearCells(cells, noBlock, 2, 0);
     gridText::ClearCells(cells, noBlock, -1, -1);
-    EXPECT_EQ(cells.cells, (Rows{{".", "."}, {".", ""}}));
+    EXPECT_EQ(cells.cells, (Rows{{".", "", ""}, {".", ".", ""}, {"", ".", "."}}));
 }
 
-// Paste -------------------------------------------------------------------------------------
-
-struct PasteCase {
-    const char* name;
-    std::string text;
-    Rows expected; // a 3 x 3 grid of "." pasted into from (0, 0)
-};
-
-class GridSpreadText : public testing::TestWithParam<PasteCase> {};
-
-TEST_P(GridSpreadText, FillsTheCellsItReaches)
+TEST(GridText, SpreadTextFromTheCursor)
 {
-    TableCells cells = Dots(3, 3);
-    gridText::SpreadText(cells, GetParam().text, noBlock, 0, 0);
-    EXPECT_EQ(cells.cells, GetParam().expected);
+    const struct { std::string text; Rows expected; } cases[] = {
+        {"1\t2\r\n3\t4", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
+        {"1\t2\n3\t4\n", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
+        {"1\r2\r3", {{"1", ".", "."}, {"2", ".", "."}, {"3", ".", "."}}},
+        {"1\t\t3", {{"1", ".", "3"}, {".", ".", "."}, {".", ".", "."}}},    // empty field
+        {"1\n\n2", {{"1", ".", "."}, {"2", ".", "."}, {".", ".", "."}}},    // empty "\n" line
+        {"1\r\n\r\n2", {{"1", ".", "."}, {".", ".", "."}, {"2", ".", "."}}}, // empty "\r\n" line
+        {"1\t\n2", {{"1", "2", "."}, {".", ".", "."}, {".", ".", "."}}},     // "\n" after a tab
+        {"1\t2\t3\t4\r\n5\r\n6\r\n7\t8", {{"1", "2", "3"}, {"5", ".", "."}, {"6", ".", "."}}},
+        {"\xC3\xA4\t\xE2\x82\xAC", {{"\xC3\xA4", "\xE2\x82\xAC", "."}, {".", ".", "."}, {".", ".", "."}}},
+    };
+    for (const auto& c : cases) {
+        TableCells cells(dots);
+        gridText::SpreadText(cells, c.text, noBlock, 0, 0);
+        EXPECT_EQ(cells.cells, c.expected) << testing::PrintToString(c.text);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GridSpreadText,
-    testing::Values(
-        PasteCase{"CrLfLines", "1\t2\r\n3\t4", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
-        PasteCase{"LfLines", "1\t2\n3\t4\n", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
-        PasteCase{"CrLines", "1\r2\r3", {{"1", ".", "."}, {"2", ".", "."}, {"3", ".", "."}}},
-        PasteCase{"EmptyFieldKeepsCell", "1\t\t3", {{"1", ".", "3"}, {".", ".", "."}, {".", ".", "."}}},
-        PasteCase{"EmptyLfLineSkipped", "1\n\n2", {{"1", ".", "."}, {"2", ".", "."}, {".", ".", "."}}},
-        PasteCase{"EmptyCrLfLineCounts", "1\r\n\r\n2", {{"1", ".", "."}, {".", ".", "."}, {"2", ".", "."}}},
-        PasteCase{"LfAfterTabStaysOnRow", "1\t\n2", {{"1", "2", "."}, {".", ".", "."}, {".", ".", "."}}},
-        PasteCase{"BeyondEdgesDropped", "1\t2\t3\t4\r\n5\r\n6\r\n7\t8",
-                  {{"1", "2", "3"}, {"5", ".", "."}, {"6", ".", "."}}},
-        PasteCase{"MultiByteText", "\xC3\xA4\t\xE2\x82\xAC", {{"\xC3\xA4", "\xE2\x82\xAC", "."}, {".", ".", "."}, {".", ".", "."}}},
-        PasteCase{"NothingToPaste", "", {{".", ".", "."}, {".", ".", "."}, {".", ".", "."}}}),
-    [](const testing::TestParamInfo<PasteCase>& info) { return std::string(info.param.name); });
-
-TEST(GridSpreadTextStart, BlockTopLeftWinsOverTheCursorAndLinesReturnToItsColumn)
+TEST(GridText, SpreadTextStartsAtBlockOrCursorAndSkipsReadOnlyCells)
 {
-    TableCells cells = Dots(3, 3);
-    gridText::SpreadText(cells, "a\tb\tc\r\nd", {1, 1, 2, 2}, 0, 0);
-    EXPECT_EQ(cells.cells, (Rows{{".", ".", "."}, {".", "a", "b"}, {".", "d", "."}}));
-}
-
-TEST(GridSpreadTextStart, CursorStartsThePasteAndANegativeCursorCountsAsZero)
-{
-    TableCells cells = Dots(2, 2);
-    gridText::SpreadText(cells, "a", noBlock, 1, 1);
-    gridText::SpreadText(cells, "b", noBlock, -1, -1);
-    EXPECT_EQ(cells.cells, (Rows{{"b", "."}, {".", "a"}}));
-}
-
-TEST(GridSpreadTextStart, StartOutsideTheGridWritesNothing)
-{
-    TableCells cells = Dots(2, 2);
-    gridText::SpreadText(cells, "a\tb\r\nc", noBlock, 5, 0);
-    gridText::SpreadText(cells, "a\tb\r\nc", noBlock, 0, 7);
-    EXPECT_EQ(cells.cells, Dots(2, 2).cells);
-}
-
-TEST(GridSpreadTextReadOnly, ReadOnlyCellKeepsItsValueAndTheRestMovesOn)
-{
-    TableCells cells = Dots(2, 3);
-    cells.readOnly = {{0, 1}, {1, 0}};
-    gridText::SpreadText(cells, "1\t2\t3\r\n4\t5", noBlock, 0, 0);
-    EXPECT_EQ(cells.cells, (Rows{{"1", ".", "3"}, {".", "5", "."}}));
-}
-
-// The remembered-block geometry behind deselection -------------------------------------------
-
-TEST(GridCellBlock, IntersectsOnlyWhenACellIsShared)
-{
-    const CellBlock block{1, 1, 2, 2};
-    EXPECT_TRUE(block.Intersects({2, 2, 4, 4}));
-    EXPECT_TRUE(block.Intersects({0, 0, 5, 5}));
-    EXPECT_FALSE(block.Intersects({3, 1, 3, 2}));
-    EXPECT_FALSE(block.Intersects({1, 0, 2, 0}));
+    TableCells cells(dots);
+    cells.readOnly = {{2, 2}};
+    gridText::SpreadText(cells, "a\tb\tc\r\nd\te", {1, 1, 2, 2}, 0, 0);
+    gridText::SpreadText(cells, "f", noBlock, -1, -1); // a missing cursor counts as (0, 0)
+    gridText::SpreadText(cells, "g\r\nh", noBlock, 5, 0);
+    EXPECT_EQ(cells.cells, (Rows{{"f", ".", "."}, {".", "a", "b"}, {".", "d", "."}}));
 }
 
 } // namespace
