@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/clipbrd.h>
-#include <wx/dcmemory.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
 
 #include <fstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -32,22 +33,6 @@ wxString ClipboardText()
     return data.GetText();
 }
 
-struct TempFile {
-    explicit TempFile(const std::string& bytes) : name(wxFileName::CreateTempFileName("zobrin"))
-    {
-        std::ofstream(name.fn_str(), std::ios::binary) << bytes;
-    }
-    ~TempFile() { wxRemoveFile(name); }
-    wxString name;
-};
-
-// Opens the highlight drawing to the test.
-struct ProbeGrid : PelkoGrid {
-    using PelkoGrid::PelkoGrid;
-    using PelkoGrid::DrawCellHighlight;
-    using PelkoGrid::GetCellAttr;
-};
-
 class PelkoGridTest : public testing::Test {
 protected:
     void SetUp() override
@@ -62,10 +47,21 @@ protected:
     {
         wxTheApp->ProcessPendingEvents();
         delete frame;
+        wxRemoveFile(file);
     }
-    wxString Row(int r) const
+    const wxString& File(const std::string& bytes)
     {
-        return grid->GetCellValue(r, 0) + "," + grid->GetCellValue(r, 1) + "," + grid->GetCellValue(r, 2);
+        std::ofstream(file.fn_str(), std::ios::binary) << bytes;
+        return file;
+    }
+    // Rows first..last as "a,b,c|d,e,f".
+    wxString Rows(int first, int last) const
+    {
+        wxString text;
+        for (int r = first; r <= last; ++r)
+            text << (r > first ? "|" : "") << grid->GetCellValue(r, 0) << ","
+                 << grid->GetCellValue(r, 1) << "," << grid->GetCellValue(r, 2);
+        return text;
     }
     // A key press reaches the grid through its cell window.
     bool Press(int key, bool ctrl = false, bool shift = false)
@@ -78,8 +74,9 @@ protected:
     }
 
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "grid");
-    ProbeGrid* grid = new ProbeGrid(frame, 7);
+    PelkoGrid* grid = new PelkoGrid(frame, 7);
     std::vector<int> changes;
+    const wxString file = wxFileName::CreateTempFileName("zobrin");
     const wxString block = "a\tb\r\nc\td\r\n";
 };
 
@@ -129,24 +126,23 @@ TEST_F(PelkoGridTest, CutClearAndPasteShortcuts)
     grid->SelectBlock(1, 1, 2, 2);
     EXPECT_TRUE(Press(WXK_DELETE, false, true));
     EXPECT_EQ(ClipboardText(), "b\tz\r\nd\tz\r\n");
-    EXPECT_EQ(Row(1) + "|" + Row(2), "a,,|c,,z");
+    EXPECT_EQ(Rows(1, 2), "a,,|c,,z");
     PutOnClipboard("1\t2\r\n3");
     EXPECT_TRUE(Press(WXK_INSERT, true, true));
-    EXPECT_EQ(Row(1) + "|" + Row(2), "a,1,2|c,3,z");
+    EXPECT_EQ(Rows(1, 2), "a,1,2|c,3,z");
     EXPECT_TRUE(Press(WXK_DELETE, true));
     EXPECT_EQ(ClipboardText(), "1\t2\r\n3");
-    EXPECT_EQ(Row(1) + "|" + Row(2), "a,,|c,,z");
+    EXPECT_EQ(Rows(1, 2), "a,,|c,,z");
     EXPECT_TRUE(Press('V', true));
     EXPECT_TRUE(Press('X', true));
     EXPECT_TRUE(Press(WXK_INSERT, false, true));
-    EXPECT_EQ(Row(1) + "|" + Row(2), "a,1,2|c,3,z");
+    EXPECT_EQ(Rows(1, 2), "a,1,2|c,3,z");
 }
 
 TEST_F(PelkoGridTest, OtherKeysReachTheGrid)
 {
     grid->SetGridCursor(0, 0);
-    EXPECT_TRUE(Press(WXK_DOWN));
-    EXPECT_TRUE(Press(WXK_RIGHT));
+    EXPECT_TRUE(Press(WXK_DOWN) && Press(WXK_RIGHT));
     EXPECT_EQ(grid->GetGridCursorCoords(), wxGridCellCoords(1, 1));
     EXPECT_EQ(ClipboardText(), "sentinel");
 }
@@ -159,7 +155,7 @@ TEST_F(PelkoGridTest, EachPastePostsOneCellChangeEvenWithoutText)
     grid->PasteFromClipboard();
     wxTheApp->ProcessPendingEvents();
     EXPECT_EQ(changes, (std::vector<int>{7, 7}));
-    EXPECT_EQ(Row(0), "sentinel,y,z");
+    EXPECT_EQ(Rows(0, 0), "sentinel,y,z");
 }
 
 TEST_F(PelkoGridTest, ReadOnlyGridOnlyCopies)
@@ -169,7 +165,7 @@ TEST_F(PelkoGridTest, ReadOnlyGridOnlyCopies)
     for (const auto& [key, ctrl] : {std::pair<int, bool>{'V', true}, {WXK_DELETE, false}, {'X', true}})
         Press(key, ctrl);
     EXPECT_EQ(ClipboardText(), block);
-    EXPECT_EQ(Row(1) + "|" + Row(2), "a,b,z|c,d,z");
+    EXPECT_EQ(Rows(1, 2), "a,b,z|c,d,z");
     wxTheApp->ProcessPendingEvents();
     EXPECT_TRUE(changes.empty());
 }
@@ -180,43 +176,13 @@ TEST_F(PelkoGridTest, LoadTextFileRefusesWhatCannotBeReadAndTakesOddTextSafely)
     EXPECT_FALSE(grid->LoadTextFile(wxFileName::GetTempDir()));
     EXPECT_FALSE(grid->LoadTextFile("/dev/zero")); // never ends: refused, not read forever
     grid->SetGridCursor(1, 1);
-    EXPECT_TRUE(grid->LoadTextFile(TempFile("").name));
-    EXPECT_TRUE(grid->LoadTextFile(TempFile(std::string("1\t2\r\n3\0\t4", 9)).name));
-    EXPECT_EQ(Row(0) + "|" + Row(1) + "|" + Row(2), "x,y,z|a,1,2|c,3,z");
+    EXPECT_TRUE(grid->LoadTextFile(File("")));
+    EXPECT_TRUE(grid->LoadTextFile(File(std::string("1\t2\r\n3\0\t4", 9))));
+    EXPECT_EQ(Rows(0, 0) + "|" + Rows(1, 2), "x,y,z|a,1,2|c,3,z");
     const std::string longLine(1 << 20, 'q');
-    EXPECT_TRUE(grid->LoadTextFile(TempFile(longLine + "\tcaf\xE9").name)); // not UTF-8
+    EXPECT_TRUE(grid->LoadTextFile(File(longLine + "\tcaf\xE9"))); // not UTF-8
     EXPECT_EQ(grid->GetCellValue(1, 1).length(), longLine.size());
     EXPECT_EQ(grid->GetCellValue(1, 2), wxString::FromUTF8("caf\xC3\xA9"));
-}
-
-int HighlightInk(ProbeGrid& grid)
-{
-    wxBitmap bitmap(400, 200, 24);
-    {
-        wxMemoryDC dc(bitmap);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        wxGridCellAttr* attr = grid.GetCellAttr(grid.GetGridCursorRow(), grid.GetGridCursorCol());
-        grid.DrawCellHighlight(dc, attr);
-        attr->DecRef();
-    }
-    const wxImage image = bitmap.ConvertToImage();
-    int inked = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            inked += image.GetRed(x, y) != 255 || image.GetBlue(x, y) != 255;
-    return inked;
-}
-
-TEST_F(PelkoGridTest, HighlightFrameIsDrawnOnlyWhileSwitchedOn)
-{
-    frame->Show(); // the toolkit frames the cursor cell only while the grid has the focus
-    grid->SetFocus();
-    wxYield();
-    grid->SetGridCursor(1, 1);
-    EXPECT_GT(HighlightInk(*grid), 0);
-    grid->drawCellHighlight = false;
-    EXPECT_EQ(HighlightInk(*grid), 0);
 }
 
 } // namespace
