@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 wxBEGIN_EVENT_TABLE(PelkoGrid, wxGrid)
     EVT_KEY_DOWN(PelkoGrid::OnKeyDown)
@@ -19,7 +20,7 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // Far beyond any table, and it stops a file that never ends (a device) from filling memory.
-constexpr std::size_t maxFileBytes = 64 * 1024 * 1024;
+constexpr std::size_t MAX_FILE_BYTES = 64 * 1024 * 1024;
 
 bool ReadWhole(wxFFile& file, std::string& bytes)
 {
@@ -28,7 +29,7 @@ bool ReadWhole(wxFFile& file, std::string& bytes)
     do {
         got = file.Read(chunk, sizeof chunk);
         bytes.append(chunk, got);
-        if (bytes.size() > maxFileBytes)
+        if (bytes.size() > MAX_FILE_BYTES)
             return false;
     } while (got == sizeof chunk);
     return !file.Error();
