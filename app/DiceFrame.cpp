@@ -101,7 +101,7 @@ void DiceFrame::CreateControls()
 void DiceFrame::SetUpPage()
 {
     SetTitle("Zobrin");
-    SetIcon(DieImages::Icon());
+    SetIcons(DieImages::Icons());
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
     for (wxWindow* control : {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
                               static_cast<wxWindow*>(progressiveCheck),
@@ -153,10 +153,14 @@ void DiceFrame::SetUpTable()
         resultsGrid->SetColSize(col, std::max(columns[col].width, LabelWidth(columns[col].label)));
         auto* attr = new wxGridCellAttr;
         attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
-        if (columns[col].white)
+        if (columns[col].white) {
+            // A cell whose background is set gets a text colour to match: the theme's own text
+            // colour is light on a dark theme and would vanish on white.
             attr->SetBackgroundColour(*wxWHITE);
-        else
+            attr->SetTextColour(*wxBLACK);
+        } else {
             attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+        }
         resultsGrid->SetColAttr(col, attr);
     }
     resultsGrid->drawCellHighlight = false;

@@ -8,8 +8,9 @@ TEST_F(DiceFrameTest, OpensWithItsDefaults)
 {
     const DiceFrameProbe p = Probe();
     EXPECT_EQ(frame->GetTitle(), "Zobrin");
-    EXPECT_EQ(frame->GetIcons().GetIconCount(), 1u);
-    EXPECT_EQ(frame->GetIcons().GetIconByIndex(0).GetWidth(), 16);
+    ASSERT_EQ(frame->GetIcons().GetIconCount(), 2u);
+    EXPECT_EQ(frame->GetIcons().GetIcon(16).GetWidth(), 16);
+    EXPECT_EQ(frame->GetIcons().GetIcon(32).GetWidth(), 32);
     EXPECT_EQ(p.Dice(), 1);
     EXPECT_EQ(p.Rolls(), 1500);
     EXPECT_EQ(p.DiceSpin().GetValue(), 1);
