@@ -1,0 +1,29 @@
+#include "ToolkitTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <wx/debug.h>
+#include <wx/string.h>
+
+#include <cstring>
+
+namespace {
+
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg)
+{
+    ADD_FAILURE_AT(file.utf8_str().data(), line)
+        << "toolkit assert in " << func.utf8_string() << ": " << cond.utf8_string() << " "
+        << msg.utf8_string();
+}
+
+} // namespace
+
+bool OnlyListingTests(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
+            return true;
+    return false;
+}
+
+void FailOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
