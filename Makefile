@@ -2,6 +2,7 @@
 #   make run [ARGS="dice rolls"]   build and start Zobrin
 #   make test                      build and run every test, then again with the sanitizers
 #   make bench                     build optimised and run the benchmarks
+#   make screenshots               photograph the program for the README (docs/*.png)
 #   make clean                     remove the build folders
 
 JOBS   ?= $(shell nproc)
@@ -17,7 +18,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench clean deps test-deps
+.PHONY: run test bench screenshots clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -42,6 +43,12 @@ bench: test-deps
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DZOBRIN_TESTS=OFF -DZOBRIN_BENCH=ON >/dev/null
 	cmake --build $(BENCH) -j$(JOBS)
 	$(HEADLESS) $(MAKE) --no-print-directory -C $(BENCH)/bench run-benchmarks
+
+screenshots: test-deps
+	@scripts/install-deps --screenshots
+	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour
+	$(HEADLESS) ./$(BUILD)/tests/screenshot_tour docs
 
 clean:
 	rm -rf $(BUILD) $(SAN) $(BENCH)
