@@ -2,6 +2,9 @@
 #   make run [ARGS="dice rolls"]   build and start Zobrin
 #   make test                      build and run every test, then again with the sanitizers
 #   make bench                     build optimised and run the benchmarks
+#   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from fuzz/corpus;
+#                                  new inputs go to build-fuzz/corpus, crashers to fuzz/crashers
+#   make fuzz-merge                fold build-fuzz/corpus into a minimised fuzz/corpus
 #   make clean                     remove the build folders
 
 JOBS   ?= $(shell nproc)
@@ -9,6 +12,9 @@ ARGS   ?=
 BUILD  := build
 SAN    := build-sanitize
 BENCH  := build-bench
+FUZZ   := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZER := $(FUZZ)/fuzz/settingsLoaderFuzzer
 HEADLESS := scripts/run-headless
 
 # LeakSanitizer reports the GUI libraries' own allocations at exit; they are suppressed by library,
@@ -17,7 +23,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench clean deps test-deps
+.PHONY: run test bench fuzz fuzz-merge fuzz-build clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -43,5 +49,20 @@ bench: test-deps
 	cmake --build $(BENCH) -j$(JOBS)
 	$(HEADLESS) $(MAKE) --no-print-directory -C $(BENCH)/bench run-benchmarks
 
+fuzz-build:
+	@scripts/install-deps --fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOBRIN_TESTS=OFF -DZOBRIN_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS) --target settingsLoaderFuzzer
+
+fuzz: fuzz-build
+	mkdir -p $(FUZZ)/corpus fuzz/crashers
+	$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
+	  -dict=fuzz/settings.dict -artifact_prefix=fuzz/crashers/ $(FUZZ)/corpus fuzz/corpus
+
+fuzz-merge: fuzz-build
+	rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged
+	$(FUZZER) -merge=1 $(FUZZ)/merged fuzz/corpus $(FUZZ)/corpus
+	rm -rf fuzz/corpus && mv $(FUZZ)/merged fuzz/corpus
+
 clean:
-	rm -rf $(BUILD) $(SAN) $(BENCH)
+	rm -rf $(BUILD) $(SAN) $(BENCH) $(FUZZ)
