@@ -48,7 +48,8 @@ void settingsParseState::StartElement(const char* name)
         StartSetting(name);
     else if (InsideGridProperties() && depth == SettingDepth() + 1) {
         subElement = ElementName(name);
-        subElementStart = value.size();
+        if (SubElementOwnsText())
+            value.clear();
     }
     ++depth;
 }
@@ -98,22 +99,24 @@ void settingsParseState::EndSetting()
     key.clear();
 }
 
-// A label, x or y sub-element owns the text it collected: that text is taken out of the value,
-// so each label and each coordinate has the whole limit to itself and text around it does not
-// leak in. The coordinate is read once the sub-element has ended, as its text may have come in
-// several pieces (split at a reference, for example).
+// A label, x or y sub-element owns the text it collects: the value holds only that text from the
+// sub-element's start to its end, so each label and each coordinate has the whole limit to
+// itself and text beside them does not leak in. A coordinate is read once its sub-element has
+// ended, as its text may have come in several pieces (split at a reference, for example).
+bool settingsParseState::SubElementOwnsText() const
+{
+    return subElement == "label" || subElement == "x" || subElement == "y";
+}
+
 void settingsParseState::EndSubElement()
 {
-    const bool owned = subElement == "label" || subElement == "x" || subElement == "y";
-    if (owned) {
-        const std::string text = value.substr(subElementStart);
-        value.resize(subElementStart);
-        if (subElement == "label" && !text.empty())
-            labels.push_back(text == "nbsp" ? std::string() : text);
-        else if (subElement == "x")
-            ReadDocumentNumber(text, intersection.x);
-        else if (subElement == "y")
-            ReadDocumentNumber(text, intersection.y);
-    }
+    if (subElement == "label" && !value.empty())
+        labels.push_back(value == "nbsp" ? std::string() : value);
+    else if (subElement == "x")
+        ReadDocumentNumber(value, intersection.x);
+    else if (subElement == "y")
+        ReadDocumentNumber(value, intersection.y);
+    if (SubElementOwnsText())
+        value.clear();
     subElement.clear();
 }

@@ -33,6 +33,7 @@ private:
     void StartSetting(const char* name);
     void EndSetting();
     void EndSubElement();
+    bool SubElementOwnsText() const;
 
     coordSysSettings& settings;
     // Nesting depth of the element being read; 0 outside the root.
@@ -42,8 +43,6 @@ private:
     std::string key;
     std::string subElement;
     std::string value;
-    // Where the text of the current sub-element begins in value.
-    std::size_t subElementStart = 0;
     std::vector<std::string> labels;
     worldPoint intersection;
 };
