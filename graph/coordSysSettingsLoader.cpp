@@ -44,7 +44,8 @@ using parserHandle = std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)
 
 // The bytes of a regular file, up to the size it had when opened. Opening does not block, so a
 // pipe without a writer is refused rather than waited for.
-bool ReadRegularFile(const std::string& fileName, std::unique_ptr<char[]>& text, std::size_t& length)
+bool ReadRegularFile(const std::string& fileName, std::unique_ptr<char[]>& text,
+                     std::size_t& length)
 {
     const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -53,9 +54,10 @@ bool ReadRegularFile(const std::string& fileName, std::unique_ptr<char[]>& text,
     const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= INT_MAX;
     if (regular)
         text.reset(new (std::nothrow) char[static_cast<std::size_t>(info.st_size)]);
+    const std::size_t size = regular ? static_cast<std::size_t>(info.st_size) : 0;
     length = 0;
-    while (text && length < static_cast<std::size_t>(info.st_size)) {
-        const ssize_t got = read(fd, text.get() + length, static_cast<std::size_t>(info.st_size) - length);
+    while (text && length < size) {
+        const ssize_t got = read(fd, text.get() + length, size - length);
         if (got <= 0)
             break;
         length += static_cast<std::size_t>(got);

@@ -9,22 +9,26 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Whether the text at p starts with digits, or a point and a digit, after an optional minus.
+bool StartsNumber(const char* p, const char* end)
+{
+    if (p != end && *p == '-')
+        ++p;
+    return p != end && (IsDigit(*p) || (*p == '.' && p + 1 != end && IsDigit(p[1])));
+}
+
 } // namespace
 
 bool ReadDocumentNumber(const std::string& text, double& number)
 {
     const char* p = text.c_str();
     const char* end = p + text.size();
-    while (p != end && std::strchr(" \t\r\n\v\f", *p) != nullptr)
+    while (p != end && *p != '\0' && std::strchr(" \t\r\n\v\f", *p) != nullptr)
         ++p;
     // std::from_chars never looks at the locale; it takes a minus sign but not a plus sign.
-    const bool plus = p != end && *p == '+';
-    if (plus)
+    if (p != end && *p == '+' && p + 1 != end && p[1] != '-')
         ++p;
-    const char* digits = p != end && *p == '-' && !plus ? p + 1 : p;
-    const bool startsNumber =
-        digits != end && (IsDigit(*digits) || (*digits == '.' && digits + 1 != end && IsDigit(digits[1])));
-    if (!startsNumber)
+    if (!StartsNumber(p, end))
         return false;
     double read = 0;
     if (std::from_chars(p, end, read).ec != std::errc())

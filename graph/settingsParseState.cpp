@@ -25,15 +25,19 @@ std::size_t CharacterCount(const char* text, std::size_t length)
     return count;
 }
 
-std::size_t CharacterCount(const std::string& text) { return CharacterCount(text.data(), text.size()); }
+std::size_t CharacterCount(const std::string& text)
+{
+    return CharacterCount(text.data(), text.size());
+}
 
 // A name longer than the limit matches no key and no sub-element: cutting it would turn, say,
 // "originAlwaysViewableX" into a real key.
 std::string ElementName(const char* name)
 {
     const std::size_t length = std::strlen(name);
-    return CharacterCount(name, length) <= settingsParseState::NAME_LIMIT ? std::string(name, length)
-                                                                          : std::string();
+    if (CharacterCount(name, length) > settingsParseState::NAME_LIMIT)
+        return std::string();
+    return std::string(name, length);
 }
 
 bool IsWhiteSpace(char c) { return c != '\0' && std::strchr(WHITE_SPACE, c) != nullptr; }

@@ -33,7 +33,8 @@ TEST(coordSysLoadSettings, LoadingStoresAndLeavesViewAndPaintToTheCaller)
 
     const wxString path = wxFileName::CreateTempFileName("settings");
     wxFFile(path, "w").Write("<gridProperties><ymin>0</ymin><ymax>70</ymax></gridProperties>");
-    EXPECT_TRUE(graph->LoadSettings("<gridProperties><xmin>0</xmin><xmax>7</xmax></gridProperties>"));
+    EXPECT_TRUE(
+        graph->LoadSettings("<gridProperties><xmin>0</xmin><xmax>7</xmax></gridProperties>"));
     EXPECT_TRUE(graph->LoadSettingsFile(path));
     EXPECT_FALSE(graph->LoadSettingsFile(path + ".missing"));
     wxRemoveFile(path);
