@@ -73,7 +73,9 @@ bool coordSys::LoadSettings(const char* text)
 
 bool coordSys::LoadSettingsFile(const wxString& fileName)
 {
-    return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.fn_str()));
+    // A name the file system's encoding cannot express names no file.
+    const wxCharBuffer name = fileName.fn_str();
+    return name.data() != nullptr && coordSysSettingsLoader(*this).LoadSettingsFile(name.data());
 }
 
 pixelSize coordSys::ClientExtent() const

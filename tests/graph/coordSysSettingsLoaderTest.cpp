@@ -63,24 +63,14 @@ std::string TempFile(const std::string& name, const std::string& content)
     return path;
 }
 
-// LC_NUMERIC of a German locale, generated into the build folder: its decimal separator is a comma.
-class commaLocale {
-public:
-    commaLocale()
-        : previous(std::setlocale(LC_NUMERIC, nullptr))
+// While it lives, LC_NUMERIC may be taken from the locales generated into the build folder.
+struct generatedLocales {
+    generatedLocales() { setenv("LOCPATH", COMMA_LOCALE_PATH, 1); }
+    ~generatedLocales()
     {
-        setenv("LOCPATH", COMMA_LOCALE_PATH, 1);
-        active = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-    }
-    ~commaLocale()
-    {
-        std::setlocale(LC_NUMERIC, previous.c_str());
+        std::setlocale(LC_NUMERIC, "C");
         unsetenv("LOCPATH");
     }
-    bool active = false;
-
-private:
-    std::string previous;
 };
 
 } // namespace
@@ -122,8 +112,8 @@ TEST(coordSysSettingsLoader, EveryKeyReachesItsSetting)
     EXPECT_EQ(s.GetCustomYTickLabels(), (std::vector<std::string>{"low", "high"}));
     EXPECT_TRUE(s.UsesCustomYTickLabels() && !s.UsesCustomXTickLabels());
     EXPECT_EQ(s.GetYAxisLabel(), "frequency %");
-    EXPECT_EQ(s.axisIntersection.x, 1.5);
-    EXPECT_EQ(s.axisIntersection.y, -2);
+    EXPECT_EQ((std::vector<double>{s.axisIntersection.x, s.axisIntersection.y}),
+        (std::vector<double>{1.5, -2}));
     EXPECT_EQ(s.gridStyle, 7);
     EXPECT_EQ(s.GetAxesStyle(), 2);
     EXPECT_TRUE(s.equalScaling && s.originAlwaysViewable && !s.axesAlwaysViewable);
@@ -219,8 +209,8 @@ TEST(coordSysSettingsLoader, OnlyChildrenOfAnOpenGridPropertiesAreSettings)
 
 TEST(coordSysSettingsLoader, NumbersReadWithAPointUnderACommaLocale)
 {
-    const commaLocale comma;
-    ASSERT_TRUE(comma.active) << "no comma locale in " COMMA_LOCALE_PATH;
+    const generatedLocales locales;
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "none in " COMMA_LOCALE_PATH;
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     const coordSysSettings s
         = Loaded("<xmin>2.5</xmin><xTickUnit>0.25</xTickUnit><fontSize>9.9</fontSize>");
