@@ -73,9 +73,9 @@ bool coordSys::LoadSettings(const char* text)
 
 bool coordSys::LoadSettingsFile(const wxString& fileName)
 {
-    // A name the file system's encoding cannot express names no file.
-    const wxCharBuffer name = fileName.fn_str();
-    return name.data() != nullptr && coordSysSettingsLoader(*this).LoadSettingsFile(name.data());
+    // A name the file system's encoding cannot express converts to an empty one, which opens no
+    // file.
+    return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.fn_str()));
 }
 
 pixelSize coordSys::ClientExtent() const
