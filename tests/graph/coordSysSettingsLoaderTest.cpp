@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -13,12 +15,11 @@
 namespace {
 
 // Loads a document whose root is gridProperties holding the given settings.
-coordSysSettings Loaded(const std::string& settings, bool expected = true)
+coordSysSettings Loaded(const std::string& settings)
 {
     coordSysSettings s;
-    EXPECT_EQ(coordSysSettingsLoader(s).LoadSettings(
-                  ("<gridProperties>" + settings + "</gridProperties>").c_str()),
-        expected);
+    EXPECT_TRUE(coordSysSettingsLoader(s).LoadSettings(
+        ("<gridProperties>" + settings + "</gridProperties>").c_str()));
     return s;
 }
 
@@ -56,9 +57,15 @@ std::string Repeated(const std::string& text, int times)
     return all;
 }
 
+// A path of this test process's own in the temporary folder.
+std::string TempPath(const std::string& name)
+{
+    return testing::TempDir() + "zobrin-" + std::to_string(getpid()) + "-" + name;
+}
+
 std::string TempFile(const std::string& name, const std::string& content)
 {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = TempPath(name);
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
@@ -259,10 +266,9 @@ TEST(coordSysSettingsLoader, HostileDocumentsAreBounded)
         {"<!ENTITY w \"" + std::string(100000, 'w') + "\">", Repeated("&w;", 10000)}};
     for (const auto& [entities, text] : bombs) {
         coordSysSettings bombed;
-        EXPECT_FALSE(coordSysSettingsLoader(bombed).LoadSettings(("<!DOCTYPE gridProperties ["
-            + entities + "]><gridProperties><xmin>1</xmin><xAxisLabel>" + text
-            + "</xAxisLabel></gridProperties>")
-                                                                     .c_str()));
+        const std::string document = "<!DOCTYPE gridProperties [" + entities + "]>"
+            + "<gridProperties><xmin>1</xmin><xAxisLabel>" + text + "</xAxisLabel></gridProperties>";
+        EXPECT_FALSE(coordSysSettingsLoader(bombed).LoadSettings(document.c_str()));
         ExpectOnlyXMinOne(bombed);
     }
 }
@@ -280,11 +286,13 @@ TEST(coordSysSettingsLoader, FilesAreReadWholeAndOnlyWhenRegular)
         utf16 += {c, '\0'};
     EXPECT_TRUE(loader.LoadSettingsFile(TempFile("utf16.xml", utf16)));
     EXPECT_EQ(s.GetXMax(), 8);
-    const std::string fifo = testing::TempDir() + "settings.fifo";
+    const std::string fifo = TempPath("settings.fifo");
     mkfifo(fifo.c_str(), 0600);
     for (const std::string& unreadable :
         {TempFile("empty.xml", ""), TempFile("zero.xml", std::string("<gridProperties/>\0<x>", 22)),
-            testing::TempDir() + "missing.xml", testing::TempDir(), fifo})
+            TempPath("missing.xml"), testing::TempDir(), fifo})
         EXPECT_FALSE(loader.LoadSettingsFile(unreadable)) << unreadable;
     EXPECT_EQ(s.GetXMin(), 3);
+    for (const char* name : {"settings.xml", "utf16.xml", "settings.fifo", "empty.xml", "zero.xml"})
+        std::remove(TempPath(name).c_str());
 }
