@@ -2,9 +2,11 @@
 #   make run [ARGS="dice rolls"]   build and start Zobrin
 #   make test                      build and run every test, then again with the sanitizers
 #   make bench                     build optimised and run the benchmarks
-#   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from fuzz/corpus;
-#                                  new inputs go to build-fuzz/corpus, crashers to fuzz/crashers
-#   make fuzz-merge                fold build-fuzz/corpus into a minimised fuzz/corpus
+#   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from the
+#                                  hand-written fuzz/seeds and the kept fuzz/corpus; new inputs go
+#                                  to build-fuzz/corpus, crashers to fuzz/crashers
+#   make fuzz-merge                fold build-fuzz/corpus into fuzz/corpus, minimised to the inputs
+#                                  that reach new code (hit counts ignored, so it stays small)
 #   make clean                     remove the build folders
 
 JOBS   ?= $(shell nproc)
@@ -55,13 +57,13 @@ fuzz-build:
 	cmake --build $(FUZZ) -j$(JOBS) --target settingsLoaderFuzzer
 
 fuzz: fuzz-build
-	mkdir -p $(FUZZ)/corpus fuzz/crashers
+	mkdir -p $(FUZZ)/corpus fuzz/corpus fuzz/crashers
 	$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
-	  -dict=fuzz/settings.dict -artifact_prefix=fuzz/crashers/ $(FUZZ)/corpus fuzz/corpus
+	  -dict=fuzz/settings.dict -artifact_prefix=fuzz/crashers/ $(FUZZ)/corpus fuzz/corpus fuzz/seeds
 
 fuzz-merge: fuzz-build
-	rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged
-	$(FUZZER) -merge=1 $(FUZZ)/merged fuzz/corpus $(FUZZ)/corpus
+	rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged fuzz/corpus
+	$(FUZZER) -merge=1 -use_counters=0 $(FUZZ)/merged fuzz/corpus $(FUZZ)/corpus
 	rm -rf fuzz/corpus && mv $(FUZZ)/merged fuzz/corpus
 
 clean:

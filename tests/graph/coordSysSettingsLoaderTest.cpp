@@ -267,7 +267,8 @@ TEST(coordSysSettingsLoader, HostileDocumentsAreBounded)
     for (const auto& [entities, text] : bombs) {
         coordSysSettings bombed;
         const std::string document = "<!DOCTYPE gridProperties [" + entities + "]>"
-            + "<gridProperties><xmin>1</xmin><xAxisLabel>" + text + "</xAxisLabel></gridProperties>";
+            + "<gridProperties><xmin>1</xmin><xAxisLabel>" + text
+            + "</xAxisLabel></gridProperties>";
         EXPECT_FALSE(coordSysSettingsLoader(bombed).LoadSettings(document.c_str()));
         ExpectOnlyXMinOne(bombed);
     }
