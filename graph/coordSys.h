@@ -37,6 +37,11 @@ public:
     void SendRangeChanged();
     void SendTraceFinished(int seriesId);
 
+    // Apply a settings document, held in memory or read from a file (coordSysSettingsLoader).
+    // Neither recomputes the view nor repaints: the caller runs UpdateView and repaints.
+    bool LoadSettings(const char* text);
+    bool LoadSettingsFile(const wxString& fileName);
+
 protected:
     pixelSize ClientExtent() const override;
 
