@@ -12,24 +12,11 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include <chrono>
 #include <functional>
 #include <numeric>
 
 namespace {
 
-// Lets the program run until `done` holds, for at most `seconds`.
-bool WaitFor(const std::function<bool()>& done, double seconds = 20)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        wxTheApp->Yield();
-        wxMilliSleep(2);
-    }
-    return true;
-}
 
 class EndToEnd : public testing::Test {
 protected:
@@ -72,7 +59,7 @@ protected:
 TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
 {
     const DiceFrameProbe p = Probe();
-    ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }));
+    ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }, 20));
 
     // "1" becomes "12" dice; "1500" becomes "15", then "150" rolls: every step a valid number.
     TypeAtEnd(p.DiceSpin(), 0, "2", [&] { return p.Dice() == 12; });
@@ -82,7 +69,7 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
     const std::vector<int>& counts = p.Counts();
     ASSERT_TRUE(WaitFor([&] {
         return !p.Running() && std::accumulate(counts.begin(), counts.end(), 0L) == 150;
-    })) << "the run did not end";
+    }, 20)) << "the run did not end";
     EXPECT_EQ(p.StartButton().GetLabel(), "Start");
 
     ASSERT_EQ(counts.size(), 61u) << "one count per sum from 12 to 72";

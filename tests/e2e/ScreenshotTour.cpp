@@ -2,6 +2,7 @@
 // clicks Start, and photographs the window on each notebook page once the run is over.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
+#include "ToolkitTestSupport.h"
 
 #include "app/DiceApp.h"
 
@@ -9,23 +10,10 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
-#include <chrono>
 #include <cstdio>
 #include <functional>
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, double seconds)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        wxTheApp->Yield();
-        wxMilliSleep(5);
-    }
-    return true;
-}
 
 // Lets the window settle and paint, then photographs its part of the screen.
 bool Photograph(wxFrame& frame, const wxString& file)

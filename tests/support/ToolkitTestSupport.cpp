@@ -1,9 +1,12 @@
 #include "ToolkitTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/debug.h>
 #include <wx/string.h>
+#include <wx/utils.h>
 
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -27,3 +30,16 @@ bool OnlyListingTests(int argc, char** argv)
 }
 
 void FailOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
+
+bool WaitFor(const std::function<bool()>& done, double seconds)
+{
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        wxTheApp->Yield();
+        wxMilliSleep(2);
+    }
+    return true;
+}
