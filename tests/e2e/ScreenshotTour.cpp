@@ -10,6 +10,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 
