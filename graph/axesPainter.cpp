@@ -15,14 +15,6 @@ const wxColour GRID_COLOUR(204, 204, 204);
 constexpr int ARROW_LENGTH = 16;
 constexpr int ARROW_HALF_WIDTH = 4;
 
-wxSize TextExtent(const wxDC& dc, const wxString& text)
-{
-    wxCoord width = 0;
-    wxCoord height = 0;
-    dc.GetTextExtent(text, &width, &height);
-    return {width, height};
-}
-
 } // namespace
 
 void axesPainter::DrawGrid()
@@ -52,8 +44,8 @@ void axesPainter::DrawGrid()
 
 void axesPainter::DrawAxes()
 {
-    const wxFont tickFont = windowTextMeasurer::GraphFont(graph.GetFontSize(), false);
-    const wxFont labelFont = windowTextMeasurer::GraphFont(graph.GetFontSize() + 2, true);
+    const wxFont tickFont = graph.LabelMeasurer().Font(graph.GetFontSize(), false);
+    const wxFont labelFont = graph.LabelMeasurer().Font(graph.GetFontSize() + 2, true);
     if (graph.GetAxesStyle() == 0)
         return;
     dc.SetPen(*wxBLACK_PEN);
@@ -124,7 +116,7 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
 {
     if (!graph.axesAlwaysViewable || graph.originAlwaysViewable)
         return;
-    const labelRoom room = graph.LabelRoom(windowTextMeasurer(graph), false);
+    const labelRoom room = graph.LabelRoom(graph.LabelMeasurer(), false);
     const wxSize client = graph.GetClientSize();
     if (horizontal.across < 0 || horizontal.across > client.y)
         horizontal.across = client.y - graph.YPixelSpan(room.bottom * graph.YScale());
@@ -145,8 +137,8 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont,
     if (axis.showMinorTicks)
         DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
     dc.SetFont(labelFont);
-    const wxString label = wxString::FromUTF8(axis.label);
-    dc.DrawText(label, AxisLabelCorner(line, TextExtent(dc, label)));
+    const textExtent extent = graph.LabelMeasurer().Extent(axis.label, graph.GetFontSize() + 2, true);
+    dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
     dc.SetFont(tickFont);
 }
 
@@ -161,13 +153,17 @@ void axesPainter::DrawArrowheads(const axisLine& line)
     }
 }
 
-// A short line across the axis at every tick.
+// A short line across the axis at every tick, both ends included. The lines are filled as
+// one-pixel boxes in the black brush: on vector DCs that covers the same pixels as a stroke of
+// the black pen and costs a fraction of it, and an axis may carry a hundred ticks.
 void axesPainter::DrawTickMarks(const axisLine& line, int kind, int downOrRight, int upOrLeft)
 {
+    dc.SetPen(*wxTRANSPARENT_PEN);
     for (double t : Ticks(line.horizontal, kind)) {
         const int along = AlongPixel(line.horizontal, t);
-        dc.DrawLine(At(line, along, downOrRight), At(line, along, -upOrLeft));
+        dc.DrawRectangle(wxRect(At(line, along, -upOrLeft), At(line, along, downOrRight)));
     }
+    dc.SetPen(*wxBLACK_PEN);
 }
 
 void axesPainter::DrawTickLabels(const axisLine& line)
@@ -177,42 +173,45 @@ void axesPainter::DrawTickLabels(const axisLine& line)
     for (std::size_t i = 0; i < major.size(); ++i) {
         if (!graph.TickLabelAt(line.horizontal, i, major[i], text))
             continue;
-        const wxString label = wxString::FromUTF8(text);
         const int along = AlongPixel(line.horizontal, major[i]);
-        dc.DrawText(label, TickLabelCorner(line, along, TextExtent(dc, label)));
+        const textExtent extent = graph.LabelMeasurer().Extent(text, graph.GetFontSize(), false);
+        dc.DrawText(wxString::FromUTF8(text), TickLabelCorner(line, along, extent));
     }
 }
 
-wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along, const wxSize& extent) const
+wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along,
+                                     const textExtent& extent) const
 {
     if (line.horizontal) {
         const bool below = graph.GetXTickLabelPosition() == coordSysSettings::BELOW;
-        return {along - extent.x / 2, below ? line.across + 6 : line.across - extent.y - 6};
+        return {along - extent.width / 2,
+                below ? line.across + 6 : line.across - extent.height - 6};
     }
     const bool left = graph.GetYTickLabelPosition() == coordSysSettings::LEFT;
-    return {left ? line.across - extent.x - 11 : line.across + 14, along - extent.y / 2};
+    return {left ? line.across - extent.width - 11 : line.across + 14,
+            along - extent.height / 2};
 }
 
 // The axis label sits near one end of its axis, on the side its position names, beyond the
 // tick labels when they are on the same side.
-wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const wxSize& extent) const
+wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& extent) const
 {
-    const textExtent ticks = graph.LargestTickLabel(windowTextMeasurer(graph), line.horizontal);
+    const textExtent ticks = graph.LargestTickLabel(graph.LabelMeasurer(), line.horizontal);
     if (line.horizontal) {
         const int position = graph.GetXAxisLabelPosition();
         const int tickSide = graph.GetXTickLabelPosition();
-        const int left = position & coordSysSettings::RIGHT ? line.high - extent.x - 10
+        const int left = position & coordSysSettings::RIGHT ? line.high - extent.width - 10
                                                             : line.low + 10;
         if (position & coordSysSettings::ABOVE)
-            return {left, line.across - extent.y - 10 -
+            return {left, line.across - extent.height - 10 -
                               (tickSide == coordSysSettings::ABOVE ? ticks.height : 0)};
         return {left, line.across + 10 + (tickSide == coordSysSettings::BELOW ? ticks.height : 0)};
     }
     const int position = graph.GetYAxisLabelPosition();
     const int tickSide = graph.GetYTickLabelPosition();
-    const int top = position & coordSysSettings::BELOW ? line.high - extent.y - 10 : line.low + 5;
+    const int top = position & coordSysSettings::BELOW ? line.high - extent.height - 10 : line.low + 5;
     if (position & coordSysSettings::LEFT)
-        return {line.across - extent.x - 10 -
+        return {line.across - extent.width - 10 -
                     (tickSide == coordSysSettings::LEFT ? ticks.width + 5 : 0),
                 top};
     return {line.across + 15 + (tickSide == coordSysSettings::RIGHT ? ticks.width + 5 : 0), top};

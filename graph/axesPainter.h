@@ -1,5 +1,6 @@
 #pragma once
 #include "graph/graphPainter.h"
+#include "graph/textMeasurer.h"
 
 #include <wx/font.h>
 
@@ -41,8 +42,8 @@ private:
     void DrawArrowheads(const axisLine& line);
     void DrawTickMarks(const axisLine& line, int kind, int downOrRight, int upOrLeft);
     void DrawTickLabels(const axisLine& line);
-    wxPoint TickLabelCorner(const axisLine& line, int along, const wxSize& extent) const;
-    wxPoint AxisLabelCorner(const axisLine& line, const wxSize& extent) const;
+    wxPoint TickLabelCorner(const axisLine& line, int along, const textExtent& extent) const;
+    wxPoint AxisLabelCorner(const axisLine& line, const textExtent& extent) const;
     void DrawOriginCircle(const axisLine& horizontal, const axisLine& vertical);
 
     std::vector<double> ticks;

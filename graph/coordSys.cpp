@@ -2,7 +2,6 @@
 
 #include "graph/axesPainter.h"
 #include "graph/plotPainter.h"
-#include "graph/windowTextMeasurer.h"
 
 #include <wx/dcclient.h>
 #include <wx/intl.h>
@@ -30,7 +29,7 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
 
 void coordSys::UpdateView()
 {
-    UpdateView(windowTextMeasurer(*this));
+    UpdateView(labelMeasurer);
 }
 
 bool coordSys::IsPointVisible(double x, double y) const

@@ -2,6 +2,7 @@
 #include "graph/coordSysView.h"
 #include "graph/plotObjectLists.h"
 #include "graph/seriesTrace.h"
+#include "graph/windowTextMeasurer.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
@@ -33,6 +34,9 @@ public:
     // Recomputes the shown ranges, measuring labels in the graph's own fonts.
     using coordSysView::UpdateView;
     void UpdateView();
+
+    // Measures labels in the graph's fonts and keeps what it measured.
+    const windowTextMeasurer& LabelMeasurer() const { return labelMeasurer; }
 
     // Whether the point's pixel lies within the window's full size.
     bool IsPointVisible(double x, double y) const;
@@ -86,6 +90,7 @@ private:
     void OnSize(wxSizeEvent& event);
     void OnTraceTimer(wxTimerEvent& event);
 
+    windowTextMeasurer labelMeasurer{*this};
     wxTimer traceTimer{this, ID_TRACE_TIMER};
     seriesTrace trace;
     std::vector<seriesTrace::piece> tracePieces;

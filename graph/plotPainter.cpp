@@ -137,11 +137,34 @@ void plotPainter::DrawColumns(const dataSeries& series, const pointRun& run)
 {
     const int width = graph.XPixelSpan(series.columnWidth);
     const int base = graph.YToPixel(0);
+    const bool fillOutline = series.penWidth == 1 && series.penColour.set && series.fillColour.set;
+    if (fillOutline)
+        dc.SetPen(*wxTRANSPARENT_PEN);
+    const wxBrush outline = BrushOf(series.penColour);
+    const wxBrush inside = BrushOf(series.fillColour);
     for (const worldPoint& p : run) {
         const int x = graph.XToPixel(p.x);
         const int y = graph.YToPixel(p.y);
-        dc.DrawRectangle(ColumnLeft(series.columnAlignment, x, width), std::min(y, base),
+        const wxRect box(ColumnLeft(series.columnAlignment, x, width), std::min(y, base),
                          width + 1, std::abs(y - base) + 1);
+        if (fillOutline)
+            DrawFilledOutline(box, outline, inside);
+        else
+            dc.DrawRectangle(box);
+    }
+}
+
+// What a one-pixel outline and a fill draw, in two fills: the box in the outline's colour,
+// then its inside. Filling is several times cheaper than stroking on vector DCs, and a
+// picture of many columns is mostly their outlines.
+void plotPainter::DrawFilledOutline(const wxRect& box, const wxBrush& outline,
+                                    const wxBrush& inside)
+{
+    dc.SetBrush(outline);
+    dc.DrawRectangle(box);
+    if (box.width > 2 && box.height > 2) {
+        dc.SetBrush(inside);
+        dc.DrawRectangle(box.x + 1, box.y + 1, box.width - 2, box.height - 2);
     }
 }
 

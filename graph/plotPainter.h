@@ -4,6 +4,8 @@
 #include "graph/pointLabel.h"
 #include "graph/seriesTrace.h"
 
+#include <wx/brush.h>
+
 #include <vector>
 
 // Draws the plot objects of a graph: data series in their four styles, markers and marked
@@ -25,6 +27,7 @@ private:
     void ReleaseTools();
     void DrawPolyline(const pointRun& run, std::size_t first, std::size_t count);
     void DrawColumns(const dataSeries& series, const pointRun& run);
+    void DrawFilledOutline(const wxRect& box, const wxBrush& outline, const wxBrush& inside);
     void DrawDots(const dataSeries& series, const pointRun& run);
 
     std::vector<wxPoint> pixels;
