@@ -124,8 +124,7 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
         vertical.across = graph.XPixelSpan(room.left * graph.XScale());
 }
 
-void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont,
-                           const wxFont& labelFont)
+void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const wxFont& labelFont)
 {
     dc.DrawLine(At(line, line.low, 0), At(line, line.high, 0));
     DrawArrowheads(line);
@@ -137,7 +136,8 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont,
     if (axis.showMinorTicks)
         DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
     dc.SetFont(labelFont);
-    const textExtent extent = graph.LabelMeasurer().Extent(axis.label, graph.GetFontSize() + 2, true);
+    const textExtent extent =
+        graph.LabelMeasurer().Extent(axis.label, graph.GetFontSize() + 2, true);
     dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
     dc.SetFont(tickFont);
 }
@@ -188,8 +188,7 @@ wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along,
                 below ? line.across + 6 : line.across - extent.height - 6};
     }
     const bool left = graph.GetYTickLabelPosition() == coordSysSettings::LEFT;
-    return {left ? line.across - extent.width - 11 : line.across + 14,
-            along - extent.height / 2};
+    return {left ? line.across - extent.width - 11 : line.across + 14, along - extent.height / 2};
 }
 
 // The axis label sits near one end of its axis, on the side its position names, beyond the
@@ -200,8 +199,8 @@ wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& ext
     if (line.horizontal) {
         const int position = graph.GetXAxisLabelPosition();
         const int tickSide = graph.GetXTickLabelPosition();
-        const int left = position & coordSysSettings::RIGHT ? line.high - extent.width - 10
-                                                            : line.low + 10;
+        const int left =
+            position & coordSysSettings::RIGHT ? line.high - extent.width - 10 : line.low + 10;
         if (position & coordSysSettings::ABOVE)
             return {left, line.across - extent.height - 10 -
                               (tickSide == coordSysSettings::ABOVE ? ticks.height : 0)};
@@ -209,7 +208,8 @@ wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& ext
     }
     const int position = graph.GetYAxisLabelPosition();
     const int tickSide = graph.GetYTickLabelPosition();
-    const int top = position & coordSysSettings::BELOW ? line.high - extent.height - 10 : line.low + 5;
+    const int top =
+        position & coordSysSettings::BELOW ? line.high - extent.height - 10 : line.low + 5;
     if (position & coordSysSettings::LEFT)
         return {line.across - extent.width - 10 -
                     (tickSide == coordSysSettings::LEFT ? ticks.width + 5 : 0),

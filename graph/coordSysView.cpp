@@ -256,7 +256,8 @@ bool coordSysView::TickLabelAt(bool xAxis, std::size_t index, double tick,
 bool coordSysView::LeftOutAtCrossing(bool xAxis, double tick) const
 {
     const bool otherVisible = (xAxis ? GetYAxis() : GetXAxis()).visible;
-    return otherVisible && Printed(tick) == Printed(xAxis ? axisIntersection.x : axisIntersection.y);
+    return otherVisible &&
+           Printed(tick) == Printed(xAxis ? axisIntersection.x : axisIntersection.y);
 }
 
 // The texts that label the major ticks of one axis, as painting writes them: the whole custom

@@ -15,5 +15,8 @@ void graphPainter::DrawEllipse(int x, int y, int width, int height)
     const wxPen& pen = dc.GetPen();
     const bool outlined = pen.IsOk() && pen.GetStyle() != wxPENSTYLE_TRANSPARENT;
     const int shrink = dc.GetGraphicsContext() && outlined ? 1 : 0;
-    dc.DrawEllipse(x, y, width - shrink, height - shrink);
+    if (width <= shrink || height <= shrink)
+        dc.DrawRectangle(x, y, width, height); // a box of one pixel: the ellipse is that pixel
+    else
+        dc.DrawEllipse(x, y, width - shrink, height - shrink);
 }

@@ -68,8 +68,8 @@ void plotPainter::DrawMarker(double x, double y, int shape, int size)
     const pixelPoint p = graph.PointToPixel(x, y);
     switch (shape) {
     case dataSeries::DIAMOND: {
-        wxPoint corners[] = {{p.x, p.y - size}, {p.x + size, p.y}, {p.x, p.y + size},
-                             {p.x - size, p.y}};
+        wxPoint corners[] = {
+            {p.x, p.y - size}, {p.x + size, p.y}, {p.x, p.y + size}, {p.x - size, p.y}};
         dc.DrawPolygon(4, corners, 0, 0, wxODDEVEN_RULE);
         break;
     }
@@ -145,8 +145,8 @@ void plotPainter::DrawColumns(const dataSeries& series, const pointRun& run)
     for (const worldPoint& p : run) {
         const int x = graph.XToPixel(p.x);
         const int y = graph.YToPixel(p.y);
-        const wxRect box(ColumnLeft(series.columnAlignment, x, width), std::min(y, base),
-                         width + 1, std::abs(y - base) + 1);
+        const wxRect box(ColumnLeft(series.columnAlignment, x, width), std::min(y, base), width + 1,
+                         std::abs(y - base) + 1);
         if (fillOutline)
             DrawFilledOutline(box, outline, inside);
         else

@@ -81,16 +81,27 @@ TEST_F(bufferedCoordSysWindow, RefreshAloneKeepsTheOldPictureUntilTheBitmapIsRed
 
 TEST_F(bufferedCoordSysWindow, SetSeriesRendersWithTheCurrentSettings)
 {
-    Resize(graph, 400, 300);
+    Resize(graph, 250, 250);
     dataSeries series;
+    series.style = dataSeries::COLUMNS;
+    series.fillColour = graphColour::Green();
+    series.runs = {{{1, 60}}};
     graph->SetYMin(0);
     graph->SetYMax(120);
+    const auto columnShown = [this] {
+        const pixelPoint middle = graph->PointToPixel(1, 30);
+        const wxImage picture = Painted();
+        return picture.GetGreen(middle.x, middle.y) == 255 &&
+               picture.GetRed(middle.x, middle.y) == 0;
+    };
     graph->SetSeries(&series);
     EXPECT_EQ(graph->GetCurrentSeries(), &series);
     EXPECT_EQ(graph->GetViewYMax(), 120);
     EXPECT_EQ(graph->GetYTickUnit(), 20);
+    EXPECT_TRUE(columnShown());
     graph->SetSeries(nullptr);
     EXPECT_EQ(graph->GetCurrentSeries(), nullptr);
+    EXPECT_FALSE(columnShown());
 }
 
 TEST_F(bufferedCoordSysWindow, BackgroundIsNeverErased)
