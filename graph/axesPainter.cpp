@@ -44,10 +44,10 @@ void axesPainter::DrawGrid()
 
 void axesPainter::DrawAxes()
 {
-    const wxFont tickFont = graph.LabelMeasurer().Font(graph.GetFontSize(), false);
-    const wxFont labelFont = graph.LabelMeasurer().Font(graph.GetFontSize() + 2, true);
     if (graph.GetAxesStyle() == 0)
         return;
+    const wxFont tickFont = graph.LabelMeasurer().Font(graph.GetFontSize(), false);
+    const wxFont labelFont = graph.LabelMeasurer().Font(graph.GetFontSize() + 2, true);
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxBLACK_BRUSH);
     dc.SetFont(tickFont);

@@ -70,6 +70,32 @@ TEST_F(plotPicture, ColumnsStandOnZeroOnePixelWiderAndTallerThanTheirExtent)
     }
 }
 
+TEST_F(plotPicture, LinesJoinThePointsOfARunAndDotsAreAsWideAsThePen)
+{
+    const struct {
+        int style;
+        int penWidth;
+        pointRun run;
+        wxRect box;
+    } cases[] = {
+        {dataSeries::LINES, 1, {{-2, 1}, {2, 1}}, {60, 80, 81, 1}},
+        {dataSeries::LINES, 1, {{-2, 1}}, {}}, // a single point is no line
+        {dataSeries::DOTS, 1, {{-2, 1}, {2, 1}}, {60, 80, 81, 1}},
+        {dataSeries::DOTS, 2, {{1, -1}}, {119, 119, 2, 2}}, // an even pen centres on a corner
+    };
+    for (const auto& c : cases) {
+        dataSeries series;
+        series.style = c.style;
+        series.penWidth = c.penWidth;
+        series.runs = {c.run};
+        const wxImage image = Picture(*graph, [&](wxDC& dc) { graph->DrawSeries(dc, series); });
+        EXPECT_EQ(DrawnBox(image), c.box) << c.style << " " << c.penWidth;
+        if (c.style == dataSeries::DOTS && c.penWidth == 1) {
+            EXPECT_EQ(Pixel(image, 100, 80), *wxWHITE); // nothing between the dots
+        }
+    }
+}
+
 TEST_F(plotPicture, MarkedPointsShowAsMarkersOfTheirShapeAndColour)
 {
     const struct {
