@@ -129,7 +129,14 @@ void coordSys::StopTrace()
     SendTraceFinished(trace.SeriesId());
 }
 
-void coordSys::ResumeTrace() { traceTimer.Start(-1, wxTIMER_CONTINUOUS); }
+// Only a trace with something left to draw resumes: with its series gone or drawn to the end, a
+// running timer would never stop again, or end the trace a second time.
+void coordSys::ResumeTrace()
+{
+    const dataSeries* series = GetSeries(trace.SeriesId());
+    if (series && !trace.Finished(*series))
+        traceTimer.Start(-1, wxTIMER_CONTINUOUS);
+}
 
 // Starts the timer and finds the first visible point; a series with none ends the trace at
 // once and says so.

@@ -64,7 +64,8 @@ public:
     // Ends the trace where it stands and tells the parents.
     void StopTrace();
     bool IsTracing() const { return traceTimer.IsRunning(); }
-    // Continues a stopped trace from where it stood.
+    // Continues a stopped trace from where it stood, if its series is still there and not
+    // drawn to the end.
     void ResumeTrace();
 
     // Recomputes the view and repaints the window at once.

@@ -136,6 +136,13 @@ TEST_F(traceWindow, LineTraceRunsOnItsTimerAndCanBeStoppedAndResumed)
     EXPECT_FALSE(graph->IsTracing());
     ASSERT_EQ(traceFinished.size(), 2u);
     EXPECT_EQ(traceFinished[1].GetInt(), id);
+    graph->ResumeTrace(); // nothing left to draw
+    EXPECT_FALSE(graph->IsTracing());
+
+    graph->TraceSeries(id);
+    graph->RemoveSeries(id);
+    graph->ResumeTrace(); // nothing to draw from
+    EXPECT_FALSE(graph->IsTracing());
 }
 
 TEST_F(traceWindow, OtherStylesAreDrawnWholeAndUnseenDataIsReported)

@@ -122,21 +122,3 @@ TEST_F(plotPicture, MarkedPointsShowAsMarkersOfTheirShapeAndColour)
         EXPECT_EQ(Pixel(image, 60, 40), ColourOf(RED)) << c.shape;
     }
 }
-
-TEST_F(plotPicture, DrawAllShowsTheVisibleSeriesInListOrder)
-{
-    dataSeries series;
-    series.style = dataSeries::MARKERS;
-    series.markerShape = dataSeries::SQUARE;
-    series.runs = {{{0, 0}}};
-    series.fillColour = graphColour::Green();
-    graph->AddSeries(series);
-    series.fillColour = RED;
-    graph->AddSeries(series); // drawn over the green one
-    series.visible = false;
-    series.fillColour = graphColour::Blue();
-    graph->AddSeries(series);
-    graph->SetAxesStyle(0);
-    const wxImage image = Picture(*graph, [this](wxDC& dc) { graph->DrawAll(dc); });
-    EXPECT_EQ(Pixel(image, 100, 100), ColourOf(RED));
-}
