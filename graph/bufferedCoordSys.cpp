@@ -26,11 +26,13 @@ bufferedCoordSys::~bufferedCoordSys()
     memoryDC.SelectObject(wxNullBitmap);
 }
 
-void bufferedCoordSys::RenderTo(wxDC& /*dc*/)
+void bufferedCoordSys::RenderTo(wxDC& dc)
 {
     UpdateView();
-    // The grid, the axes with their ticks and labels and the current series are not painted
-    // yet: their drawing comes with the graph's painting code.
+    DrawGrid(dc);
+    DrawAxes(dc);
+    if (currentSeries)
+        DrawSeries(dc, *currentSeries);
 }
 
 void bufferedCoordSys::RedrawBitmap()

@@ -1,10 +1,12 @@
 #include "graph/coordSys.h"
 
+#include "graph/axesPainter.h"
 #include "graph/coordSysSettingsLoader.h"
-#include "graph/windowTextMeasurer.h"
+#include "graph/plotPainter.h"
 
 #include <wx/dcclient.h>
 #include <wx/intl.h>
+#include <wx/msgdlg.h>
 
 wxDEFINE_EVENT(coordSysRangeChanged, wxCommandEvent);
 wxDEFINE_EVENT(coordSysTraceFinished, wxCommandEvent);
@@ -13,6 +15,7 @@ wxDEFINE_EVENT(coordSysTraceFinished, wxCommandEvent);
 wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_PAINT(coordSys::OnPaint)
     EVT_SIZE(coordSys::OnSize)
+    EVT_TIMER(coordSys::ID_TRACE_TIMER, coordSys::OnTraceTimer)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -27,7 +30,7 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
 
 void coordSys::UpdateView()
 {
-    UpdateView(windowTextMeasurer(*this));
+    UpdateView(labelMeasurer);
 }
 
 bool coordSys::IsPointVisible(double x, double y) const
@@ -36,12 +39,130 @@ bool coordSys::IsPointVisible(double x, double y) const
     return wxRect(GetSize()).Contains(p.x, p.y);
 }
 
-void coordSys::DrawAll(wxDC& /*dc*/)
+// Drawing keeps the DC's default logical function (wxCOPY): the toolkit's cairo-based DCs on
+// GTK 3 draw nothing at all under wxAND.
+void coordSys::DrawAll(wxDC& dc)
 {
-    // Drawing keeps the DC's default logical function (wxCOPY): the toolkit's cairo-based DCs
-    // on GTK 3 draw nothing at all under wxAND.
-    // The grid, the axes with their ticks and labels, the visible series and the visible
-    // marked points are not painted yet: their drawing comes with the graph's painting code.
+    DrawGrid(dc);
+    DrawAxes(dc);
+    DrawVisibleSeries(dc);
+    DrawLabels(dc);
+}
+
+void coordSys::DrawGrid(wxDC& dc) { axesPainter(*this, dc).DrawGrid(); }
+
+void coordSys::DrawAxes(wxDC& dc) { axesPainter(*this, dc).DrawAxes(); }
+
+void coordSys::DrawSeries(wxDC& dc, const dataSeries& series)
+{
+    plotPainter(*this, dc).DrawSeries(series);
+}
+
+void coordSys::DrawMarker(wxDC& dc, double x, double y, int shape, int size)
+{
+    plotPainter(*this, dc).DrawMarker(x, y, shape, size);
+}
+
+void coordSys::DrawVisibleSeries(wxDC& dc)
+{
+    plotPainter painter(*this, dc);
+    for (const dataSeries& series : AllSeries())
+        if (series.visible)
+            painter.DrawSeries(series);
+}
+
+void coordSys::DrawSeriesById(wxDC& dc, int id)
+{
+    plotPainter painter(*this, dc);
+    for (const dataSeries& series : AllSeries())
+        if (series.id == id)
+            painter.DrawSeries(series);
+}
+
+void coordSys::DrawLabels(wxDC& dc) { plotPainter(*this, dc).DrawLabels(AllLabels()); }
+
+void coordSys::ShowAllSeries()
+{
+    wxClientDC dc(this);
+    DrawVisibleSeries(dc);
+}
+
+void coordSys::ShowSeries(int id)
+{
+    if (const dataSeries* series = GetSeries(id)) {
+        wxClientDC dc(this);
+        DrawSeries(dc, *series);
+    }
+}
+
+void coordSys::TraceSeries(int id)
+{
+    if (IsTracing())
+        StopTrace();
+    TraceStep(id);
+}
+
+// The trace draws straight onto the window, in the DC's default logical function for the
+// reason DrawAll gives: the steps overlap by one point, which draws that point twice alike.
+void coordSys::TraceStep(int id)
+{
+    const dataSeries* series = GetSeries(id);
+    if (!series)
+        return;
+    wxClientDC dc(this);
+    if (series->style != dataSeries::LINES) {
+        DrawSeries(dc, *series);
+        return;
+    }
+    if (!IsTracing() && !BeginTrace(id, *series))
+        return;
+    if (trace.Finished(*series)) {
+        StopTrace(); // one timer tick after the last point was drawn
+        return;
+    }
+    trace.Step(*series, seriesTrace::StepSize(GetClientSize().x), tracePieces);
+    plotPainter(*this, dc).DrawTracePieces(*series, tracePieces);
+}
+
+void coordSys::StopTrace()
+{
+    traceTimer.Stop();
+    SendTraceFinished(trace.SeriesId());
+}
+
+// Only a trace with something left to draw resumes: with its series gone or drawn to the end, a
+// running timer would never stop again, or end the trace a second time.
+void coordSys::ResumeTrace()
+{
+    const dataSeries* series = GetSeries(trace.SeriesId());
+    if (series && !trace.Finished(*series))
+        traceTimer.Start(-1, wxTIMER_CONTINUOUS);
+}
+
+// Starts the timer and finds the first visible point; a series with none ends the trace at
+// once and says so.
+bool coordSys::BeginTrace(int id, const dataSeries& series)
+{
+    traceTimer.Start(TRACE_INTERVAL, wxTIMER_CONTINUOUS);
+    if (trace.Begin(id, series, [this](const worldPoint& p) { return IsPointVisible(p.x, p.y); }))
+        return true;
+    StopTrace();
+    wxMessageBox(wxGetTranslation("This data does not show in the current window."),
+                 wxMessageBoxCaptionStr, wxOK | wxCENTRE);
+    return false;
+}
+
+void coordSys::SeriesListChanging(bool adding)
+{
+    if (!IsTracing())
+        return;
+    StopTrace();
+    if (!adding)
+        return;
+    if (const dataSeries* traced = GetSeries(trace.SeriesId())) {
+        wxClientDC dc(this);
+        DrawSeries(dc, *traced);
+    }
 }
 
 void coordSys::Redraw()
@@ -100,3 +221,5 @@ void coordSys::OnPaint(wxPaintEvent&)
 }
 
 void coordSys::OnSize(wxSizeEvent&) { AdjustToSize(); }
+
+void coordSys::OnTraceTimer(wxTimerEvent&) { TraceStep(trace.SeriesId()); }

@@ -1,9 +1,15 @@
 #pragma once
 #include "graph/coordSysView.h"
+#include "graph/plotObjectLists.h"
+#include "graph/seriesTrace.h"
+#include "graph/windowTextMeasurer.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
+#include <wx/timer.h>
 #include <wx/window.h>
+
+#include <vector>
 
 // Sent up to the parent windows when the graph recomputed its shown ranges on its own (after a
 // resize); the integer payload is -1.
@@ -13,9 +19,14 @@ wxDECLARE_EVENT(coordSysTraceFinished, wxCommandEvent);
 
 // A child window showing a coordinate system. It carries every graph setting as its own
 // operation (coordSysSettings) and the mapping between world coordinates and its client pixels
-// (coordSysView), measured against its current client size.
-class coordSys : public wxWindow, public coordSysView {
+// (coordSysView), measured against its current client size, and the series and marked points
+// it draws (plotObjectLists).
+class coordSys : public wxWindow, public coordSysView, public plotObjectLists {
 public:
+    enum { ID_TRACE_TIMER = 1 };
+    // Milliseconds between two steps of a trace.
+    static constexpr int TRACE_INTERVAL = 50;
+
     coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
              const wxSize& size = wxDefaultSize, long style = 0,
              const wxString& name = wxPanelNameStr);
@@ -24,10 +35,39 @@ public:
     using coordSysView::UpdateView;
     void UpdateView();
 
+    // Measures labels in the graph's fonts and keeps what it measured.
+    const windowTextMeasurer& LabelMeasurer() const { return labelMeasurer; }
+
     // Whether the point's pixel lies within the window's full size.
     bool IsPointVisible(double x, double y) const;
 
+    // Grid, axes, visible series and visible marked points, with the view of the last update.
     void DrawAll(wxDC& dc);
+    // The parts of the picture, each into any DC with the mapping of the last view update.
+    void DrawGrid(wxDC& dc);
+    void DrawAxes(wxDC& dc);
+    void DrawSeries(wxDC& dc, const dataSeries& series);
+    // A marker at a world point in the DC's current pen and brush.
+    void DrawMarker(wxDC& dc, double x, double y, int shape, int size);
+    void DrawVisibleSeries(wxDC& dc);
+    // Every series with that id, visible or not.
+    void DrawSeriesById(wxDC& dc, int id);
+    void DrawLabels(wxDC& dc);
+    // Straight onto the window, over what it shows.
+    void ShowAllSeries();
+    void ShowSeries(int id);
+
+    // A trace draws a line series onto the window a few points every TRACE_INTERVAL, from its
+    // first visible point on; other styles are drawn whole at once.
+    void TraceSeries(int id);
+    void TraceStep(int id);
+    // Ends the trace where it stands and tells the parents.
+    void StopTrace();
+    bool IsTracing() const { return traceTimer.IsRunning(); }
+    // Continues a stopped trace from where it stood, if its series is still there and not
+    // drawn to the end.
+    void ResumeTrace();
+
     // Recomputes the view and repaints the window at once.
     void Redraw();
     // What a resize does: when a setting makes the view depend on the window's shape, the view
@@ -44,12 +84,22 @@ public:
 
 protected:
     pixelSize ClientExtent() const override;
+    // A running trace ends before the series list changes; before a series is added, the rest
+    // of the traced series is drawn, so the picture holds all of it.
+    void SeriesListChanging(bool adding) override;
 
 private:
     void Notify(wxEventType type, int value);
+    bool BeginTrace(int id, const dataSeries& series);
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnTraceTimer(wxTimerEvent& event);
+
+    windowTextMeasurer labelMeasurer{*this};
+    wxTimer traceTimer{this, ID_TRACE_TIMER};
+    seriesTrace trace;
+    std::vector<seriesTrace::piece> tracePieces;
 
     wxDECLARE_EVENT_TABLE();
 };

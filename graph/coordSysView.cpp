@@ -235,26 +235,47 @@ std::string coordSysView::FormatTickLabel(double value, bool trigScale)
     return text + PI_SIGN;
 }
 
-// The texts that label the major ticks of one axis, as painting writes them: the custom list
-// when it is in use, otherwise the numbers, less the one where the other axis crosses.
+bool coordSysView::TickLabelAt(bool xAxis, std::size_t index, double tick,
+                               std::string& text) const
+{
+    if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels()) {
+        const std::vector<std::string>& custom =
+            xAxis ? GetCustomXTickLabels() : GetCustomYTickLabels();
+        if (index >= custom.size())
+            return false;
+        text = custom[index];
+        return true;
+    }
+    if (LeftOutAtCrossing(xAxis, tick))
+        return false;
+    text = FormatTickLabel(tick, xAxis ? xTrigScale : yTrigScale);
+    return true;
+}
+
+// Compared as printed, so a tick that only rounding keeps from the crossing counts as on it.
+bool coordSysView::LeftOutAtCrossing(bool xAxis, double tick) const
+{
+    const bool otherVisible = (xAxis ? GetYAxis() : GetXAxis()).visible;
+    return otherVisible &&
+           Printed(tick) == Printed(xAxis ? axisIntersection.x : axisIntersection.y);
+}
+
+// The texts that label the major ticks of one axis, as painting writes them: the whole custom
+// list when it is in use, otherwise the numbers, less the one where the other axis crosses.
 std::vector<std::string> coordSysView::TickLabelTexts(bool xAxis) const
 {
     if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels())
         return xAxis ? GetCustomXTickLabels() : GetCustomYTickLabels();
-    const coordAxis& axis = xAxis ? GetXAxis() : GetYAxis();
-    const bool otherVisible = (xAxis ? GetYAxis() : GetXAxis()).visible;
-    const std::string crossing = Printed(xAxis ? axisIntersection.x : axisIntersection.y);
-    const bool trig = xAxis ? xTrigScale : yTrigScale;
     std::vector<double> ticks;
-    axis.TickPositions(ticks, coordAxis::MAJOR_TICKS);
+    (xAxis ? GetXAxis() : GetYAxis()).TickPositions(ticks, coordAxis::MAJOR_TICKS);
     std::vector<std::string> texts;
+    std::string text;
     for (double t : ticks)
-        if (!(otherVisible && Printed(t) == crossing))
-            texts.push_back(FormatTickLabel(t, trig));
+        if (TickLabelAt(xAxis, texts.size(), t, text))
+            texts.push_back(text);
     return texts;
 }
 
-// Widest and tallest tick label of one axis, taken separately; an axis without labels counts 0.
 textExtent coordSysView::LargestTickLabel(const textMeasurer& measurer, bool xAxis) const
 {
     textExtent largest;

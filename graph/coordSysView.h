@@ -62,11 +62,18 @@ public:
     // "%.5g" of the value; on a trig-scale axis followed by the pi sign ("1" is the pi sign
     // alone, "-1" a minus and the pi sign, "0" stays "0").
     static std::string FormatTickLabel(double value, bool trigScale);
+    // The text painting writes at a major tick of one axis, the index-th labelled tick in tick
+    // order: the index-th custom text while custom labels are in use (none once the list is
+    // used up), else the number. False when the tick gets no label.
+    bool TickLabelAt(bool xAxis, std::size_t index, double tick, std::string& text) const;
+    // Whether the number at this tick is left out because the other, visible axis crosses there.
+    bool LeftOutAtCrossing(bool xAxis, double tick) const;
+    // Widest and tallest tick label of one axis, taken separately; none counts 0.
+    textExtent LargestTickLabel(const textMeasurer& measurer, bool xAxis) const;
 
 protected:
     virtual pixelSize ClientExtent() const = 0;
 
 private:
     std::vector<std::string> TickLabelTexts(bool xAxis) const;
-    textExtent LargestTickLabel(const textMeasurer& measurer, bool xAxis) const;
 };

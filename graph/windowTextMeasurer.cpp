@@ -6,11 +6,17 @@ windowTextMeasurer::windowTextMeasurer(const wxWindow& window) : window(window) 
 
 textExtent windowTextMeasurer::Extent(const std::string& text, int pointSize, bool italic) const
 {
+    auto key = std::make_tuple(italic, pointSize, text);
+    const auto known = extents.find(key);
+    if (known != extents.end())
+        return known->second;
     int width = 0;
     int height = 0;
     window.GetTextExtent(wxString::FromUTF8(text), &width, &height, nullptr, nullptr,
-                         &FontFor(pointSize, italic));
-    return {width, height};
+                         &Font(pointSize, italic));
+    if (extents.size() >= REMEMBERED_EXTENTS)
+        extents.clear();
+    return extents.emplace(std::move(key), textExtent{width, height}).first->second;
 }
 
 wxFont windowTextMeasurer::GraphFont(int pointSize, bool italic)
@@ -21,7 +27,7 @@ wxFont windowTextMeasurer::GraphFont(int pointSize, bool italic)
                       .Italic(italic));
 }
 
-const wxFont& windowTextMeasurer::FontFor(int pointSize, bool italic) const
+const wxFont& windowTextMeasurer::Font(int pointSize, bool italic) const
 {
     wxFont& font = fonts[italic ? 1 : 0];
     if (!font.IsOk() || font.GetPointSize() != pointSize)

@@ -2,7 +2,14 @@
 
 #include "graphWindowFixture.h"
 
+#include <wx/app.h>
 #include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+#include <wx/time.h>
+#include <wx/utils.h>
+
+#include <functional>
 
 namespace {
 
@@ -72,4 +79,98 @@ TEST_F(coordSysWindow, RedrawRecomputesTheViewAndTraceEndCarriesTheSeriesId)
     EXPECT_EQ(traceFinished[0].GetInt(), 7);
     EXPECT_EQ(traceFinished[0].GetId(), 42);
     EXPECT_TRUE(rangeChanged.empty());
+}
+
+namespace {
+
+// Expects the message of a trace with nothing to show and answers it with OK.
+class ExpectNothingToTrace : public wxExpectDismissableModal<wxMessageDialog> {
+public:
+    ExpectNothingToTrace() : wxExpectDismissableModal<wxMessageDialog>(wxID_OK) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        EXPECT_EQ(dialog->GetMessage(), "This data does not show in the current window.");
+        return wxID_OK;
+    }
+};
+
+class traceWindow : public coordSysWindow {
+protected:
+    // A series of ten points across the view, -5..4.
+    int AddLine(int style = dataSeries::LINES, double shift = 0)
+    {
+        dataSeries series;
+        series.style = style;
+        series.runs.emplace_back();
+        for (int x = -5; x < 5; ++x)
+            series.runs[0].push_back({x + shift, 0});
+        return graph->AddSeries(series);
+    }
+
+    // Lets the timer run until the trace ends (or a generous time has passed).
+    void RunTrace()
+    {
+        const wxLongLong deadline = wxGetLocalTimeMillis() + 5000;
+        while (graph->IsTracing() && wxGetLocalTimeMillis() < deadline) {
+            wxMilliSleep(5);
+            wxTheApp->Yield();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(traceWindow, LineTraceRunsOnItsTimerAndCanBeStoppedAndResumed)
+{
+    const int id = AddLine();
+    graph->TraceSeries(id);
+    EXPECT_TRUE(graph->IsTracing());
+    graph->StopTrace();
+    EXPECT_FALSE(graph->IsTracing());
+    ASSERT_EQ(traceFinished.size(), 1u);
+    EXPECT_EQ(traceFinished[0].GetInt(), id);
+    graph->ResumeTrace();
+    RunTrace();
+    EXPECT_FALSE(graph->IsTracing());
+    ASSERT_EQ(traceFinished.size(), 2u);
+    EXPECT_EQ(traceFinished[1].GetInt(), id);
+    graph->ResumeTrace(); // nothing left to draw
+    EXPECT_FALSE(graph->IsTracing());
+
+    graph->TraceSeries(id);
+    graph->RemoveSeries(id);
+    graph->ResumeTrace(); // nothing to draw from
+    EXPECT_FALSE(graph->IsTracing());
+}
+
+TEST_F(traceWindow, OtherStylesAreDrawnWholeAndUnseenDataIsReported)
+{
+    graph->TraceSeries(AddLine(dataSeries::MARKERS));
+    EXPECT_FALSE(graph->IsTracing());
+    EXPECT_TRUE(traceFinished.empty());
+
+    const int unseen = AddLine(dataSeries::LINES, 100);
+    wxTEST_DIALOG(graph->TraceSeries(unseen), ExpectNothingToTrace());
+    EXPECT_FALSE(graph->IsTracing());
+    ASSERT_EQ(traceFinished.size(), 1u);
+    EXPECT_EQ(traceFinished[0].GetInt(), unseen);
+}
+
+TEST_F(traceWindow, ChangingTheSeriesListEndsATrace)
+{
+    const std::function<void(coordSys&)> changes[] = {
+        [](coordSys& g) { dataSeries s; g.AddSeries(s); },
+        [](coordSys& g) { g.RemoveSeries(99); },
+        [](coordSys& g) { dataSeries s; g.ReplaceSeries(99, s); },
+        [](coordSys& g) { g.ClearSeries(); },
+    };
+    std::size_t finished = 0;
+    for (const auto& change : changes) {
+        graph->TraceSeries(AddLine());
+        change(*graph);
+        EXPECT_FALSE(graph->IsTracing());
+        EXPECT_EQ(traceFinished.size(), ++finished);
+    }
 }

@@ -196,9 +196,56 @@ TEST(coordSysView, ScaleCorrectionAllowsForTheWideningButNeverTurnsNegative)
 
 TEST(coordSysView, TickLabelTexts)
 {
-    EXPECT_EQ(coordSysView::FormatTickLabel(123456, false), "1.2346e+05");
-    EXPECT_EQ(coordSysView::FormatTickLabel(0.5, true), "0.5\u03c0");
-    EXPECT_EQ(coordSysView::FormatTickLabel(1, true), "\u03c0");
-    EXPECT_EQ(coordSysView::FormatTickLabel(-1, true), "-\u03c0");
-    EXPECT_EQ(coordSysView::FormatTickLabel(0, true), "0");
+    const struct {
+        double value;
+        const char* plain;
+        const char* trig;
+    } cases[] = {
+        {1, "1", "\u03c0"},          {-1, "-1", "-\u03c0"},         {0, "0", "0"},
+        {0.5, "0.5", "0.5\u03c0"},   {2, "2", "2\u03c0"},           {-1.5, "-1.5", "-1.5\u03c0"},
+        {123456, "1.2346e+05", "1.2346e+05\u03c0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(coordSysView::FormatTickLabel(c.value, false), c.plain) << c.value;
+        EXPECT_EQ(coordSysView::FormatTickLabel(c.value, true), c.trig) << c.value;
+    }
+}
+
+TEST(coordSysView, TickLabelsLeftOutAtTheCrossingOfAVisibleAxis)
+{
+    const struct {
+        worldPoint crossing;
+        int axesStyle;
+        double tick;
+        bool labelled;
+    } cases[] = {
+        {{0, 0}, 3, 0, false}, {{0, 0}, 3, 1, true},  {{0, 0}, 1, 0, true},
+        {{1, 0}, 3, 1, false}, {{1, 0}, 3, 0, true},  {{1.000001, 0}, 3, 1, false},
+    };
+    for (const auto& c : cases) {
+        fakeView v(200, 100);
+        v.axisIntersection = c.crossing;
+        v.SetAxesStyle(c.axesStyle);
+        std::string text;
+        EXPECT_EQ(v.TickLabelAt(true, 0, c.tick, text), c.labelled)
+            << c.crossing.x << " " << c.tick;
+        // The y axis checks where the x axis crosses it, and that one is always visible here.
+        EXPECT_EQ(v.TickLabelAt(false, 0, c.tick, text), c.tick != c.crossing.y);
+    }
+}
+
+TEST(coordSysView, CustomTickLabelsGoToTheTicksInOrderUntilTheyRunOut)
+{
+    fakeView v(200, 100);
+    v.SetCustomXTickLabels({"a", "b"});
+    std::string text;
+    ASSERT_TRUE(v.TickLabelAt(true, 0, 0, text)); // the crossing takes its custom label
+    EXPECT_EQ(text, "a");
+    ASSERT_TRUE(v.TickLabelAt(true, 1, 1, text));
+    EXPECT_EQ(text, "b");
+    EXPECT_FALSE(v.TickLabelAt(true, 2, 2, text));
+    v.xTrigScale = true;
+    v.ClearCustomXTickLabels();
+    ASSERT_TRUE(v.TickLabelAt(true, 2, 2, text));
+    EXPECT_EQ(text, "2\u03c0");
 }

@@ -2,9 +2,12 @@
 #include "graph/coordSys.h"
 
 #include <gtest/gtest.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/image.h>
 #include <wx/panel.h>
 
+#include <functional>
 #include <vector>
 
 // A hidden frame with a panel to put graphs on. The panel records the graph notifications that
@@ -27,6 +30,24 @@ protected:
     static void Resize(wxWindow* window, int width, int height)
     {
         window->SetSize(width, height);
+    }
+
+    // What draw puts on a white picture of the graph's client size.
+    static wxImage Picture(const coordSys& graph, const std::function<void(wxDC&)>& draw)
+    {
+        wxBitmap bitmap(graph.GetClientSize(), 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            draw(dc);
+        }
+        return bitmap.ConvertToImage();
+    }
+
+    static wxColour Pixel(const wxImage& image, int x, int y)
+    {
+        return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
     }
 
     wxFrame* frame = nullptr;
