@@ -1,17 +1,29 @@
 #include "graph/coordSys.h"
 
+#include "graph/clipboardPicture.h"
 #include "graph/windowTextMeasurer.h"
 
 #include <wx/dcclient.h>
 #include <wx/intl.h>
+#include <wx/menu.h>
 
 wxDEFINE_EVENT(coordSysRangeChanged, wxCommandEvent);
 wxDEFINE_EVENT(coordSysTraceFinished, wxCommandEvent);
+
+namespace {
+
+// The popup menu's one item.
+constexpr int ID_PROPERTIES_ITEM = 0;
+
+} // namespace
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_PAINT(coordSys::OnPaint)
     EVT_SIZE(coordSys::OnSize)
+    EVT_KEY_DOWN(coordSys::OnKeyDown)
+    EVT_RIGHT_UP(coordSys::OnRightUp)
+    EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -19,9 +31,16 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
                    long style, const wxString& name)
     : wxWindow(parent, id, pos, size, style, name)
 {
+    GetPropertiesWindow();
     // The settings start at their defaults; the axis labels are shown in the user's language.
     SetXAxisLabel(wxGetTranslation("x").utf8_string());
     SetYAxisLabel(wxGetTranslation("y").utf8_string());
+}
+
+coordSys::~coordSys()
+{
+    if (properties)
+        properties->Destroy();
 }
 
 void coordSys::UpdateView()
@@ -64,6 +83,33 @@ void coordSys::SendRangeChanged() { Notify(coordSysRangeChanged, -1); }
 
 void coordSys::SendTraceFinished(int seriesId) { Notify(coordSysTraceFinished, seriesId); }
 
+void coordSys::ShowProperties()
+{
+    coordSysProperties* window = GetPropertiesWindow();
+    window->DisplaySettings(*this);
+    window->Show(true);
+}
+
+// Created hidden at the graph's client point (50, 50); made anew only if it ended early.
+coordSysProperties* coordSys::GetPropertiesWindow()
+{
+    if (!properties)
+        properties = new coordSysProperties(this, wxID_ANY, wxEmptyString,
+                                            ClientToScreen(wxPoint(50, 50)), wxDefaultSize,
+                                            wxDEFAULT_FRAME_STYLE);
+    return properties;
+}
+
+void coordSys::CopyToClipboard()
+{
+    clipboardPicture(GetSize(), [this](wxDC& dc) { DrawAll(dc); }).PutOnClipboard();
+}
+
+bool coordSys::IsCopyKey(const wxKeyEvent& event)
+{
+    return event.ControlDown() && event.GetKeyCode() == 'C';
+}
+
 pixelSize coordSys::ClientExtent() const
 {
     const wxSize size = GetClientSize();
@@ -86,3 +132,25 @@ void coordSys::OnPaint(wxPaintEvent&)
 }
 
 void coordSys::OnSize(wxSizeEvent&) { AdjustToSize(); }
+
+void coordSys::OnKeyDown(wxKeyEvent& event)
+{
+    if (IsCopyKey(event))
+        CopyToClipboard();
+    else
+        event.Skip();
+}
+
+// Without the menu the click is left to whoever else wants it.
+void coordSys::OnRightUp(wxMouseEvent& event)
+{
+    if (!propertiesMenuEnabled) {
+        event.Skip();
+        return;
+    }
+    wxMenu menu;
+    menu.Append(ID_PROPERTIES_ITEM, _("&Properties..."), wxEmptyString);
+    PopupMenu(&menu, event.GetPosition());
+}
+
+void coordSys::OnPropertiesItem(wxCommandEvent&) { ShowProperties(); }

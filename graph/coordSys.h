@@ -1,8 +1,10 @@
 #pragma once
 #include "graph/coordSysView.h"
+#include "graph/properties/coordSysProperties.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 // Sent up to the parent windows when the graph recomputed its shown ranges on its own (after a
@@ -19,6 +21,7 @@ public:
     coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
              const wxSize& size = wxDefaultSize, long style = 0,
              const wxString& name = wxPanelNameStr);
+    ~coordSys() override;
 
     // Recomputes the shown ranges, measuring labels in the graph's own fonts.
     using coordSysView::UpdateView;
@@ -37,11 +40,28 @@ public:
     void SendRangeChanged();
     void SendTraceFinished(int seriesId);
 
+    // Fills the graph's properties window from the current settings and shows it.
+    void ShowProperties();
+    // The graph's own properties window, hidden until it is shown.
+    coordSysProperties* GetPropertiesWindow();
+    // Puts the picture DrawAll draws on the clipboard.
+    void CopyToClipboard();
+
 protected:
     pixelSize ClientExtent() const override;
+    // Ctrl+C, with or without Shift.
+    static bool IsCopyKey(const wxKeyEvent& event);
 
 private:
     void Notify(wxEventType type, int value);
+
+    void OnKeyDown(wxKeyEvent& event);
+    void OnRightUp(wxMouseEvent& event);
+    void OnPropertiesItem(wxCommandEvent& event);
+
+    // Normally lives as long as the graph; a close that cannot be refused ends it earlier, and
+    // the reference then forgets it.
+    wxWeakRef<coordSysProperties> properties;
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
