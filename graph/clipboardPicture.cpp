@@ -16,6 +16,9 @@
 
 namespace {
 
+// A pixel of the picture is a CSS pixel, 1/96 inch, as the PNG's pixels are where it is pasted.
+constexpr double SVG_DPI = 96;
+
 pixelSize Extent(const wxSize& size) { return {size.x, size.y}; }
 
 } // namespace
@@ -49,7 +52,7 @@ void clipboardPicture::DrawSvg(const wxSize& windowSize, const drawing& draw)
     if (file.empty())
         return;
     {
-        wxSVGFileDC dc(file, bitmap.GetWidth(), bitmap.GetHeight());
+        wxSVGFileDC dc(file, bitmap.GetWidth(), bitmap.GetHeight(), SVG_DPI);
         dc.SetClippingRegion(wxPoint(0, 0), windowSize);
         draw(dc);
     }

@@ -87,17 +87,23 @@ void coordSys::ShowProperties()
 {
     coordSysProperties* window = GetPropertiesWindow();
     window->DisplaySettings(*this);
-    window->Show(true);
+    window->ShowFirstAt(PropertiesPlace());
 }
 
-// Created hidden at the graph's client point (50, 50); made anew only if it ended early.
+// Created hidden; made anew only if it ended early.
 coordSysProperties* coordSys::GetPropertiesWindow()
 {
     if (!properties)
-        properties = new coordSysProperties(this, wxID_ANY, wxEmptyString,
-                                            ClientToScreen(wxPoint(50, 50)), wxDefaultSize,
-                                            wxDEFAULT_FRAME_STYLE);
+        properties = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                            wxDefaultSize, wxDEFAULT_FRAME_STYLE);
     return properties;
+}
+
+// The properties window first comes up over the graph, at its client point (50, 50). That
+// point is known only once the graph is on screen; before, the window manager places it.
+wxPoint coordSys::PropertiesPlace() const
+{
+    return IsShownOnScreen() ? ClientToScreen(wxPoint(50, 50)) : wxDefaultPosition;
 }
 
 void coordSys::CopyToClipboard()

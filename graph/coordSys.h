@@ -54,6 +54,7 @@ protected:
 
 private:
     void Notify(wxEventType type, int value);
+    wxPoint PropertiesPlace() const;
 
     void OnKeyDown(wxKeyEvent& event);
     void OnRightUp(wxMouseEvent& event);

@@ -268,6 +268,14 @@ void coordSysProperties::DisplaySettings(const coordSysSettings& graph)
     DisplayYTickLabelPosition(graph.GetYTickLabelPosition());
 }
 
+void coordSysProperties::ShowFirstAt(const wxPoint& place)
+{
+    if (!placed)
+        Move(place);
+    placed = true;
+    Show(true);
+}
+
 void coordSysProperties::DisplayXMin(double value) { ShowDouble(xMinText, value); }
 void coordSysProperties::DisplayXMax(double value) { ShowDouble(xMaxText, value); }
 void coordSysProperties::DisplayYMin(double value) { ShowDouble(yMinText, value); }

@@ -39,6 +39,8 @@ public:
 
     // Shows every setting of the graph, replacing whatever the controls hold.
     void DisplaySettings(const coordSysSettings& graph);
+    // Shows the window: the first time at the given screen point, later where it was left.
+    void ShowFirstAt(const wxPoint& place);
 
     void DisplayXMin(double value);
     void DisplayXMax(double value);
@@ -158,6 +160,7 @@ private:
     void OnXAutoScale(wxCommandEvent& event);
     void OnYAutoScale(wxCommandEvent& event);
 
+    bool placed = false;
     // Set by every fill before the window is first shown; the defaults only keep an Apply on a
     // window never shown from reading indeterminate values.
     int savedXMaxTicks = 10;
