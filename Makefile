@@ -2,6 +2,12 @@
 #   make run [ARGS="dice rolls"]   build and start Zobrin
 #   make test                      build and run every test, then again with the sanitizers
 #   make bench                     build optimised and run the benchmarks
+#   make screenshots               photograph the program for the README (docs/*.png)
+#   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from the
+#                                  hand-written fuzz/seeds and the kept fuzz/corpus; new inputs go
+#                                  to build-fuzz/corpus, crashers to fuzz/crashers
+#   make fuzz-merge                fold build-fuzz/corpus into fuzz/corpus, minimised to the inputs
+#                                  that reach new code (hit counts ignored, so it stays small)
 #   make clean                     remove the build folders
 
 JOBS   ?= $(shell nproc)
@@ -9,6 +15,9 @@ ARGS   ?=
 BUILD  := build
 SAN    := build-sanitize
 BENCH  := build-bench
+FUZZ   := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZER := $(FUZZ)/fuzz/settingsLoaderFuzzer
 HEADLESS := scripts/run-headless
 
 # LeakSanitizer reports the GUI libraries' own allocations at exit; they are suppressed by library,
@@ -17,7 +26,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench clean deps test-deps
+.PHONY: run test bench screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -43,5 +52,26 @@ bench: test-deps
 	cmake --build $(BENCH) -j$(JOBS)
 	$(HEADLESS) $(MAKE) --no-print-directory -C $(BENCH)/bench run-benchmarks
 
+screenshots: test-deps
+	@scripts/install-deps --screenshots
+	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour
+	$(HEADLESS) ./$(BUILD)/tests/screenshot_tour docs
+
+fuzz-build:
+	@scripts/install-deps --fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOBRIN_TESTS=OFF -DZOBRIN_FUZZ=ON >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS) --target settingsLoaderFuzzer
+
+fuzz: fuzz-build
+	mkdir -p $(FUZZ)/corpus fuzz/corpus fuzz/crashers
+	$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
+	  -dict=fuzz/settings.dict -artifact_prefix=fuzz/crashers/ $(FUZZ)/corpus fuzz/corpus fuzz/seeds
+
+fuzz-merge: fuzz-build
+	rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged fuzz/corpus
+	$(FUZZER) -merge=1 -use_counters=0 $(FUZZ)/merged fuzz/corpus $(FUZZ)/corpus
+	rm -rf fuzz/corpus && mv $(FUZZ)/merged fuzz/corpus
+
 clean:
-	rm -rf $(BUILD) $(SAN) $(BENCH)
+	rm -rf $(BUILD) $(SAN) $(BENCH) $(FUZZ)

@@ -4,6 +4,8 @@
 #include "app/DieImages.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
+#include "graph/bufferedCoordSys.h"
+#include "grid/PelkoGrid.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -91,12 +93,15 @@ void DiceFrame::CreateControls()
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
+    resultsGrid = new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                wxWANTS_CHARS);
+    graph = new bufferedCoordSys(graphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize);
 }
 
 void DiceFrame::SetUpPage()
 {
     SetTitle("Zobrin");
-    SetIcon(DieImages::Icon());
+    SetIcons(DieImages::Icons());
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
     for (wxWindow* control : {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
                               static_cast<wxWindow*>(progressiveCheck),
@@ -111,10 +116,83 @@ void DiceFrame::SetUpPage()
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
     progressGauge->SetInitialSize(wxSize(-1, 15));
+    SetUpTable();
+    SetUpSeries();
+    SetUpGraph();
     running = false;
     numberOfDice = 1;
     numberOfRolls = 1500;
     closing = false;
+}
+
+int DiceFrame::LabelWidth(const wxString& label) const
+{
+    const int margin = 12;
+    const wxFont labelFont = resultsGrid->GetLabelFont();
+    int width = 0, height = 0;
+    resultsGrid->GetTextExtent(label, &width, &height, nullptr, nullptr, &labelFont);
+    return width + margin;
+}
+
+void DiceFrame::SetUpTable()
+{
+    resultsGrid->CreateGrid(6, 3, wxGrid::wxGridSelectCells);
+    resultsGrid->SetRowLabelSize(2);   // row labels in effect hidden
+    resultsGrid->SetColLabelSize(20);
+    resultsGrid->EnableEditing(false);
+    resultsGrid->EnableDragRowSize(false);
+    resultsGrid->SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    resultsGrid->SetGridLineColour(*wxBLACK);
+
+    const struct { const char* label; int width; bool white; } columns[] = {
+        {"Sum of Dice", 90, false}, {"Frequency", 90, true}, {"Relative Frequency", 130, true}};
+    for (int col = 0; col < 3; ++col) {
+        resultsGrid->SetColLabelValue(col, columns[col].label);
+        // The label font here is larger than the one the widths were chosen for; a column is
+        // never narrower than its label, so the labels are read whole.
+        resultsGrid->SetColSize(col, std::max(columns[col].width, LabelWidth(columns[col].label)));
+        auto* attr = new wxGridCellAttr;
+        attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
+        if (columns[col].white) {
+            // A cell whose background is set gets a text colour to match: the theme's own text
+            // colour is light on a dark theme and would vanish on white.
+            attr->SetBackgroundColour(*wxWHITE);
+            attr->SetTextColour(*wxBLACK);
+        } else {
+            attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+        }
+        resultsGrid->SetColAttr(col, attr);
+    }
+    resultsGrid->drawCellHighlight = false;
+    resultsGrid->SetInitialSize(wxSize(165, 110));
+}
+
+void DiceFrame::SetUpSeries()
+{
+    series.style = dataSeries::COLUMNS;
+    series.columnWidth = 1.0;
+    series.fillColour = graphColour::Green();
+    series.penColour = graphColour::Blue();
+    series.penWidth = 1;
+}
+
+void DiceFrame::SetUpGraph()
+{
+    graph->SetFontSize(8);
+    graph->SetXMin(0);
+    graph->SetYMin(0);
+    graph->SetXMax(7);
+    graph->SetYMax(120);
+    graph->SetXAxisLabel("Sum of Zobrin Values");
+    graph->SetYAxisLabel("Frequency Percentage");
+    graph->originAlwaysViewable = false;
+    graph->axesAlwaysViewable = true;
+    graph->propertiesMenuEnabled = false;   // this window offers no properties window
+    graph->SetXAutoScale(true);
+    graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
+    graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
+    graph->SetSeries(nullptr);
+    graph->SetInitialSize(wxSize(-1, 200));
 }
 
 wxBoxSizer* DiceFrame::MakeLeftColumn()
@@ -159,8 +237,12 @@ void DiceFrame::FitTo(wxWindow* window, wxSizer* sizer)
 
 void DiceFrame::DoLayout()
 {
-    FitTo(analysisPage, new wxBoxSizer(wxHORIZONTAL));
-    FitTo(graphPage, new wxBoxSizer(wxHORIZONTAL));
+    auto* analysisSizer = new wxBoxSizer(wxHORIZONTAL);
+    analysisSizer->Add(resultsGrid, 1, wxEXPAND | wxALL, 7);
+    FitTo(analysisPage, analysisSizer);
+    auto* graphSizer = new wxBoxSizer(wxHORIZONTAL);
+    graphSizer->Add(graph, 1, wxEXPAND | wxALL, 7);
+    FitTo(graphPage, graphSizer);
     notebook->AddPage(analysisPage, "Analysis", false);
     notebook->AddPage(graphPage, "Column Graph", false);
 
@@ -363,20 +445,91 @@ double DiceFrame::Now()
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
+// The three view operations of a run: its start, each roll while progressive analysis is on,
+// and its end while it is off.
+
 void DiceFrame::PrepareViews()
 {
+    PrepareTable();
+    graph->SetXMax(7.0 * numberOfDice);
     logShown = NOT_SHOWN;
     logThrottle.Reset();
 }
 
-void DiceFrame::UpdateViewsAfterRoll(int, long n)
+void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
 {
     UpdateLog(n);
+
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    ShowCountInTable(sum - numberOfDice);
+    ShowPercentagesInTable(n);
+
+    // The top of the y range moves in steps of 6 and always clears the tallest column.
+    const int tallest = static_cast<int>(RebuildColumns(n));
+    graph->SetYMax(6 * (tallest / 5) + 6);
+    graph->SetSeries(&series);
 }
 
 void DiceFrame::ShowFinalResults()
 {
+    {
+        wxGridUpdateLocker oneRepaint(resultsGrid);
+        for (std::size_t row = 0; row < counts.size(); ++row)
+            if (counts[row] != 0)
+                ShowCountInTable(static_cast<int>(row));
+        ShowPercentagesInTable(numberOfRolls);
+    }
+    graph->SetYMax(RebuildColumns(numberOfRolls) * 1.2);
+    graph->SetSeries(&series);
     ShowInLog(rollRecord.Text());
+}
+
+// One row per possible sum, counts and percentages at zero; surplus rows go from the top.
+void DiceFrame::PrepareTable()
+{
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    const int rows = DiceRun::RowCount(numberOfDice);
+    if (resultsGrid->GetNumberRows() < rows)
+        resultsGrid->AppendRows(rows - resultsGrid->GetNumberRows());
+    else if (resultsGrid->GetNumberRows() > rows)
+        resultsGrid->DeleteRows(0, resultsGrid->GetNumberRows() - rows);
+    for (int row = 0; row < rows; ++row) {
+        resultsGrid->SetCellValue(row, 0, wxString::Format(wxGetTranslation("%d"),
+                                                           numberOfDice + row));
+        resultsGrid->SetCellValue(row, 1, wxGetTranslation("0"));
+        resultsGrid->SetCellValue(row, 2, wxGetTranslation("0%"));
+    }
+}
+
+void DiceFrame::ShowCountInTable(int row)
+{
+    resultsGrid->SetCellValue(row, 1, wxString::Format(wxGetTranslation("%d"), counts[row]));
+}
+
+// The share of the n rolls of each sum that came up; sums that never did keep "0%".
+void DiceFrame::ShowPercentagesInTable(long n)
+{
+    const wxString format = wxGetTranslation("%.4g%%");
+    for (std::size_t row = 0; row < counts.size(); ++row)
+        if (counts[row] != 0)
+            resultsGrid->SetCellValue(static_cast<int>(row), 2,
+                                      wxString::Format(format, counts[row] * 100.0 / n));
+}
+
+// Makes the series one run of columns, (sum, percentage of n rolls) for every possible sum, and
+// returns the tallest percentage.
+double DiceFrame::RebuildColumns(long n)
+{
+    series.runs.resize(1);
+    pointRun& columns = series.runs.front();
+    columns.clear();
+    double tallest = 0;
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        const double y = counts[k] * 100.0 / n;
+        tallest = std::max(tallest, y);
+        columns.push_back({static_cast<double>(numberOfDice + static_cast<int>(k)), y});
+    }
+    return tallest;
 }
 
 // While a run goes on the log box shows its latest rolls, and only as often as the throttle

@@ -2,6 +2,7 @@
 
 #include "app/LogThrottle.h"
 #include "app/RollRecord.h"
+#include "graph/dataSeries.h"
 
 #include <wx/frame.h>
 
@@ -11,7 +12,9 @@
 #include <vector>
 
 class DiceRun;
+class PelkoGrid;
 class RunProgress;
+class bufferedCoordSys;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
@@ -64,9 +67,18 @@ private:
     void SetRunControls(bool runStarts);
     bool Progressive() const;
 
+    void SetUpTable();
+    int LabelWidth(const wxString& label) const;
+    void SetUpSeries();
+    void SetUpGraph();
+
     void PrepareViews();
     void UpdateViewsAfterRoll(int sum, long n);
     void ShowFinalResults();
+    void PrepareTable();
+    void ShowCountInTable(int row);
+    void ShowPercentagesInTable(long n);
+    double RebuildColumns(long n);
     void UpdateLog(long n);
     void CatchUpLog();
     void ShowInLog(const std::string& text);
@@ -74,6 +86,8 @@ private:
 
     static void ShowInvalidEntry();
 
+    // The columns of the graph: the window owns them, the graph only shows them.
+    dataSeries series;
     std::vector<int> counts;
     bool running = false;
     bool closing = false;
@@ -99,7 +113,9 @@ private:
     wxButton* startButton = nullptr;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;
+    PelkoGrid* resultsGrid = nullptr;
     wxPanel* analysisPage = nullptr;
+    bufferedCoordSys* graph = nullptr;
     wxPanel* graphPage = nullptr;
     wxNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;

@@ -1,11 +1,13 @@
 #include "app/DieImages.h"
 
 #include <wx/bitmap.h>
+#include <wx/bmpbndl.h>
 #include <wx/icon.h>
+#include <wx/iconbndl.h>
 
 namespace {
 
-// Drawn by scripts/draw-die.
+// Drawn by scripts/draw-die (xpm NAME SIZE), each at its size and at twice it for dense screens.
 static const char* const ICON_XPM[] = {
     "16 16 6 1",
     "  c None",
@@ -30,6 +32,48 @@ static const char* const ICON_XPM[] = {
     "kffffffffffkk   ",
     "kkkkkkkkkkkk    ",
     "                ",
+};
+
+static const char* const ICON_2X_XPM[] = {
+    "32 32 6 1",
+    "  c None",
+    "f c #FAFAF5",
+    "k c #1E1E1E",
+    "p c #202020",
+    "s c #BDBDB2",
+    "t c #E4E4DC",
+    "                                ",
+    "                                ",
+    "        kkkkkkkkkkkkkkkkkkkkkk  ",
+    "       kktttttttttttttttttttkk  ",
+    "      ktttttttttttttttttttkksk  ",
+    "    kktttttttppppptttttttkkssk  ",
+    "   kktttttttttppptttttttkksssk  ",
+    "  kktttttttttttttttttttkkssssk  ",
+    " kkkkkkkkkkkkkkkkkkkkkkssssssk  ",
+    " kffffffffffffffffffffkssssssk  ",
+    " kffffffffffffffffffffksppsssk  ",
+    " kffffffffffffffffffffksppsssk  ",
+    " kffffpppffffffppppfffksppsssk  ",
+    " kfffpppppfffffppppfffkspssssk  ",
+    " kfffpppppfffffppppfffkssppssk  ",
+    " kffffppppfffffppppfffkssppssk  ",
+    " kfffffpffffffffppffffkssppssk  ",
+    " kffffffffffffffffffffkssppssk  ",
+    " kffffffffffffffffffffkssssssk  ",
+    " kffffffffffffffffffffksssppsk  ",
+    " kffffffffffffffffffffksssppsk  ",
+    " kffffpppfffffffppffffksssppsk  ",
+    " kfffpppppfffffppppfffkssssssk  ",
+    " kfffpppppffffpppppfffkssssskk  ",
+    " kfffpppppfffffppppfffksssskk   ",
+    " kffffpppffffffpppffffkssskk    ",
+    " kffffffffffffffffffffksskk     ",
+    " kffffffffffffffffffffksk       ",
+    " kffffffffffffffffffffkk        ",
+    " kkkkkkkkkkkkkkkkkkkkkk         ",
+    "                                ",
+    "                                ",
 };
 
 static const char* const PICTURE_XPM[] = {
@@ -76,8 +120,95 @@ static const char* const PICTURE_XPM[] = {
     "                                  ",
 };
 
+static const char* const PICTURE_2X_XPM[] = {
+    "68 68 6 1",
+    "  c None",
+    "f c #FAFAF5",
+    "k c #1E1E1E",
+    "p c #202020",
+    "s c #BDBDB2",
+    "t c #E4E4DC",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+    "                 kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk     ",
+    "                kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk     ",
+    "              kkkkttttttttttttttttttttttttttttttttttttttttkkkkk     ",
+    "             kkkkttttttttttttttttttttttttttttttttttttttttkkkkkk     ",
+    "            kkkkttttttttttttttttttttttttttttttttttttttttkkkkskk     ",
+    "           kkkktttttttttttttttpppppptttttttttttttttttttkkkksskk     ",
+    "          kkkttttttttttttttttpppppppptttttttttttttttttkkksssskk     ",
+    "         kkktttttttttttttttttppppppppttttttttttttttttkkkssssskk     ",
+    "       kkkktttttttttttttttttttpppppptttttttttttttttkkkksssssskk     ",
+    "      kkkkttttttttttttttttttttttttttttttttttttttttkkkkssssssskk     ",
+    "     kkkkttttttttttttttttttttttttttttttttttttttttkkkksssssssskk     ",
+    "    kkkkttttttttttttttttttttttttttttttttttttttttkkkkssssssssskk     ",
+    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkssssssssssskk     ",
+    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkksssssssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssppssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksspppssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssppppsssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkspppppsssssskk     ",
+    "   kkffffffffppppppffffffffffffffppppppffffffffkkspppppsssssskk     ",
+    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssppppsssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksspppssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssppssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssppssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssppppsssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssppppsssskk     ",
+    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssssppppsssskk     ",
+    "   kkffffffffppppppffffffffffffffppppppffffffffkkssssppppsssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssppppsssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssppppsssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssppssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssppssskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssspppsskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssppppsskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssspppppskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssspppppskk     ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssppppsskk     ",
+    "   kkffffffffppppppffffffffffffffppppppffffffffkkssssssspppsskk     ",
+    "   kkfffffffppppppppffffffffffffppppppppfffffffkksssssssppssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssssssssskkk     ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssssssskkkk      ",
+    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssskkkk       ",
+    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssssssskkkk        ",
+    "   kkffffffffppppppffffffffffffffppppppffffffffkksssssskkkk         ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssskkk           ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksssskkk            ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkksskkkk             ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkskkkk              ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkkkkk               ",
+    "   kkffffffffffffffffffffffffffffffffffffffffffkkkkk                ",
+    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk                  ",
+    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk                   ",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+    "                                                                    ",
+};
+
 } // namespace
 
-wxIcon DieImages::Icon() { return wxIcon(ICON_XPM); }
+wxIconBundle DieImages::Icons()
+{
+    wxIconBundle icons;
+    icons.AddIcon(wxIcon(ICON_XPM));
+    icons.AddIcon(wxIcon(ICON_2X_XPM));
+    return icons;
+}
 
-wxBitmap DieImages::Picture() { return wxBitmap(PICTURE_XPM); }
+wxBitmapBundle DieImages::Picture()
+{
+    return wxBitmapBundle::FromBitmaps(wxBitmap(PICTURE_XPM), wxBitmap(PICTURE_2X_XPM));
+}

@@ -1,6 +1,7 @@
 #include "graph/coordSys.h"
 
 #include "graph/clipboardPicture.h"
+#include "graph/coordSysSettingsLoader.h"
 #include "graph/windowTextMeasurer.h"
 
 #include <wx/dcclient.h>
@@ -82,6 +83,19 @@ void coordSys::AdjustToSize()
 void coordSys::SendRangeChanged() { Notify(coordSysRangeChanged, -1); }
 
 void coordSys::SendTraceFinished(int seriesId) { Notify(coordSysTraceFinished, seriesId); }
+
+// The loader sees only the settings, never the window, so it cannot repaint.
+bool coordSys::LoadSettings(const char* text)
+{
+    return coordSysSettingsLoader(*this).LoadSettings(text);
+}
+
+bool coordSys::LoadSettingsFile(const wxString& fileName)
+{
+    // A name the file system's encoding cannot express converts to an empty one, which opens no
+    // file.
+    return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.fn_str()));
+}
 
 void coordSys::ShowProperties()
 {

@@ -40,6 +40,11 @@ public:
     void SendRangeChanged();
     void SendTraceFinished(int seriesId);
 
+    // Apply a settings document, held in memory or read from a file (coordSysSettingsLoader).
+    // Neither recomputes the view nor repaints: the caller runs UpdateView and repaints.
+    bool LoadSettings(const char* text);
+    bool LoadSettingsFile(const wxString& fileName);
+
     // Fills the graph's properties window from the current settings and shows it.
     void ShowProperties();
     // The graph's own properties window, hidden until it is shown.

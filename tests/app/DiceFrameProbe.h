@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/DiceFrame.h"
+#include "graph/bufferedCoordSys.h"
+#include "grid/PelkoGrid.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -28,6 +30,16 @@ public:
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
+    PelkoGrid& Grid() const { return *f.resultsGrid; }
+    bufferedCoordSys& Graph() const { return *f.graph; }
+    const dataSeries& Series() const { return f.series; }
+
+    // Shows the percentages of made-up counts of n rolls in the table.
+    void ShowPercentages(const std::vector<int>& counts, long n) const
+    {
+        f.counts = counts;
+        f.ShowPercentagesInTable(n);
+    }
 
     void ClickStart() const
     {

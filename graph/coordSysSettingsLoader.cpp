@@ -1,0 +1,98 @@
+#include "graph/coordSysSettingsLoader.h"
+
+#include "graph/settingsParseState.h"
+
+// The library is built with DTD support, which brings its entity-expansion bounds; its header
+// declares them only when told so.
+#ifndef XML_DTD
+#define XML_DTD 1
+#endif
+#include <expat.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+// Settings documents use entities little if at all. Expat stops a document whose entity
+// expansions outgrow its direct input; these bounds are tighter than the library's own, so a
+// large hostile document cannot make the handlers chew through gigabytes of expanded text.
+constexpr float MAX_AMPLIFICATION = 10.0f;
+constexpr unsigned long long AMPLIFICATION_THRESHOLD = 1 << 20;
+
+void XMLCALL OnStartElement(void* state, const XML_Char* name, const XML_Char**)
+{
+    static_cast<settingsParseState*>(state)->StartElement(name);
+}
+
+void XMLCALL OnEndElement(void* state, const XML_Char*)
+{
+    static_cast<settingsParseState*>(state)->EndElement();
+}
+
+void XMLCALL OnCharacterData(void* state, const XML_Char* text, int length)
+{
+    static_cast<settingsParseState*>(state)->CharacterData(text, static_cast<std::size_t>(length));
+}
+
+using parserHandle = std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)>;
+
+// The bytes of a regular file, up to the size it had when opened. Opening does not block, so a
+// pipe without a writer is refused rather than waited for.
+bool ReadRegularFile(const std::string& fileName, std::unique_ptr<char[]>& text,
+                     std::size_t& length)
+{
+    const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= INT_MAX;
+    if (regular)
+        text.reset(new (std::nothrow) char[static_cast<std::size_t>(info.st_size)]);
+    const std::size_t size = regular ? static_cast<std::size_t>(info.st_size) : 0;
+    length = 0;
+    while (text && length < size) {
+        const ssize_t got = read(fd, text.get() + length, size - length);
+        if (got <= 0)
+            break;
+        length += static_cast<std::size_t>(got);
+    }
+    close(fd);
+    return text != nullptr;
+}
+
+} // namespace
+
+bool coordSysSettingsLoader::LoadSettings(const char* text)
+{
+    return text != nullptr && LoadSettings(text, std::strlen(text));
+}
+
+bool coordSysSettingsLoader::LoadSettings(const char* text, std::size_t length)
+{
+    // The parser takes its input length as an int; a longer text is refused, not cut short.
+    if (length > INT_MAX)
+        return false;
+    parserHandle parser(XML_ParserCreate(nullptr), &XML_ParserFree);
+    if (!parser)
+        return false;
+    XML_SetBillionLaughsAttackProtectionMaximumAmplification(parser.get(), MAX_AMPLIFICATION);
+    XML_SetBillionLaughsAttackProtectionActivationThreshold(parser.get(), AMPLIFICATION_THRESHOLD);
+    settingsParseState state(settings);
+    XML_SetUserData(parser.get(), &state);
+    XML_SetElementHandler(parser.get(), OnStartElement, OnEndElement);
+    XML_SetCharacterDataHandler(parser.get(), OnCharacterData);
+    return XML_Parse(parser.get(), text, static_cast<int>(length), XML_TRUE) == XML_STATUS_OK;
+}
+
+bool coordSysSettingsLoader::LoadSettingsFile(const std::string& fileName)
+{
+    std::unique_ptr<char[]> text;
+    std::size_t length = 0;
+    return ReadRegularFile(fileName, text, length) && LoadSettings(text.get(), length);
+}

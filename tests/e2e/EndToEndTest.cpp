@@ -1,0 +1,117 @@
+// The program as a new user meets it: the real application starts, and keys and clicks travel
+// through the display server to its window, as they do from a keyboard and a mouse.
+#include "DiceFrameProbe.h"
+#include "ToolkitTestSupport.h"
+
+#include "app/DiceApp.h"
+
+#include <gtest/gtest.h>
+#include <wx/init.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <functional>
+#include <numeric>
+
+namespace {
+
+
+class EndToEnd : public testing::Test {
+protected:
+    DiceFrame& Frame() { return *static_cast<DiceFrame*>(wxTheApp->GetTopWindow()); }
+    DiceFrameProbe Probe() { return DiceFrameProbe(Frame()); }
+
+    // Clicks the middle of a control with the mouse.
+    void Click(wxWindow& control)
+    {
+        sim.MouseMove(control.GetScreenRect().GetPosition() + control.GetSize() / 2);
+        sim.MouseClick();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() != nullptr; }, 5));
+    }
+
+    // Types at the end of a box's text: Backspace `erase` times, then `text`.
+    void TypeAtEnd(wxWindow& box, int erase, const char* text, const std::function<bool()>& done)
+    {
+        Click(box);
+        sim.Char(WXK_END);
+        for (int i = 0; i < erase; ++i)
+            sim.Char(WXK_BACK);
+        sim.Text(text);
+        ASSERT_TRUE(WaitFor(done, 5)) << "typing \"" << text << "\" did not arrive";
+    }
+
+    // Selects all of a box's text and types over it.
+    void TypeOverAll(wxWindow& box, const char* text, const std::function<bool()>& done)
+    {
+        Click(box);
+        sim.Char('a', wxMOD_CONTROL);
+        sim.Text(text);
+        ASSERT_TRUE(WaitFor(done, 5)) << "typing \"" << text << "\" did not arrive";
+    }
+
+    wxUIActionSimulator sim;
+};
+
+} // namespace
+
+TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
+{
+    const DiceFrameProbe p = Probe();
+    ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }, 20));
+
+    // "1" becomes "12" dice; "1500" becomes "15", then "150" rolls: every step a valid number.
+    TypeAtEnd(p.DiceSpin(), 0, "2", [&] { return p.Dice() == 12; });
+    TypeAtEnd(p.RollsText(), 2, "0", [&] { return p.Rolls() == 150; });
+
+    Click(p.StartButton());
+    const std::vector<int>& counts = p.Counts();
+    ASSERT_TRUE(WaitFor([&] {
+        return !p.Running() && std::accumulate(counts.begin(), counts.end(), 0L) == 150;
+    }, 20)) << "the run did not end";
+    EXPECT_EQ(p.StartButton().GetLabel(), "Start");
+
+    ASSERT_EQ(counts.size(), 61u) << "one count per sum from 12 to 72";
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), 150);
+    ASSERT_EQ(p.Grid().GetNumberRows(), 61);
+    for (int row = 0; row < 61; ++row) {
+        EXPECT_EQ(p.Grid().GetCellValue(row, 0), wxString::Format("%d", 12 + row));
+        EXPECT_EQ(p.Grid().GetCellValue(row, 1), wxString::Format("%d", counts[row]));
+    }
+    ASSERT_EQ(p.Series().runs.size(), 1u);
+    EXPECT_EQ(p.Series().runs[0].size(), 61u);
+    const wxString log = p.RollLog().GetValue();
+    EXPECT_EQ(log.length(), 150u * 13) << "150 rolls of twelve digits and a blank";
+
+    // Letters over the whole rolls box: the message for each letter, each of which replaces the
+    // text the message left selected; the stored number stays.
+    const auto refused = [](const char* what) {
+        return wxExpectModal<wxMessageDialog>(wxID_OK).Describe(wxString("Invalid Entry for ") + what);
+    };
+    wxTEST_DIALOG(TypeOverAll(p.RollsText(), "abc", [&] { return p.RollsText().GetValue() == "c"; }),
+                  refused("a"), refused("b"), refused("c"));
+    EXPECT_EQ(p.Rolls(), 150);
+}
+
+int main(int argc, char** argv)
+{
+    const bool listing = OnlyListingTests(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    if (listing)
+        return RUN_ALL_TESTS();
+
+    // The application starts as from the command line, with no arguments of its own.
+    int appArgc = 1;
+    char* appArgv[] = {argv[0], nullptr};
+    wxApp::SetInstance(new DiceApp);
+    if (!wxEntryStart(appArgc, appArgv) || !wxTheApp->CallOnInit())
+        return 1;
+    FailOnToolkitAsserts();
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->GetTopWindow()->Destroy();
+    wxTheApp->ProcessIdle();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

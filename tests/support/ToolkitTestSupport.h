@@ -1,0 +1,16 @@
+#pragma once
+
+// What every test program that starts the toolkit needs.
+
+#include <functional>
+
+// Whether the arguments ask only for the list of tests; look before GoogleTest takes its flags
+// out of them. Listing must work without a display, so it is answered before the toolkit starts.
+bool OnlyListingTests(int argc, char** argv);
+
+// Makes the toolkit's asserts fail the running test instead of opening a dialog that would hang
+// the run.
+void FailOnToolkitAsserts();
+
+// Lets the program's events run until `done` holds, for at most `seconds`; whether it came to hold.
+bool WaitFor(const std::function<bool()>& done, double seconds);
