@@ -109,7 +109,8 @@ void coordSysProperties::CreateControls(coordSys* parent, wxWindowID id, const w
     gridChoice = NewChoice({_("no grid"), _("horizontal grid"), _("vertical grid"),
                             _("rectangular grid"), _("polar grid")});
     axesCaption = NewCaption(_("axes:"));
-    axesChoice = NewChoice({_("no axes"), _("horizontal axis"), _("vertical axis"), _("both axes")});
+    axesChoice =
+        NewChoice({_("no axes"), _("horizontal axis"), _("vertical axis"), _("both axes")});
     equalScalingBox = NewCheckBox(_("equal scaling"));
     originViewableBox = NewCheckBox(_("Origin is always viewable"));
     axesViewableBox = NewCheckBox(_("Axes are always viewable"));

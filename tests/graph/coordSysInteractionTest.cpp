@@ -1,6 +1,5 @@
 #include "graph/bufferedCoordSys.h"
 #include "graph/clipboardPicture.h"
-#include "graph/pictureSize.h"
 
 #include "graphWindowFixture.h"
 
@@ -17,32 +16,26 @@
 
 namespace {
 
-// The root element of an SVG text, when the text is well-formed XML, with the size its view
-// box gives in pixels.
-struct svgRoot {
-    bool wellFormed = false;
-    std::string name;
-    int width = -1;
-    int height = -1;
-};
+const wxDataFormat PNG("image/png");
+const wxDataFormat SVG(clipboardPicture::SVG_FORMAT);
 
-svgRoot ParseSvg(const std::string& text)
+// The pixel size in the view box of an SVG text's root element; (-1, -1) unless the text is
+// well-formed XML with an "svg" root.
+wxSize SvgSize(const std::string& text)
 {
-    svgRoot root;
+    wxSize size(-1, -1);
     XML_Parser parser = XML_ParserCreate(nullptr);
-    XML_SetUserData(parser, &root);
-    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* name, const XML_Char** attributes) {
-        auto& found = *static_cast<svgRoot*>(data);
-        if (!found.name.empty())
-            return;
-        found.name = name;
-        for (; *attributes; attributes += 2)
-            if (std::strcmp(attributes[0], "viewBox") == 0)
-                std::sscanf(attributes[1], "0 0 %d %d", &found.width, &found.height);
+    XML_SetUserData(parser, &size);
+    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* name, const XML_Char** at) {
+        for (; std::strcmp(name, "svg") == 0 && *at; at += 2)
+            if (std::strcmp(at[0], "viewBox") == 0) {
+                auto* found = static_cast<wxSize*>(data);
+                std::sscanf(at[1], "0 0 %d %d", &found->x, &found->y);
+            }
     });
-    root.wellFormed = XML_Parse(parser, text.data(), static_cast<int>(text.size()), 1) == XML_STATUS_OK;
+    const bool wellFormed = XML_Parse(parser, text.data(), int(text.size()), 1) == XML_STATUS_OK;
     XML_ParserFree(parser);
-    return root;
+    return wellFormed ? size : wxSize(-1, -1);
 }
 
 // What the clipboard offers in a format, as bytes; empty when it does not offer it.
@@ -55,37 +48,13 @@ std::string ClipboardBytes(const wxDataFormat& format)
     return std::string(static_cast<const char*>(data.GetData()), data.GetSize());
 }
 
-wxImage DecodePng(const std::string& bytes)
+// The size of the PNG on the clipboard; (-1, -1) when there is none or it does not decode.
+wxSize ClipboardPngSize()
 {
+    const std::string bytes = ClipboardBytes(PNG);
     wxMemoryInputStream in(bytes.data(), bytes.size());
-    return wxImage(in, wxBITMAP_TYPE_PNG);
-}
-
-const wxDataFormat PNG("image/png");
-const wxDataFormat SVG(clipboardPicture::SVG_FORMAT);
-
-void PutTextOnClipboard()
-{
-    wxClipboardLocker locker;
-    wxTheClipboard->SetData(new wxTextDataObject("sentinel"));
-}
-
-// Expects the clipboard to hold one picture as PNG and as SVG, of the same size, no larger
-// than the size rule allows for the window; returns that size.
-wxSize ExpectPictureOnClipboard(const wxSize& window)
-{
-    const wxImage png = DecodePng(ClipboardBytes(PNG));
-    EXPECT_TRUE(png.IsOk());
-    const svgRoot svg = ParseSvg(ClipboardBytes(SVG));
-    EXPECT_TRUE(svg.wellFormed);
-    EXPECT_EQ(svg.name, "svg");
-    EXPECT_EQ(wxSize(svg.width, svg.height), png.GetSize());
-    const pixelSize largest = PictureSize(window.x, window.y, {window.x, window.y});
-    EXPECT_GE(png.GetWidth(), 10);
-    EXPECT_LE(png.GetWidth(), largest.width);
-    EXPECT_GE(png.GetHeight(), 10);
-    EXPECT_LE(png.GetHeight(), largest.height);
-    return png.GetSize();
+    const wxImage image(in, wxBITMAP_TYPE_PNG);
+    return image.IsOk() ? image.GetSize() : wxSize(-1, -1);
 }
 
 class coordSysInteraction : public graphWindowFixture {
@@ -95,7 +64,8 @@ protected:
         graphWindowFixture::SetUp();
         graph = new coordSys(parent, 3, wxDefaultPosition, wxSize(200, 100));
         buffered = new bufferedCoordSys(parent, 4, wxDefaultPosition, wxSize(240, 120));
-        PutTextOnClipboard();
+        wxClipboardLocker locker;
+        wxTheClipboard->SetData(new wxTextDataObject("sentinel"));
     }
 
     // Whether the window consumed a key press (false: passed on).
@@ -108,38 +78,39 @@ protected:
         return window->GetEventHandler()->ProcessEvent(event);
     }
 
+    // Expects one picture on the clipboard as PNG and SVG of the same size, which the window
+    // bounds: at most its full size and 10 pixels.
+    static void ExpectPictureOf(wxWindow* window)
+    {
+        const wxSize size = ClipboardPngSize();
+        EXPECT_EQ(SvgSize(ClipboardBytes(SVG)), size);
+        EXPECT_TRUE(wxRect(10, 10, window->GetSize().x + 1, window->GetSize().y + 1)
+                        .Contains(wxPoint(size.x, size.y))) << size.x << "x" << size.y;
+    }
+
     coordSys* graph = nullptr;
     bufferedCoordSys* buffered = nullptr;
 };
 
 } // namespace
 
-TEST(clipboardPicture, TakesTheSizeOfWhatWasDrawnWithinTheWindow)
+TEST(clipboardPicture, BothFormsTakeTheSizeOfWhatWasDrawnWithinTheWindow)
 {
     const wxSize window(200, 100);
-    const auto square = [](wxDC& dc) {
+    const clipboardPicture picture(window, [](wxDC& dc) {
         dc.SetBrush(*wxBLACK_BRUSH);
         dc.DrawRectangle(20, 10, 103, 35);
-    };
-    const clipboardPicture picture(window, square);
+    });
     EXPECT_EQ(picture.GetSize(), wxSize(133, 55));
     const wxImage image = picture.GetBitmap().ConvertToImage();
-    EXPECT_EQ(image.GetRed(60, 30), 0);
-    EXPECT_EQ(image.GetRed(5, 5), 255);
-    EXPECT_EQ(image.GetRed(130, 50), 255);
-    const svgRoot svg = ParseSvg(picture.GetSvg());
-    EXPECT_TRUE(svg.wellFormed);
-    EXPECT_EQ(wxSize(svg.width, svg.height), picture.GetSize());
+    EXPECT_EQ(image.GetRed(60, 30) + image.GetRed(5, 5) + image.GetRed(130, 50), 0 + 255 + 255);
+    EXPECT_EQ(SvgSize(picture.GetSvg()), picture.GetSize());
     EXPECT_NE(picture.GetSvg().find("<rect"), std::string::npos) << "drawn as a vector";
 
-    const auto farOff = [](wxDC& dc) { dc.DrawLine(0, 0, 10000, 10000); };
+    // A line toward a far-off point counts only up to the window's edge; nothing drawn, nothing.
+    const auto farOff = [](wxDC& dc) { dc.DrawLine(-20, -20, 10000, 10000); };
     EXPECT_EQ(clipboardPicture(window, farOff).GetSize(), wxSize(210, 110));
-
-    // Both forms reach the clipboard, the PNG even when the host registered no PNG handler.
-    wxImage::RemoveHandler("PNG file");
-    ASSERT_TRUE(picture.PutOnClipboard());
-    EXPECT_EQ(DecodePng(ClipboardBytes(PNG)).GetSize(), picture.GetSize());
-    EXPECT_EQ(ClipboardBytes(SVG), picture.GetSvg());
+    EXPECT_EQ(clipboardPicture(window, [](wxDC&) {}).GetSize(), wxSize(10, 10));
 }
 
 TEST_F(coordSysInteraction, CtrlCCopiesThePictureAndOtherKeysPassOn)
@@ -149,16 +120,13 @@ TEST_F(coordSysInteraction, CtrlCCopiesThePictureAndOtherKeysPassOn)
     EXPECT_FALSE(Press(graph, 'V', true));
     EXPECT_TRUE(ClipboardBytes(PNG).empty());
 
+    wxImage::RemoveHandler("PNG file"); // the copy registers it when the host has not
     EXPECT_TRUE(Press(graph, 'C', true));
-    ExpectPictureOnClipboard(graph->GetSize());
-    PutTextOnClipboard();
-    EXPECT_TRUE(Press(graph, 'C', true, true));
-    ExpectPictureOnClipboard(graph->GetSize());
-
+    ExpectPictureOf(graph);
     // The buffered graph copies the picture it renders, which brings its view up to date.
     buffered->SetXMax(20);
     EXPECT_TRUE(Press(buffered, 'C', true, true));
-    ExpectPictureOnClipboard(buffered->GetSize());
+    ExpectPictureOf(buffered);
     EXPECT_EQ(buffered->GetViewXMax(), 20);
 }
 

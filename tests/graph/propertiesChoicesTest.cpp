@@ -2,46 +2,33 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include <vector>
 
 using choices = propertiesChoices;
-using toIndex = int (*)(int);
-using toValue = int (*)(int);
 
-struct choiceMapping {
-    const char* name;
-    toIndex index;
-    toValue value;
-    std::vector<int> codes;  // the code of each item, in item order
-    int itemOfOtherCodes;    // the item a code without one of its own shows
-    int codeOfNoSelection;   // what reading a choice with nothing selected gives
-};
-
-const choiceMapping MAPPINGS[] = {
-    {"x tick labels", choices::XTickPositionIndex, choices::XTickPositionValue, {2, 1}, 1, 2},
-    {"y tick labels", choices::YTickPositionIndex, choices::YTickPositionValue, {4, 8}, 1, 8},
-    {"axis labels", choices::AxisLabelPositionIndex, choices::AxisLabelPositionValue,
-     {6, 10, 5, 9}, 3, 10},
-};
-
-} // namespace
-
-TEST(propertiesChoices, EachItemStandsForItsCodeBothWays)
+TEST(propertiesChoices, ItemsStandForTheirCodesBothWaysAndOthersFallBack)
 {
-    for (const choiceMapping& m : MAPPINGS)
-        for (int item = 0; item < static_cast<int>(m.codes.size()); ++item) {
-            EXPECT_EQ(m.index(m.codes[item]), item) << m.name;
-            EXPECT_EQ(m.value(item), m.codes[item]) << m.name;
+    const struct {
+        int (*index)(int);
+        int (*value)(int);
+        std::vector<int> codes; // the code of each item, in item order
+        int fallbackItem;       // shown for a code without an item of its own
+        int fallbackCode;       // read from nothing or an unknown item selected
+    } mappings[] = {
+        {choices::XTickPositionIndex, choices::XTickPositionValue, {2, 1}, 1, 2},
+        {choices::YTickPositionIndex, choices::YTickPositionValue, {4, 8}, 1, 8},
+        {choices::AxisLabelPositionIndex, choices::AxisLabelPositionValue, {6, 10, 5, 9}, 3, 10},
+    };
+    for (const auto& m : mappings) {
+        const int count = static_cast<int>(m.codes.size());
+        for (int item = 0; item < count; ++item) {
+            EXPECT_EQ(m.index(m.codes[item]), item) << m.codes[item];
+            EXPECT_EQ(m.value(item), m.codes[item]) << item;
         }
-}
-
-TEST(propertiesChoices, CodesAndItemsOutsideTheListsFallBack)
-{
-    for (const choiceMapping& m : MAPPINGS) {
         for (int code : {0, 3, 7, 12, 15, -1})
-            EXPECT_EQ(m.index(code), m.itemOfOtherCodes) << m.name << " " << code;
-        EXPECT_EQ(m.value(-1), m.codeOfNoSelection) << m.name;
-        EXPECT_EQ(m.value(static_cast<int>(m.codes.size())), m.codeOfNoSelection) << m.name;
+            EXPECT_EQ(m.index(code), m.fallbackItem) << code;
+        EXPECT_EQ(m.value(-1), m.fallbackCode);
+        EXPECT_EQ(m.value(count), m.fallbackCode);
     }
     // Grid and axes styles are their own item numbers; others select nothing.
     EXPECT_EQ(choices::CodeIndex(4, 5), 4);
