@@ -72,7 +72,13 @@ void coordSysProperties::CreateControls(coordSys* parent, wxWindowID id, const w
                         wxTAB_TRAVERSAL | wxNO_BORDER);
     yAxisSizer = new wxStaticBoxSizer(new wxStaticBox(panel, wxID_ANY, _("y axis")), wxVERTICAL);
     xAxisSizer = new wxStaticBoxSizer(new wxStaticBox(panel, wxID_ANY, _("x axis")), wxVERTICAL);
+    CreateXAxisControls();
+    CreateYAxisControls();
+    CreateGeneralControls();
+}
 
+void coordSysProperties::CreateXAxisControls()
+{
     xMinCaption = NewCaption(_("minimum:"));
     xMinText = NewText();
     xMaxCaption = NewCaption(_("maximum:"));
@@ -88,7 +94,10 @@ void coordSysProperties::CreateControls(coordSys* parent, wxWindowID id, const w
     xLabelPosChoice =
         NewChoice({_("above left"), _("above right"), _("below left"), _("below right")});
     xTrigScaleBox = NewCheckBox(_("trig scale"));
+}
 
+void coordSysProperties::CreateYAxisControls()
+{
     yMinCaption = NewCaption(_("minimum:"));
     yMinText = NewText();
     yMaxCaption = NewCaption(_("maximum:"));
@@ -104,7 +113,10 @@ void coordSysProperties::CreateControls(coordSys* parent, wxWindowID id, const w
     yLabelPosChoice =
         NewChoice({_("top left"), _("top right"), _("bottom left"), _("bottom right")});
     yTrigScaleBox = NewCheckBox(_("trig scale"));
+}
 
+void coordSysProperties::CreateGeneralControls()
+{
     gridCaption = NewCaption(_("grid:"), wxALIGN_RIGHT);
     gridChoice = NewChoice({_("no grid"), _("horizontal grid"), _("vertical grid"),
                             _("rectangular grid"), _("polar grid")});
@@ -138,38 +150,67 @@ void coordSysProperties::InitialiseControls()
 // window takes the fitted size of it all, which is also its smallest size.
 void coordSysProperties::BuildLayout()
 {
-    const int sides = wxLEFT | wxRIGHT;
     AddRows(xAxisSizer,
-            {Row({{xMinCaption, CENTRED, 0},
-                  {xMinText, CENTRED | sides, 10},
-                  {xMaxCaption, CENTRED, 0},
-                  {xMaxText, CENTRED | sides, 10}}),
+            {RangeRow(xMinCaption, xMinText, xMaxCaption, xMaxText),
              Row({{xAutoScaleBox, CENTRED | wxRIGHT, 10},
                   {xTickCaption, CENTRED | wxRIGHT, 10},
                   {xTickText, CENTRED | wxRIGHT, 10},
                   {xTickPosCaption, CENTRED | wxRIGHT, 10},
                   {xTickPosChoice, CENTRED, 0}}),
-             Row({{xAxisLabelCaption, CENTRED | wxRIGHT, 10},
-                  {xAxisLabelText, CENTRED | wxRIGHT, 10},
-                  {xLabelPosCaption, CENTRED | wxRIGHT, 10},
-                  {xLabelPosChoice, CENTRED | wxRIGHT, 10},
-                  {xTrigScaleBox, CENTRED, 0}})});
+             LabelRow(xAxisLabelCaption, xAxisLabelText, xLabelPosCaption, xLabelPosChoice,
+                      xTrigScaleBox)});
     AddRows(yAxisSizer,
-            {Row({{yMinCaption, CENTRED, 0},
-                  {yMinText, CENTRED | sides, 10},
-                  {yMaxCaption, CENTRED, 0},
-                  {yMaxText, CENTRED | sides, 10}}),
+            {RangeRow(yMinCaption, yMinText, yMaxCaption, yMaxText),
              Row({{yAutoScaleBox, CENTRED | wxRIGHT, 20},
                   {yTickCaption, CENTRED | wxRIGHT, 10},
                   {yTickText, CENTRED | wxRIGHT, 10},
                   {yTickPosCaption, CENTRED | wxRIGHT, 10},
                   {yTickPosChoice, 0, 0}}),
-             Row({{yAxisLabelCaption, CENTRED | wxRIGHT, 10},
-                  {yAxisLabelText, CENTRED | wxRIGHT, 10},
-                  {yLabelPosCaption, CENTRED | wxRIGHT, 10},
-                  {yLabelPosChoice, CENTRED | wxRIGHT, 10},
-                  {yTrigScaleBox, CENTRED, 0}})});
+             LabelRow(yAxisLabelCaption, yAxisLabelText, yLabelPosCaption, yLabelPosChoice,
+                      yTrigScaleBox)});
 
+    auto* inner = new wxBoxSizer(wxVERTICAL);
+    inner->Add(xAxisSizer, 1, wxEXPAND, 0);
+    inner->Add(5, 5, 0, 0, 0);
+    inner->Add(yAxisSizer, 1, wxEXPAND, 0);
+    inner->Add(GeneralRows(), 0, wxEXPAND | wxALL, 5);
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(inner, 1, wxEXPAND, 0);
+
+    auto* panelSizer = new wxBoxSizer(wxVERTICAL);
+    panelSizer->Add(content, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
+    panelSizer->Add(Row({{okButton, 0, 0}, {cancelButton, wxLEFT | wxRIGHT, 10},
+                         {applyButton, 0, 0}}),
+                    0, wxALIGN_RIGHT | wxALL, 10);
+    FitTo(panel, panelSizer);
+    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
+    frameSizer->Add(panel, 1, wxEXPAND, 0);
+    FitTo(this, frameSizer);
+    Layout();
+}
+
+wxSizer* coordSysProperties::RangeRow(wxWindow* minCaption, wxWindow* minText,
+                                      wxWindow* maxCaption, wxWindow* maxText)
+{
+    const int sides = wxLEFT | wxRIGHT;
+    return Row({{minCaption, CENTRED, 0},
+                {minText, CENTRED | sides, 10},
+                {maxCaption, CENTRED, 0},
+                {maxText, CENTRED | sides, 10}});
+}
+
+wxSizer* coordSysProperties::LabelRow(wxWindow* caption, wxWindow* text, wxWindow* posCaption,
+                                      wxWindow* posChoice, wxWindow* trigScaleBox)
+{
+    return Row({{caption, CENTRED | wxRIGHT, 10},
+                {text, CENTRED | wxRIGHT, 10},
+                {posCaption, CENTRED | wxRIGHT, 10},
+                {posChoice, CENTRED | wxRIGHT, 10},
+                {trigScaleBox, CENTRED, 0}});
+}
+
+wxSizer* coordSysProperties::GeneralRows()
+{
     auto* general = new wxBoxSizer(wxVERTICAL);
     general->Add(Row({{gridCaption, CENTRED | wxRIGHT, 5},
                       {gridChoice, CENTRED | wxRIGHT, 10},
@@ -179,30 +220,15 @@ void coordSysProperties::BuildLayout()
                  1, wxEXPAND | wxBOTTOM, 5);
     general->Add(Row({{originViewableBox, CENTRED | wxRIGHT, 5}, {axesViewableBox, CENTRED, 0}}),
                  1, wxEXPAND, 0);
+    return general;
+}
 
-    auto* inner = new wxBoxSizer(wxVERTICAL);
-    inner->Add(xAxisSizer, 1, wxEXPAND, 0);
-    inner->Add(5, 5, 0, 0, 0);
-    inner->Add(yAxisSizer, 1, wxEXPAND, 0);
-    inner->Add(general, 0, wxEXPAND | wxALL, 5);
-    auto* content = new wxBoxSizer(wxVERTICAL);
-    content->Add(inner, 1, wxEXPAND, 0);
-
-    auto* panelSizer = new wxBoxSizer(wxVERTICAL);
-    panelSizer->Add(content, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
-    panelSizer->Add(Row({{okButton, 0, 0}, {cancelButton, wxLEFT | wxRIGHT, 10},
-                         {applyButton, 0, 0}}),
-                    0, wxALIGN_RIGHT | wxALL, 10);
-    panel->SetSizer(panelSizer);
-    panelSizer->Fit(panel);
-    panelSizer->SetSizeHints(panel);
-
-    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
-    frameSizer->Add(panel, 1, wxEXPAND, 0);
-    SetSizer(frameSizer);
-    frameSizer->Fit(this);
-    frameSizer->SetSizeHints(this);
-    Layout();
+// The sizer becomes the window's; the window takes its fitted size, also as its smallest.
+void coordSysProperties::FitTo(wxWindow* window, wxSizer* sizer)
+{
+    window->SetSizer(sizer);
+    sizer->Fit(window);
+    sizer->SetSizeHints(window);
 }
 
 wxStaticText* coordSysProperties::NewCaption(const wxString& label, long style)

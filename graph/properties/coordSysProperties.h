@@ -126,8 +126,17 @@ private:
 
     void CreateControls(coordSys* parent, wxWindowID id, const wxString& title,
                         const wxPoint& pos, const wxSize& size);
+    void CreateXAxisControls();
+    void CreateYAxisControls();
+    void CreateGeneralControls();
     void InitialiseControls();
     void BuildLayout();
+    static wxSizer* RangeRow(wxWindow* minCaption, wxWindow* minText, wxWindow* maxCaption,
+                             wxWindow* maxText);
+    static wxSizer* LabelRow(wxWindow* caption, wxWindow* text, wxWindow* posCaption,
+                             wxWindow* posChoice, wxWindow* trigScaleBox);
+    wxSizer* GeneralRows();
+    static void FitTo(wxWindow* window, wxSizer* sizer);
     wxStaticText* NewCaption(const wxString& label, long style = 0);
     wxTextCtrl* NewText();
     wxCheckBox* NewCheckBox(const wxString& label, wxWindowID id = wxID_ANY);
