@@ -39,7 +39,7 @@ void axesPainter::DrawGrid()
         DrawPolarRings(true);
         DrawPolarRings(false);
     }
-    dc.SetPen(wxNullPen);
+    dc.SetPen(*wxTRANSPARENT_PEN);
 }
 
 void axesPainter::DrawAxes()
@@ -106,7 +106,7 @@ void axesPainter::DrawPolarRings(bool horizontal)
         DrawEllipse(graph.XToPixel(-a * graph.XScale()), graph.YToPixel(a * graph.YScale()),
                     graph.XPixelSpan(2 * a * graph.XScale()) + 1,
                     graph.YPixelSpan(2 * a * graph.YScale()) + 1);
-        dc.SetBrush(wxNullBrush);
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
     }
 }
 
@@ -226,5 +226,5 @@ void axesPainter::DrawOriginCircle(const axisLine& horizontal, const axisLine& v
         return;
     dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));
     DrawEllipse(vertical.across - 8, horizontal.across - 8, 16, 16);
-    dc.SetBrush(wxNullBrush);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
 }

@@ -1,5 +1,7 @@
 #include "graph/bufferedCoordSys.h"
 
+#include "graph/clipboardPicture.h"
+
 #include <wx/dcclient.h>
 
 #include <algorithm>
@@ -9,6 +11,7 @@ wxBEGIN_EVENT_TABLE(bufferedCoordSys, coordSys)
     EVT_PAINT(bufferedCoordSys::OnPaint)
     EVT_ERASE_BACKGROUND(bufferedCoordSys::OnEraseBackground)
     EVT_SIZE(bufferedCoordSys::OnSize)
+    EVT_KEY_DOWN(bufferedCoordSys::OnKeyDown)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -65,6 +68,20 @@ void bufferedCoordSys::ResizeBitmap(const wxSize& size)
 void bufferedCoordSys::BlitTo(wxDC& dc)
 {
     dc.Blit(0, 0, bitmapWidth, bitmapHeight, &memoryDC, 0, 0, wxCOPY, false);
+}
+
+void bufferedCoordSys::CopyToClipboard()
+{
+    clipboardPicture(GetSize(), [this](wxDC& dc) { RenderTo(dc); }).PutOnClipboard();
+}
+
+// Ctrl+C copies this graph's own picture; any other key goes on to the graph's common handler.
+void bufferedCoordSys::OnKeyDown(wxKeyEvent& event)
+{
+    if (IsCopyKey(event))
+        CopyToClipboard();
+    else
+        event.Skip();
 }
 
 void bufferedCoordSys::OnPaint(wxPaintEvent&)

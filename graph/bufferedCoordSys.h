@@ -26,8 +26,11 @@ public:
     void ResizeBitmap(const wxSize& size);
     // Copies the bitmap into dc at (0, 0): what the window shows when it is painted.
     void BlitTo(wxDC& dc);
+    // Puts the picture RenderTo draws on the clipboard.
+    void CopyToClipboard();
 
 private:
+    void OnKeyDown(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);

@@ -1,21 +1,33 @@
 #include "graph/coordSys.h"
 
 #include "graph/axesPainter.h"
+#include "graph/clipboardPicture.h"
 #include "graph/coordSysSettingsLoader.h"
 #include "graph/plotPainter.h"
 
 #include <wx/dcclient.h>
 #include <wx/intl.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 
 wxDEFINE_EVENT(coordSysRangeChanged, wxCommandEvent);
 wxDEFINE_EVENT(coordSysTraceFinished, wxCommandEvent);
+
+namespace {
+
+// The popup menu's one item.
+constexpr int ID_PROPERTIES_ITEM = 0;
+
+} // namespace
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_PAINT(coordSys::OnPaint)
     EVT_SIZE(coordSys::OnSize)
     EVT_TIMER(coordSys::ID_TRACE_TIMER, coordSys::OnTraceTimer)
+    EVT_KEY_DOWN(coordSys::OnKeyDown)
+    EVT_RIGHT_UP(coordSys::OnRightUp)
+    EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -23,9 +35,16 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
                    long style, const wxString& name)
     : wxWindow(parent, id, pos, size, style, name)
 {
+    GetPropertiesWindow();
     // The settings start at their defaults; the axis labels are shown in the user's language.
     SetXAxisLabel(wxGetTranslation("x").utf8_string());
     SetYAxisLabel(wxGetTranslation("y").utf8_string());
+}
+
+coordSys::~coordSys()
+{
+    if (properties)
+        properties->Destroy();
 }
 
 void coordSys::UpdateView()
@@ -199,6 +218,39 @@ bool coordSys::LoadSettingsFile(const wxString& fileName)
     return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.fn_str()));
 }
 
+void coordSys::ShowProperties()
+{
+    coordSysProperties* window = GetPropertiesWindow();
+    window->DisplaySettings(*this);
+    window->ShowFirstAt(PropertiesPlace());
+}
+
+// Created hidden; made anew only if it ended early.
+coordSysProperties* coordSys::GetPropertiesWindow()
+{
+    if (!properties)
+        properties = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                            wxDefaultSize, wxDEFAULT_FRAME_STYLE);
+    return properties;
+}
+
+// The properties window first comes up over the graph, at its client point (50, 50). That
+// point is known only once the graph is on screen; before, the window manager places it.
+wxPoint coordSys::PropertiesPlace() const
+{
+    return IsShownOnScreen() ? ClientToScreen(wxPoint(50, 50)) : wxDefaultPosition;
+}
+
+void coordSys::CopyToClipboard()
+{
+    clipboardPicture(GetSize(), [this](wxDC& dc) { DrawAll(dc); }).PutOnClipboard();
+}
+
+bool coordSys::IsCopyKey(const wxKeyEvent& event)
+{
+    return event.ControlDown() && event.GetKeyCode() == 'C';
+}
+
 pixelSize coordSys::ClientExtent() const
 {
     const wxSize size = GetClientSize();
@@ -223,3 +275,25 @@ void coordSys::OnPaint(wxPaintEvent&)
 void coordSys::OnSize(wxSizeEvent&) { AdjustToSize(); }
 
 void coordSys::OnTraceTimer(wxTimerEvent&) { TraceStep(trace.SeriesId()); }
+
+void coordSys::OnKeyDown(wxKeyEvent& event)
+{
+    if (IsCopyKey(event))
+        CopyToClipboard();
+    else
+        event.Skip();
+}
+
+// Without the menu the click is left to whoever else wants it.
+void coordSys::OnRightUp(wxMouseEvent& event)
+{
+    if (!propertiesMenuEnabled) {
+        event.Skip();
+        return;
+    }
+    wxMenu menu;
+    menu.Append(ID_PROPERTIES_ITEM, _("&Properties..."), wxEmptyString);
+    PopupMenu(&menu, event.GetPosition());
+}
+
+void coordSys::OnPropertiesItem(wxCommandEvent&) { ShowProperties(); }

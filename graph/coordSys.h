@@ -1,12 +1,14 @@
 #pragma once
 #include "graph/coordSysView.h"
 #include "graph/plotObjectLists.h"
+#include "graph/properties/coordSysProperties.h"
 #include "graph/seriesTrace.h"
 #include "graph/windowTextMeasurer.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>
 #include <wx/timer.h>
+#include <wx/weakref.h>
 #include <wx/window.h>
 
 #include <vector>
@@ -30,6 +32,7 @@ public:
     coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
              const wxSize& size = wxDefaultSize, long style = 0,
              const wxString& name = wxPanelNameStr);
+    ~coordSys() override;
 
     // Recomputes the shown ranges, measuring labels in the graph's own fonts.
     using coordSysView::UpdateView;
@@ -82,15 +85,33 @@ public:
     bool LoadSettings(const char* text);
     bool LoadSettingsFile(const wxString& fileName);
 
+    // Fills the graph's properties window from the current settings and shows it.
+    void ShowProperties();
+    // The graph's own properties window, hidden until it is shown.
+    coordSysProperties* GetPropertiesWindow();
+    // Puts the picture DrawAll draws on the clipboard.
+    void CopyToClipboard();
+
 protected:
     pixelSize ClientExtent() const override;
     // A running trace ends before the series list changes; before a series is added, the rest
     // of the traced series is drawn, so the picture holds all of it.
     void SeriesListChanging(bool adding) override;
+    // Ctrl+C, with or without Shift.
+    static bool IsCopyKey(const wxKeyEvent& event);
 
 private:
     void Notify(wxEventType type, int value);
     bool BeginTrace(int id, const dataSeries& series);
+    wxPoint PropertiesPlace() const;
+
+    void OnKeyDown(wxKeyEvent& event);
+    void OnRightUp(wxMouseEvent& event);
+    void OnPropertiesItem(wxCommandEvent& event);
+
+    // Normally lives as long as the graph; a close that cannot be refused ends it earlier, and
+    // the reference then forgets it.
+    wxWeakRef<coordSysProperties> properties;
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);

@@ -111,10 +111,12 @@ void plotPainter::SelectSeriesTools(const dataSeries& series)
     dc.SetBrush(BrushOf(series.fillColour));
 }
 
+// Lets go of the series' pen and brush. Stock tools take their place rather than null ones,
+// which some device contexts (the SVG one) refuse to draw with.
 void plotPainter::ReleaseTools()
 {
-    dc.SetPen(wxNullPen);
-    dc.SetBrush(wxNullBrush);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
 }
 
 // A run of a single point is no line and draws nothing.
