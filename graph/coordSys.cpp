@@ -9,6 +9,9 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/tooltip.h>
+
+#include <cmath>
 
 wxDEFINE_EVENT(coordSysRangeChanged, wxCommandEvent);
 wxDEFINE_EVENT(coordSysTraceFinished, wxCommandEvent);
@@ -26,6 +29,7 @@ wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_SIZE(coordSys::OnSize)
     EVT_TIMER(coordSys::ID_TRACE_TIMER, coordSys::OnTraceTimer)
     EVT_KEY_DOWN(coordSys::OnKeyDown)
+    EVT_MOTION(coordSys::OnMotion)
     EVT_RIGHT_UP(coordSys::OnRightUp)
     EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
 wxEND_EVENT_TABLE()
@@ -283,6 +287,42 @@ void coordSys::OnKeyDown(wxKeyEvent& event)
     else
         event.Skip();
 }
+
+const pointLabel* coordSys::LabelAt(const wxPoint& pixel) const
+{
+    for (const pointLabel& label : AllLabels()) {
+        const double dx = XToPixel(label.x) - pixel.x;
+        const double dy = YToPixel(label.y) - pixel.y;
+        if (std::sqrt(dx * dx + dy * dy) <= label.markerSize)
+            return &label;
+    }
+    return nullptr;
+}
+
+wxString coordSys::TooltipText(const pointLabel& label)
+{
+    return wxString::Format(wxGetTranslation("(%.5g, %.5g)\n---------------------\n%s"), label.x,
+                            label.y, wxString::FromUTF8(label.text));
+}
+
+// Over a marker the tooltip shows at once; off every marker it goes at once, and the usual
+// delay comes back for the program's other tooltips.
+void coordSys::UpdateTooltip(const wxPoint& pointer)
+{
+    const pointLabel* hit = LabelAt(pointer);
+    if (hit) {
+        wxToolTip::SetDelay(1);
+        wxToolTip::Enable(true);
+        SetToolTip(TooltipText(*hit));
+    } else if (GetToolTip()) {
+        wxToolTip::Enable(false);
+        wxToolTip::SetDelay(500);
+        UnsetToolTip();
+        wxToolTip::Enable(true);
+    }
+}
+
+void coordSys::OnMotion(wxMouseEvent& event) { UpdateTooltip(event.GetPosition()); }
 
 // Without the menu the click is left to whoever else wants it.
 void coordSys::OnRightUp(wxMouseEvent& event)

@@ -85,6 +85,13 @@ public:
     bool LoadSettings(const char* text);
     bool LoadSettingsFile(const wxString& fileName);
 
+    // The first marked point, shown or hidden, whose marker reaches the client pixel, or none.
+    const pointLabel* LabelAt(const wxPoint& pixel) const;
+    // The tooltip text of a marked point: its position and its text.
+    static wxString TooltipText(const pointLabel& label);
+    // Shows the tooltip of the marked point under the pointer at once, or none.
+    void UpdateTooltip(const wxPoint& pointer);
+
     // Fills the graph's properties window from the current settings and shows it.
     void ShowProperties();
     // The graph's own properties window, hidden until it is shown.
@@ -106,6 +113,7 @@ private:
     wxPoint PropertiesPlace() const;
 
     void OnKeyDown(wxKeyEvent& event);
+    void OnMotion(wxMouseEvent& event);
     void OnRightUp(wxMouseEvent& event);
     void OnPropertiesItem(wxCommandEvent& event);
 

@@ -1,5 +1,11 @@
 #include "DiceFrameFixture.h"
 
+#include <expat.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/mstream.h>
+
+#include <cstring>
 #include <set>
 
 using namespace diceframetest;
@@ -27,6 +33,49 @@ std::vector<std::vector<wxString>> ExpectedTable(int dice, const std::vector<int
                         counts[k] ? wxString::Format("%.4g%%", counts[k] * 100.0 / rolls)
                                   : wxString("0%")});
     return rows;
+}
+
+// The most separate stretches of column green (0, 255, 0) on any one row of a picture.
+int MostGreenRunsInARow(const wxImage& picture)
+{
+    int most = 0;
+    for (int y = 0; y < picture.GetHeight(); ++y) {
+        int runs = 0;
+        bool inGreen = false;
+        for (int x = 0; x < picture.GetWidth(); ++x) {
+            const bool green = picture.GetRed(x, y) == 0 && picture.GetGreen(x, y) == 255 &&
+                               picture.GetBlue(x, y) == 0;
+            runs += green && !inGreen;
+            inGreen = green;
+        }
+        most = std::max(most, runs);
+    }
+    return most;
+}
+
+// How many rectangles an SVG text fills with column green; -1 if it is not well-formed XML.
+int GreenRectangles(const std::string& svg)
+{
+    struct Walk { std::vector<bool> greenGroups; int rectangles = 0; } walk;
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    XML_SetUserData(parser, &walk);
+    XML_SetElementHandler(
+        parser,
+        [](void* data, const XML_Char* name, const XML_Char** attributes) {
+            auto& w = *static_cast<Walk*>(data);
+            bool green = !w.greenGroups.empty() && w.greenGroups.back();
+            for (; *attributes; attributes += 2)
+                if (std::strcmp(attributes[0], "style") == 0)
+                    green = green || std::strstr(attributes[1], "fill:#00FF00") != nullptr;
+            if (std::strcmp(name, "rect") == 0)
+                w.rectangles += green;
+            w.greenGroups.push_back(green);
+        },
+        [](void* data, const XML_Char*) { static_cast<Walk*>(data)->greenGroups.pop_back(); });
+    const bool wellFormed = XML_Parse(parser, svg.data(), static_cast<int>(svg.size()), 1) ==
+                            XML_STATUS_OK;
+    XML_ParserFree(parser);
+    return wellFormed ? walk.rectangles : -1;
 }
 
 class ResultsViewsTest : public DiceFrameTest {};
@@ -115,4 +164,27 @@ TEST_F(ResultsViewsTest, CheckingProgressiveMidRunLeavesCountsOfSumsNotRolledSin
                   written ? wxString::Format("%d", expected.counts[k]) : wxString("0"));
     }
     EXPECT_GT(stale, 0) << "the seed should leave the first roll's sum stale";
+}
+
+TEST_F(ResultsViewsTest, CtrlCOnTheGraphCopiesItsColumnsAsPngAndSvg)
+{
+    RunWith(2, 3000, false);
+    Probe().Notebook().SetSelection(1);
+    wxKeyEvent ctrlC(wxEVT_KEY_DOWN);
+    ctrlC.m_keyCode = 'C';
+    ctrlC.SetControlDown(true);
+    ASSERT_TRUE(Probe().Graph().GetEventHandler()->ProcessEvent(ctrlC));
+
+    wxClipboardLocker locker;
+    ASSERT_TRUE(!!locker);
+    wxCustomDataObject png("image/png"), svg("image/svg+xml");
+    ASSERT_TRUE(wxTheClipboard->GetData(png));
+    ASSERT_TRUE(wxTheClipboard->GetData(svg));
+
+    wxMemoryInputStream pngBytes(png.GetData(), png.GetSize());
+    const wxImage picture(pngBytes, wxBITMAP_TYPE_PNG);
+    ASSERT_TRUE(picture.IsOk());
+    EXPECT_EQ(MostGreenRunsInARow(picture), 11) << "one green column per sum from 2 to 12";
+    EXPECT_EQ(GreenRectangles(std::string(static_cast<const char*>(svg.GetData()), svg.GetSize())),
+              11);
 }

@@ -140,3 +140,32 @@ TEST_F(coordSysInteraction, RightClickWithoutTheMenuPassesOnAndTheMenuItemShowsP
     EXPECT_TRUE(graph->GetEventHandler()->ProcessEvent(chosen));
     EXPECT_TRUE(graph->GetPropertiesWindow()->IsShown());
 }
+
+TEST_F(coordSysInteraction, TooltipShowsTheFirstMarkerWithinReachShownOrHidden)
+{
+    graph->UpdateView();
+    pointLabel first;
+    first.x = 1.5;
+    first.y = -2;
+    first.text = "first";
+    first.visible = false;
+    pointLabel second = first;
+    second.text = "second";
+    second.visible = true;
+    graph->AddLabel(first);
+    graph->AddLabel(second);
+    const wxPoint at(graph->XToPixel(1.5), graph->YToPixel(-2));
+
+    EXPECT_EQ(graph->LabelAt(at + wxSize(3, 2))->text, "first") << "3.6 pixels off: within 4";
+    EXPECT_EQ(graph->LabelAt(at + wxSize(3, 3)), nullptr) << "4.24 pixels off: beyond 4";
+
+    wxMouseEvent motion(wxEVT_MOTION);
+    motion.SetPosition(at + wxSize(-2, 1));
+    graph->GetEventHandler()->ProcessEvent(motion);
+    ASSERT_NE(graph->GetToolTip(), nullptr);
+    EXPECT_EQ(graph->GetToolTipText(), "(1.5, -2)\n---------------------\nfirst");
+
+    motion.SetPosition(at + wxSize(30, 30));
+    graph->GetEventHandler()->ProcessEvent(motion);
+    EXPECT_EQ(graph->GetToolTip(), nullptr) << "off every marker the tooltip goes";
+}
