@@ -6,6 +6,7 @@
 #include "app/DiceApp.h"
 
 #include <gtest/gtest.h>
+#include <wx/clipbrd.h>
 #include <wx/init.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
@@ -83,6 +84,15 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
     EXPECT_EQ(p.Series().runs[0].size(), 61u);
     const wxString log = p.RollLog().GetValue();
     EXPECT_EQ(log.length(), 150u * 13) << "150 rolls of twelve digits and a blank";
+
+    // Ctrl+C on the graph, clicked first as a user would, puts its picture on the clipboard.
+    p.Notebook().SetSelection(1);
+    Click(p.Graph());
+    sim.Char('c', wxMOD_CONTROL);
+    EXPECT_TRUE(WaitFor([] {
+        wxClipboardLocker locker;
+        return !!locker && wxTheClipboard->IsSupported(wxDataFormat("image/png"));
+    }, 5)) << "the graph's picture did not reach the clipboard";
 
     // Letters over the whole rolls box: the message for each letter, each of which replaces the
     // text the message left selected; the stored number stays.
