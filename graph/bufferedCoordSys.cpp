@@ -17,11 +17,9 @@ wxEND_EVENT_TABLE()
 
 bufferedCoordSys::bufferedCoordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                    const wxSize& size)
-    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxPanelNameStr),
-      bitmap(bitmapWidth, bitmapHeight, wxBITMAP_SCREEN_DEPTH)
+    : coordSys(parent, id, pos, size, wxSUNKEN_BORDER, wxPanelNameStr)
 {
-    memoryDC.SelectObject(bitmap);
-    memoryDC.Clear();
+    CreateBitmap();
 }
 
 bufferedCoordSys::~bufferedCoordSys()
@@ -57,12 +55,20 @@ void bufferedCoordSys::ResizeBitmap(const wxSize& size)
     bitmapWidth = size.x;
     bitmapHeight = size.y;
     memoryDC.SelectObject(wxNullBitmap);
+    CreateBitmap();
+    RenderTo(memoryDC);
+}
+
+// A bitmap of the window's size in its own units, with as many pixels as the screen gives them
+// (twice as many each way on a double-density screen), so the picture stays sharp there.
+void bufferedCoordSys::CreateBitmap()
+{
     // A window shrunk to nothing still keeps a one-pixel bitmap: the toolkit cannot make an
     // empty one, and copying an empty area draws nothing anyway.
-    bitmap.Create(std::max(1, bitmapWidth), std::max(1, bitmapHeight), wxBITMAP_SCREEN_DEPTH);
+    bitmap.CreateWithDIPSize(std::max(1, bitmapWidth), std::max(1, bitmapHeight),
+                             GetContentScaleFactor(), wxBITMAP_SCREEN_DEPTH);
     memoryDC.SelectObject(bitmap);
     memoryDC.Clear();
-    RenderTo(memoryDC);
 }
 
 void bufferedCoordSys::BlitTo(wxDC& dc)

@@ -31,6 +31,7 @@ public:
 
 private:
     void OnKeyDown(wxKeyEvent& event);
+    void CreateBitmap();
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);
