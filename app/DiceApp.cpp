@@ -7,7 +7,6 @@
 
 #include <vector>
 
-
 bool DiceApp::OnInit()
 {
     wxInitAllImageHandlers();

@@ -143,28 +143,30 @@ void DiceFrame::SetUpTable()
     resultsGrid->EnableDragRowSize(false);
     resultsGrid->SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     resultsGrid->SetGridLineColour(*wxBLACK);
-
-    const struct { const char* label; int width; bool white; } columns[] = {
-        {"Sum of Dice", 90, false}, {"Frequency", 90, true}, {"Relative Frequency", 130, true}};
-    for (int col = 0; col < 3; ++col) {
-        resultsGrid->SetColLabelValue(col, columns[col].label);
-        // The label font here is larger than the one the widths were chosen for; a column is
-        // never narrower than its label, so the labels are read whole.
-        resultsGrid->SetColSize(col, std::max(columns[col].width, LabelWidth(columns[col].label)));
-        auto* attr = new wxGridCellAttr;
-        attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
-        if (columns[col].white) {
-            // A cell whose background is set gets a text colour to match: the theme's own text
-            // colour is light on a dark theme and would vanish on white.
-            attr->SetBackgroundColour(*wxWHITE);
-            attr->SetTextColour(*wxBLACK);
-        } else {
-            attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
-        }
-        resultsGrid->SetColAttr(col, attr);
-    }
+    SetUpColumn(0, "Sum of Dice", 90, false);
+    SetUpColumn(1, "Frequency", 90, true);
+    SetUpColumn(2, "Relative Frequency", 130, true);
     resultsGrid->drawCellHighlight = false;
     resultsGrid->SetInitialSize(wxSize(165, 110));
+}
+
+void DiceFrame::SetUpColumn(int col, const wxString& label, int width, bool white)
+{
+    resultsGrid->SetColLabelValue(col, label);
+    // The label font here is larger than the one the widths were chosen for; a column is never
+    // narrower than its label, so the labels are read whole.
+    resultsGrid->SetColSize(col, std::max(width, LabelWidth(label)));
+    auto* attr = new wxGridCellAttr;
+    attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
+    if (white) {
+        // A cell whose background is set gets a text colour to match: the theme's own text
+        // colour is light on a dark theme and would vanish on white.
+        attr->SetBackgroundColour(*wxWHITE);
+        attr->SetTextColour(*wxBLACK);
+    } else {
+        attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    }
+    resultsGrid->SetColAttr(col, attr);
 }
 
 void DiceFrame::SetUpSeries()
@@ -337,9 +339,10 @@ std::uint32_t DiceFrame::ClockSeed()
 void DiceFrame::OnClose(wxCloseEvent& event)
 {
     closing = true;
-    if (running) {
-        // The run's handler is still on the stack: destroying the window now would pull it out
-        // from under the run. Hide it; the run destroys it as soon as it sees the close.
+    if (runOnStack) {
+        // The run's handler is still on the stack, even once Stop was clicked: destroying the
+        // window now would pull it out from under the run. Hide it; the run destroys it as soon
+        // as it sees the close.
         Hide();
         return;
     }
@@ -373,6 +376,7 @@ void DiceFrame::SetRunControls(bool runStarts)
 
 void DiceFrame::Run()
 {
+    runOnStack = true;
     running = true;
     progressGauge->SetValue(0);
     const RunProgress progress(numberOfRolls);
@@ -380,11 +384,12 @@ void DiceFrame::Run()
     SetRunControls(true);
     DiceRun run(numberOfDice, numberOfRolls, seedSource(), counts, rollRecord);
     PrepareViews();
-    if (!RollLoop(run, progress)) {
+    const bool finished = RollLoop(run, progress);
+    runOnStack = false;
+    if (finished)
+        FinishRun(Progressive());
+    else
         Destroy();   // the window was closed during the run
-        return;
-    }
-    FinishRun(Progressive());
 }
 
 // Rolls until all rolls are made or the run is stopped; false if the window was closed.
@@ -459,10 +464,11 @@ void DiceFrame::PrepareViews()
 void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
 {
     UpdateLog(n);
-
-    wxGridUpdateLocker oneRepaint(resultsGrid);
-    ShowCountInTable(sum - numberOfDice);
-    ShowPercentagesInTable(n);
+    {
+        wxGridUpdateLocker oneRepaint(resultsGrid);
+        ShowCountInTable(sum - numberOfDice);
+        ShowPercentagesInTable(n);
+    }
 
     // The top of the y range moves in steps of 6 and always clears the tallest column.
     const int tallest = static_cast<int>(RebuildColumns(n));
@@ -536,9 +542,10 @@ double DiceFrame::RebuildColumns(long n)
 // allows: laying out the whole record on every roll would cost more and more as it grows.
 void DiceFrame::UpdateLog(long n)
 {
-    if (n > RollRecord::LIMIT || !logThrottle.Due(Now()))
+    const double now = Now();
+    if (n > RollRecord::LIMIT || !logThrottle.Due(now))
         return;
-    logThrottle.Began(Now());
+    logThrottle.Began(now);
     ShowInLog(rollRecord.Tail(LOG_TAIL_CHARS));
     const std::size_t length = rollRecord.FacesLength();
     logShown = length <= LOG_TAIL_CHARS ? length : NOT_SHOWN;

@@ -68,6 +68,7 @@ private:
     bool Progressive() const;
 
     void SetUpTable();
+    void SetUpColumn(int col, const wxString& label, int width, bool white);
     int LabelWidth(const wxString& label) const;
     void SetUpSeries();
     void SetUpGraph();
@@ -91,6 +92,8 @@ private:
     std::vector<int> counts;
     bool running = false;
     bool closing = false;
+    // A run's handler is on the call stack: from Start until the run returns, Stopping included.
+    bool runOnStack = false;
     int numberOfRolls = 1500;
     int numberOfDice = 1;
     RollRecord rollRecord;

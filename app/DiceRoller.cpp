@@ -47,9 +47,17 @@ DiceRoller::DiceRoller(int dice, std::uint32_t seed)
 
 int DiceRoller::Face(std::uint32_t r)
 {
-    int face = 1;
+    Draws draws = {};
+    draws[0] = static_cast<std::int16_t>(r & 0x7FFF);
+    return FacesOf(draws)[0];
+}
+
+// The faces of a lane of draws: one plus the number of thresholds each draw reaches.
+inline DiceRoller::Draws DiceRoller::FacesOf(Draws draws)
+{
+    Draws face = Draws{} + 1;
     for (std::int16_t t : THRESHOLD.value)
-        face += static_cast<int>(r) >= t;
+        face -= draws >= t;   // a true comparison is -1 in every lane where it holds
     return face;
 }
 
@@ -79,10 +87,7 @@ void DiceRoller::NextBlock(bool keepFaces)
     if (keepFaces && faces.size() != static_cast<std::size_t>(LANES * dice))
         faces.resize(LANES * dice);
     for (int d = 0; d < dice; ++d) {
-        const Draws draws = NextDraws();
-        Draws face = Draws{} + 1;
-        for (std::int16_t t : THRESHOLD.value)
-            face -= draws >= t;   // a true comparison is -1 in every lane where it holds
+        const Draws face = FacesOf(NextDraws());
         blockSums += face;
         if (keepFaces)
             for (int l = 0; l < LANES; ++l)

@@ -15,9 +15,10 @@ public:
     static constexpr int LANES = 8;    // rolls made together
     static constexpr int MAX_DICE = 100;
 
+    // Dice outside 1..MAX_DICE are taken as the nearest count inside.
     DiceRoller(int dice, std::uint32_t seed);
 
-    // The face that the draw r (0..32767) gives.
+    // The face that the draw r (0..32767) gives, worked out as the rolls work out theirs.
     static int Face(std::uint32_t r);
 
     // Makes one roll and returns its sum; if faces is not null, writes the faces there as the
@@ -36,6 +37,7 @@ private:
     typedef std::int16_t Draws __attribute__((vector_size(16)));
 
     Draws NextDraws();
+    static Draws FacesOf(Draws draws);
     void NextBlock(bool keepFaces);
     void CountBlock(int* counts);
 

@@ -2,10 +2,10 @@
 
 DiceRun::DiceRun(int dice, long rolls, std::uint32_t seed, std::vector<int>& counts,
                  RollRecord& record)
-    : dice(dice), roller(dice, seed), counts(counts), record(record)
+    : roller(dice, seed), dice(roller.Dice()), counts(counts), record(record)
 {
-    counts.assign(RowCount(dice), 0);
-    record.Start(rolls, dice);
+    counts.assign(RowCount(this->dice), 0);
+    record.Start(rolls, this->dice);
 }
 
 int DiceRun::RollOne()

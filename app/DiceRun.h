@@ -11,6 +11,7 @@
 class DiceRun {
 public:
     // Zeroes `counts` to one cell per possible sum and empties `record` for a run of `rolls`.
+    // Dice outside 1..DiceRoller::MAX_DICE are taken as the nearest count inside.
     DiceRun(int dice, long rolls, std::uint32_t seed, std::vector<int>& counts,
             RollRecord& record);
 
@@ -25,8 +26,8 @@ public:
     long Made() const { return made; }
 
 private:
-    int dice;
     DiceRoller roller;
+    int dice;   // as the roller took it: 1 to DiceRoller::MAX_DICE
     std::vector<int>& counts;
     RollRecord& record;
     long made = 0;

@@ -3,7 +3,9 @@
 // Spaces out updates of a view whose every update costs more the more it holds (the log box
 // lays out its whole text on each change). After an update that took c seconds, counting the
 // event processing after it, the next one is due only SPACING x c seconds later, so the updates
-// take at most 1 / (1 + SPACING) of the time however long the text grows.
+// take at most 1 / (1 + SPACING) of the time however long the text grows. The measured span may
+// hold other work of the same moment too; that only spaces the updates further, so the bound
+// still holds.
 class LogThrottle {
 public:
     static constexpr double SPACING = 4.0;

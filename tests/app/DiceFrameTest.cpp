@@ -142,16 +142,26 @@ TEST_F(DiceFrameTest, CheckingProgressiveDuringARunFollowsEveryRollFromThen)
 
 TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
 {
-    for (bool progressive : {true, false}) {
-        AtFirstYield([this] { frame->Close(); });
-        RunWith(5, 1000000, progressive);
-        EXPECT_TRUE(alive) << "the window outlives the run's handler";
-        EXPECT_FALSE(frame->IsShown());
-        EXPECT_TRUE(Probe().Running()) << "an abandoned run leaves the window's state alone";
-        EXPECT_LT(std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L), 1000000);
-        wxTheApp->ProcessIdle();
-        EXPECT_FALSE(alive) << "the window is destroyed once the run is over";
-        SetUp();
+    // A close alone, and a close in the same pass of events as a Stop, in both modes.
+    for (bool withStop : {false, true}) {
+        for (bool progressive : {true, false}) {
+            SCOPED_TRACE(std::string(withStop ? "stop, then close, " : "close, ") +
+                         (progressive ? "progressive" : "at the end"));
+            AtFirstYield([this, withStop] {
+                if (withStop)
+                    Probe().ClickStart();
+                frame->Close();
+            });
+            RunWith(5, 1000000, progressive);
+            EXPECT_TRUE(alive) << "the window outlives the run's handler";
+            EXPECT_FALSE(frame->IsShown());
+            EXPECT_EQ(Probe().Running(), !withStop) << "an abandoned run leaves the window's state";
+            EXPECT_LT(std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L),
+                      1000000);
+            wxTheApp->ProcessIdle();
+            EXPECT_FALSE(alive) << "the window is destroyed once the run is over";
+            SetUp();
+        }
     }
 }
 

@@ -80,6 +80,18 @@ TEST(DiceRoller, FacesAreEvenlySpreadAndIndependentOfTheirDie)
     }
 }
 
+TEST(DiceRun, DiceOutsideTheirRangeAreTakenAsTheNearestCount)
+{
+    for (auto [asked, taken] : {std::pair{0, 1}, {-5, 1}, {101, 100}, {1000, 100}}) {
+        std::vector<int> counts;
+        RollRecord record;
+        DiceRun run(asked, 20000, 5, counts, record);
+        run.RollUntil(20000);
+        EXPECT_EQ(counts.size(), static_cast<std::size_t>(DiceRun::RowCount(taken))) << asked;
+        EXPECT_EQ(record.Text().substr(0, taken + 1).back(), ' ') << asked;
+    }
+}
+
 TEST(DiceRun, CountsAddUpToTheRollsMadeAndMatchRollByRoll)
 {
     std::vector<int> batchCounts, singleCounts;
