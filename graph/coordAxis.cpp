@@ -39,16 +39,20 @@ double LastMultipleBelow(double hi, double unit)
     return k;
 }
 
-// Appends sign * unit * k for every k >= 1 with lo < unit * k < hi, rising k, while the list is
-// shorter than the bound. Costs time in proportion to what it appends.
+// How many multiples unit * k, k >= 1, lie strictly between lo and hi (none where they cannot be
+// told apart).
+double CountMultiples(double lo, double hi, double unit)
+{
+    const double last = LastMultipleBelow(hi, unit);
+    return last < EXACT_COUNT ? std::max(0.0, last - FirstMultipleAbove(lo, unit) + 1) : 0;
+}
+
+// Appends sign * unit * k for every k >= 1 with lo < unit * k < hi, rising k. Costs time in
+// proportion to what it appends.
 void AppendMultiples(std::vector<double>& list, double lo, double hi, double unit, double sign)
 {
     const double first = FirstMultipleAbove(lo, unit);
-    const double last = LastMultipleBelow(hi, unit);
-    if (!(last < EXACT_COUNT))
-        return;
-    const double room = coordAxis::MAX_TICK_POSITIONS - static_cast<double>(list.size());
-    const double count = std::min(last - first + 1, room);
+    const double count = CountMultiples(lo, hi, unit);
     for (int i = 0; i < count; ++i)
         list.push_back(sign * (unit * (first + i)));
 }
@@ -86,7 +90,7 @@ void coordAxis::GetRange(double& outMin, double& outMax) const
 
 bool coordAxis::SetTickUnit(double unit)
 {
-    if (!(unit > 0))
+    if (!(unit > 0) || !std::isfinite(unit))
         return false;
     tickUnit = unit;
     autoScale = false;
@@ -95,7 +99,7 @@ bool coordAxis::SetTickUnit(double unit)
 
 bool coordAxis::SetMinorTickUnit(double unit)
 {
-    if (!(unit > 0))
+    if (!(unit > 0) || !std::isfinite(unit))
         return false;
     minorTickUnit = unit;
     minorAutoScale = false;
@@ -120,9 +124,25 @@ void coordAxis::ChooseTickUnits()
         tickUnit = unitSequence(range / m).FirstCovering(range, m);
 }
 
+// The unit the list is made with: the axis's own, or, when that would give more than the bound,
+// the smallest whole multiple of it that does not, so the list still spans the whole range.
+double coordAxis::ListedUnit(double unit) const
+{
+    const auto count = [&](double u) {
+        return CountMultiples(min, max, u) + CountMultiples(-max, -min, u) + 1;
+    };
+    const double total = count(unit);
+    if (total <= MAX_TICK_POSITIONS)
+        return unit;
+    double k = std::ceil(total / MAX_TICK_POSITIONS);
+    while (count(unit * k) > MAX_TICK_POSITIONS)
+        ++k;
+    return unit * k;
+}
+
 int coordAxis::TickPositions(std::vector<double>& positions, int kind) const
 {
-    const double unit = kind == MINOR_TICKS ? minorTickUnit : tickUnit;
+    const double unit = ListedUnit(kind == MINOR_TICKS ? minorTickUnit : tickUnit);
     positions.clear();
     if (min <= 0 && 0 <= max)
         positions.push_back(0);

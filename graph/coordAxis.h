@@ -9,11 +9,12 @@ class coordAxis {
 public:
     enum tickKind { MAJOR_TICKS = 1, MINOR_TICKS = 2 };
 
-    // Longest tick list TickPositions hands out. The mapping clamps every pixel to
-    // -10000..10000, so no picture can show more than 20001 distinct tick positions; a longer
-    // list only draws over itself. The bound keeps a tiny hand-set unit (say 1e-12 on a range
-    // of 2) from costing unbounded time and memory: the list is cut to its first entries.
-    static constexpr int MAX_TICK_POSITIONS = 20001;
+    // Longest tick list TickPositions hands out. A window a few thousand pixels across cannot
+    // show more than one tick every pixel or two, and each listed tick costs a label to measure
+    // and draw. The bound keeps a tiny hand-set unit (say 1e-12 on a range of 2) from costing
+    // unbounded time and memory: such a list is thinned to every k-th multiple of the unit, the
+    // smallest k that fits, so it still spans the whole range.
+    static constexpr int MAX_TICK_POSITIONS = 2001;
 
     coordAxis();
     coordAxis(double min, double max);
@@ -33,6 +34,7 @@ public:
     double GetMin() const { return min; }
     double GetMax() const { return max; }
 
+    // A unit must be positive and finite.
     bool SetTickUnit(double unit);
     bool SetMinorTickUnit(double unit);
     bool SetMaxTicks(int count);
@@ -44,6 +46,7 @@ public:
     int TickPositions(std::vector<double>& positions, int kind) const;
 
 private:
+    double ListedUnit(double unit) const;
     double min = -1;
     double max = 1;
     int maxTicks = 10;

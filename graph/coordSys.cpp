@@ -5,6 +5,7 @@
 #include "graph/coordSysSettingsLoader.h"
 #include "graph/plotPainter.h"
 
+#include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
@@ -232,7 +233,9 @@ void coordSys::ShowProperties()
 // Created hidden; made anew only if it ended early.
 coordSysProperties* coordSys::GetPropertiesWindow()
 {
-    if (!properties)
+    // A window closed for good is only deleted at the next idle time; until then it is as good
+    // as gone, and a new one takes its place.
+    if (!properties || wxPendingDelete.Member(properties.get()))
         properties = new coordSysProperties(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                             wxDefaultSize, wxDEFAULT_FRAME_STYLE);
     return properties;

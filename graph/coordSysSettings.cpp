@@ -1,5 +1,7 @@
 #include "graph/coordSysSettings.h"
 
+#include <algorithm>
+
 namespace {
 
 // The first of the two bits that is set in bits, or 0 when neither is.
@@ -29,9 +31,12 @@ int AxisLabelPosition(int bits)
     return vertical && horizontal ? vertical + horizontal : 0;
 }
 
+// Labels go to the ticks in order, and no axis lists more ticks than the bound, so labels past
+// it could never be shown; they are not kept, and cost nothing to measure.
 void UseLabels(std::vector<std::string>& list, bool& inUse, const std::vector<std::string>& labels)
 {
-    list = labels;
+    const std::size_t kept = std::min<std::size_t>(labels.size(), coordAxis::MAX_TICK_POSITIONS);
+    list.assign(labels.begin(), labels.begin() + kept);
     inUse = true;
 }
 
@@ -62,7 +67,7 @@ int coordSysSettings::GetAxesStyle() const
 
 bool coordSysSettings::SetFontSize(int points)
 {
-    if (points <= 0)
+    if (points <= 0 || points > MAX_FONT_SIZE)
         return false;
     fontSize = points;
     return true;

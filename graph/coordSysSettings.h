@@ -78,6 +78,9 @@ public:
 
     void SetAxesStyle(int bits);
     int GetAxesStyle() const;
+    // Sizes from 1 to MAX_FONT_SIZE points; a larger one would overflow the text machinery long
+    // before it could be read in any window.
+    static constexpr int MAX_FONT_SIZE = 1000;
     bool SetFontSize(int points);
     int GetFontSize() const { return fontSize; }
 

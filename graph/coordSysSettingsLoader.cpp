@@ -1,5 +1,6 @@
 #include "graph/coordSysSettingsLoader.h"
 
+#include "common/ReadRegularFile.h"
 #include "graph/settingsParseState.h"
 
 // The library is built with DTD support, which brings its entity-expansion bounds; its header
@@ -8,14 +9,10 @@
 #define XML_DTD 1
 #endif
 #include <expat.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstring>
 #include <memory>
-#include <new>
 
 namespace {
 
@@ -41,30 +38,6 @@ void XMLCALL OnCharacterData(void* state, const XML_Char* text, int length)
 }
 
 using parserHandle = std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)>;
-
-// The bytes of a regular file, up to the size it had when opened. Opening does not block, so a
-// pipe without a writer is refused rather than waited for.
-bool ReadRegularFile(const std::string& fileName, std::unique_ptr<char[]>& text,
-                     std::size_t& length)
-{
-    const int fd = open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= INT_MAX;
-    if (regular)
-        text.reset(new (std::nothrow) char[static_cast<std::size_t>(info.st_size)]);
-    const std::size_t size = regular ? static_cast<std::size_t>(info.st_size) : 0;
-    length = 0;
-    while (text && length < size) {
-        const ssize_t got = read(fd, text.get() + length, size - length);
-        if (got <= 0)
-            break;
-        length += static_cast<std::size_t>(got);
-    }
-    close(fd);
-    return text != nullptr;
-}
 
 } // namespace
 
@@ -92,7 +65,7 @@ bool coordSysSettingsLoader::LoadSettings(const char* text, std::size_t length)
 
 bool coordSysSettingsLoader::LoadSettingsFile(const std::string& fileName)
 {
-    std::unique_ptr<char[]> text;
-    std::size_t length = 0;
-    return ReadRegularFile(fileName, text, length) && LoadSettings(text.get(), length);
+    // The parser takes its length as an int.
+    std::string text;
+    return ReadRegularFile(fileName, INT_MAX, text) && LoadSettings(text.data(), text.size());
 }

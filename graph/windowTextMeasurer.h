@@ -1,4 +1,5 @@
 #pragma once
+#include "graph/coordAxis.h"
 #include "graph/textMeasurer.h"
 
 #include <wx/font.h>
@@ -23,7 +24,7 @@ public:
 
 private:
     // Enough for the labels of many views; past it the memory starts afresh.
-    static constexpr std::size_t REMEMBERED_EXTENTS = 1000;
+    static constexpr std::size_t REMEMBERED_EXTENTS = 4 * coordAxis::MAX_TICK_POSITIONS;
 
     const wxWindow& window;
     mutable wxFont fonts[2];

@@ -9,7 +9,6 @@ struct CellBlock {
     int rightCol = -1;
 
     bool IsSet() const { return topRow >= 0; }
-    bool IsEmpty() const { return topRow > bottomRow || leftCol > rightCol; }
     bool Intersects(const CellBlock& other) const;
     // The part of the block that lies inside a grid of rows x cols cells (possibly empty).
     CellBlock ClippedTo(int rows, int cols) const;

@@ -1,12 +1,11 @@
 #include "grid/PelkoGrid.h"
 
+#include "common/ReadRegularFile.h"
 #include "grid/GridCellAccess.h"
 #include "grid/GridText.h"
 
 #include <wx/clipbrd.h>
-#include <wx/ffile.h>
 #include <wx/intl.h>
-#include <wx/log.h>
 
 #include <algorithm>
 #include <string>
@@ -19,21 +18,8 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-// Far beyond any table, and it stops a file that never ends (a device) from filling memory.
+// Far beyond any table.
 constexpr std::size_t MAX_FILE_BYTES = 64 * 1024 * 1024;
-
-bool ReadWhole(wxFFile& file, std::string& bytes)
-{
-    char chunk[64 * 1024];
-    std::size_t got = 0;
-    do {
-        got = file.Read(chunk, sizeof chunk);
-        bytes.append(chunk, got);
-        if (bytes.size() > MAX_FILE_BYTES)
-            return false;
-    } while (got == sizeof chunk);
-    return !file.Error();
-}
 
 // A file's text up to its first NUL byte: UTF-8 when it is valid, else read as Latin-1 so no
 // byte is lost.
@@ -105,12 +91,9 @@ void PelkoGrid::PasteText(const wxString& text)
 
 bool PelkoGrid::LoadTextFile(const wxString& fileName)
 {
-    wxLogNull quiet; // a file that cannot be read is reported by the result alone
-    wxFFile file;
     std::string bytes;
-    if (!file.Open(fileName, "r") || !ReadWhole(file, bytes))
+    if (!ReadRegularFile(std::string(fileName.fn_str()), MAX_FILE_BYTES, bytes))
         return false;
-    file.Close();
     PasteText(TextOf(std::move(bytes)));
     return true;
 }

@@ -271,10 +271,11 @@ TEST_F(coordSysPropertiesWindow, CancelAndCloseOnlyHideAndReopeningShowsTheGraph
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(window->IsShown());
     EXPECT_EQ(graph->GetPropertiesWindow(), window);
-    // A close that cannot be refused ends the window; the graph makes a new one when asked.
+    // A close that cannot be refused ends the window; the graph makes a new one when asked,
+    // even before the old one is deleted at the next idle time.
     window->Close(true);
-    wxTheApp->ProcessIdle();
     graph->ShowProperties();
+    wxTheApp->ProcessIdle();
     ASSERT_NE(graph->GetPropertiesWindow(), nullptr);
     EXPECT_TRUE(graph->GetPropertiesWindow()->IsShown());
 }

@@ -52,7 +52,8 @@ TEST(coordSysSettings, PositionSettersKeepOneBitOfEachPartAndRefuseMissingParts)
 TEST(coordSysSettings, RefusedValuesLeaveTheirSettings)
 {
     settings s;
-    EXPECT_FALSE(s.SetXTickUnit(0) || s.SetXTickUnit(-1) || s.SetXMaxTicks(1) || s.SetFontSize(0));
+    EXPECT_FALSE(s.SetXTickUnit(0) || s.SetXTickUnit(-1) || s.SetXMaxTicks(1) || s.SetFontSize(0) ||
+                 s.SetFontSize(coordSysSettings::MAX_FONT_SIZE + 1) || s.SetFontSize(2147483647));
     EXPECT_TRUE(s.GetXAutoScale());
     EXPECT_EQ(s.GetXMaxTicks() + s.GetFontSize(), 10 + 12);
     EXPECT_TRUE(s.SetXTickUnit(0.5));
@@ -80,4 +81,7 @@ TEST(coordSysSettings, CustomLabelListsTurnOnEvenWhenEmpty)
     EXPECT_EQ(s.GetCustomXTickLabels(), (std::vector<std::string>{"Mon", "", "Wed"}));
     s.ClearCustomXTickLabels();
     EXPECT_FALSE(s.UsesCustomXTickLabels() || s.GetCustomXTickLabels().size());
+    // No axis lists more ticks than the bound, so no more labels than that are kept.
+    s.SetCustomYTickLabels(std::vector<std::string>(3 * coordAxis::MAX_TICK_POSITIONS, "x"));
+    EXPECT_EQ(s.GetCustomYTickLabels().size(), static_cast<size_t>(coordAxis::MAX_TICK_POSITIONS));
 }

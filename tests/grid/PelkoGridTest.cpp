@@ -1,6 +1,8 @@
 #include "grid/PelkoGrid.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/filename.h>
@@ -175,6 +177,12 @@ TEST_F(PelkoGridTest, LoadTextFileRefusesWhatCannotBeReadAndTakesOddTextSafely)
     EXPECT_FALSE(grid->LoadTextFile("/nonexistent/zobrin.txt"));
     EXPECT_FALSE(grid->LoadTextFile(wxFileName::GetTempDir()));
     EXPECT_FALSE(grid->LoadTextFile("/dev/zero")); // never ends: refused, not read forever
+    // A pipe with no writer: refused at once, not waited for.
+    const std::string pipe = (wxFileName::GetTempDir() + "/zobrin-grid-pipe").ToStdString();
+    unlink(pipe.c_str());
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(grid->LoadTextFile(pipe));
+    unlink(pipe.c_str());
     grid->SetGridCursor(1, 1);
     EXPECT_TRUE(grid->LoadTextFile(File("")));
     EXPECT_TRUE(grid->LoadTextFile(File(std::string("1\t2\r\n3\0\t4", 9))));
