@@ -1,23 +1,17 @@
 // Times whole progressive runs in a real window: the total, and the mean cost of a roll early in
 // the run (rolls 100 to 200) and late in it (the last 100 rolls). A progressive run lets events
 // through once per roll, and each of those passes sends one idle event, whose times are taken.
+#include "ToolkitBench.h"
 #include "app/DiceFrame.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
-#include <wx/init.h>
-#include <wx/image.h>
 
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 double Now()
 {
@@ -59,16 +53,11 @@ void TimeRun(int dice, int rolls)
 
 } // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
 int main(int argc, char** argv)
 {
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
-        return 1;
-    wxInitAllImageHandlers();
-    TimeRun(1, 1500);
-    TimeRun(20, 3000);
-    TimeRun(100, 10000);
-    wxEntryCleanup();
-    return 0;
+    return RunInToolkit(argc, argv, [] {
+        TimeRun(1, 1500);
+        TimeRun(20, 3000);
+        TimeRun(100, 10000);
+    });
 }

@@ -1,11 +1,11 @@
 // Times one picture of the column graph as the main window shows it after a roll of 100 dice:
 // SetSeries with 501 columns, which clears the bitmap, updates the view and draws grid, axes,
 // labels and columns, in a real window.
+#include "ToolkitBench.h"
 #include "graph/bufferedCoordSys.h"
 
 #include <wx/app.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,11 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 constexpr int DICE = 100;
 constexpr int FRAMES = 1000;
@@ -87,13 +82,9 @@ void TimeRender()
 
 } // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
 int main(int argc, char** argv)
 {
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
-        return 1;
-    TimeRender();
-    wxEntryCleanup();
-    return 0;
+    return RunInToolkit(argc, argv, [] {
+        TimeRender();
+    });
 }

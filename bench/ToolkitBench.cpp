@@ -1,0 +1,26 @@
+#include "ToolkitBench.h"
+
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/init.h>
+
+namespace {
+
+class BenchApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+} // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+int RunInToolkit(int argc, char** argv, const std::function<void()>& measure)
+{
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    wxInitAllImageHandlers();
+    measure();
+    wxEntryCleanup();
+    return 0;
+}
