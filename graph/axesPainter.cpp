@@ -116,11 +116,15 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
 {
     if (!graph.axesAlwaysViewable || graph.originAlwaysViewable)
         return;
-    const labelRoom room = graph.LabelRoom(graph.LabelMeasurer(), false);
     const wxSize client = graph.GetClientSize();
-    if (horizontal.across < 0 || horizontal.across > client.y)
+    const bool pinHorizontal = horizontal.across < 0 || horizontal.across > client.y;
+    const bool pinVertical = vertical.across < 0 || vertical.across > client.x;
+    if (!pinHorizontal && !pinVertical)
+        return;   // the usual case: measuring the label room would be wasted
+    const labelRoom room = graph.LabelRoom(graph.LabelMeasurer(), false);
+    if (pinHorizontal)
         horizontal.across = client.y - graph.YPixelSpan(room.bottom * graph.YScale());
-    if (vertical.across < 0 || vertical.across > client.x)
+    if (pinVertical)
         vertical.across = graph.XPixelSpan(room.left * graph.XScale());
 }
 

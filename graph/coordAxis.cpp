@@ -88,9 +88,11 @@ void coordAxis::GetRange(double& outMin, double& outMax) const
     outMax = max;
 }
 
+bool coordAxis::IsUsableUnit(double unit) { return unit > 0 && std::isfinite(unit); }
+
 bool coordAxis::SetTickUnit(double unit)
 {
-    if (!(unit > 0) || !std::isfinite(unit))
+    if (!IsUsableUnit(unit))
         return false;
     tickUnit = unit;
     autoScale = false;
@@ -99,7 +101,7 @@ bool coordAxis::SetTickUnit(double unit)
 
 bool coordAxis::SetMinorTickUnit(double unit)
 {
-    if (!(unit > 0) || !std::isfinite(unit))
+    if (!IsUsableUnit(unit))
         return false;
     minorTickUnit = unit;
     minorAutoScale = false;

@@ -46,6 +46,7 @@ public:
     int TickPositions(std::vector<double>& positions, int kind) const;
 
 private:
+    static bool IsUsableUnit(double unit);
     double ListedUnit(double unit) const;
     double min = -1;
     double max = 1;

@@ -1,13 +1,12 @@
 // The program as a new user meets it: the real application starts, and keys and clicks travel
 // through the display server to its window, as they do from a keyboard and a mouse.
 #include "DiceFrameProbe.h"
+#include "RunDiceApp.h"
 #include "ToolkitTestSupport.h"
 
-#include "app/DiceApp.h"
-
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/clipbrd.h>
-#include <wx/init.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 #include <wx/uiaction.h>
@@ -110,18 +109,9 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     if (listing)
         return RUN_ALL_TESTS();
-
-    // The application starts as from the command line, with no arguments of its own.
-    int appArgc = 1;
-    char* appArgv[] = {argv[0], nullptr};
-    wxApp::SetInstance(new DiceApp);
-    if (!wxEntryStart(appArgc, appArgv) || !wxTheApp->CallOnInit())
-        return 1;
-    FailOnToolkitAsserts();
-    const int result = RUN_ALL_TESTS();
-    wxTheApp->GetTopWindow()->Destroy();
-    wxTheApp->ProcessIdle();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
+    // The application starts with no arguments of its own.
+    return RunDiceApp(argv[0], {}, [] {
+        FailOnToolkitAsserts();
+        return RUN_ALL_TESTS();
+    });
 }

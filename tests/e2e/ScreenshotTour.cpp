@@ -2,11 +2,10 @@
 // clicks Start, and photographs the window on each notebook page once the run is over.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
+#include "RunDiceApp.h"
 #include "ToolkitTestSupport.h"
 
-#include "app/DiceApp.h"
-
-#include <wx/init.h>
+#include <wx/app.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -55,17 +54,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const wxString folder = argv[1];
-    int appArgc = 3;
-    char dice[] = "2", rolls[] = "3000";
-    char* appArgv[] = {argv[0], dice, rolls, nullptr};
-    wxApp::SetInstance(new DiceApp);
-    if (!wxEntryStart(appArgc, appArgv) || !wxTheApp->CallOnInit())
-        return 1;
-    const bool taken = Tour(folder);
-    wxTheApp->GetTopWindow()->Destroy();
-    wxTheApp->ProcessIdle();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
+    bool taken = false;
+    RunDiceApp(argv[0], {"2", "3000"}, [&] {
+        taken = Tour(folder);
+        return 0;
+    });
     if (!taken)
         std::fprintf(stderr, "the screenshots could not be taken\n");
     return taken ? 0 : 1;
