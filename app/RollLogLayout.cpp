@@ -48,16 +48,18 @@ void RollLogLayout::SetText(const std::string& newText)
 
 // Adding whole rolls to a record costs only their own length: the rolls grow by arithmetic and
 // nothing else needs wrapping anew.
-void RollLogLayout::Append(const std::string& more)
+std::size_t RollLogLayout::Append(const std::string& more)
 {
     const bool hadRolls = rollLength != 0;
-    const bool hadNote = rollsEnd < text.size();
+    const std::size_t oldRollsEnd = rollsEnd, oldEnd = text.size();
     text += more;
     TakeRolls();
     if (!hadRolls)
         Reflow();
-    else if (hadNote || rollsEnd < text.size())
+    else if (oldRollsEnd < oldEnd || rollsEnd < text.size())
         WrapNote();
+    // Lines of rolls stay as they were; what followed them may be wrapped anew, or be rolls now.
+    return oldRollsEnd;
 }
 
 void RollLogLayout::SetWidth(int pixels)

@@ -32,7 +32,8 @@ public:
 
     const std::string& Text() const { return text; }
     void SetText(const std::string& newText);
-    void Append(const std::string& more);
+    // Adds to the end of the text and returns the first position whose line may have changed.
+    std::size_t Append(const std::string& more);
 
     // Sets the width that the lines must fit in, in pixels.
     void SetWidth(int pixels);
