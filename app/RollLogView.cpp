@@ -2,6 +2,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dcclient.h>
+#include <wx/menu.h>
 #include <wx/settings.h>
 
 #include <algorithm>
@@ -15,6 +16,9 @@ wxBEGIN_EVENT_TABLE(RollLogView, wxScrolled<wxWindow>)
     EVT_LEFT_UP(RollLogView::OnLeftUp)
     EVT_MOUSE_CAPTURE_LOST(RollLogView::OnCaptureLost)
     EVT_KEY_DOWN(RollLogView::OnKeyDown)
+    EVT_CONTEXT_MENU(RollLogView::OnContextMenu)
+    EVT_MENU(wxID_COPY, RollLogView::OnCopy)
+    EVT_MENU(wxID_SELECTALL, RollLogView::OnSelectAll)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -318,6 +322,20 @@ void RollLogView::OnKeyDown(wxKeyEvent& event)
         event.Skip();
     }
 }
+
+// The text box's own menu: Copy and Select All.
+void RollLogView::OnContextMenu(wxContextMenuEvent&)
+{
+    wxMenu menu;
+    menu.Append(wxID_COPY);
+    menu.Append(wxID_SELECTALL);
+    menu.Enable(wxID_COPY, SelectionStart() != SelectionEnd());
+    PopupMenu(&menu);
+}
+
+void RollLogView::OnCopy(wxCommandEvent&) { Copy(); }
+
+void RollLogView::OnSelectAll(wxCommandEvent&) { SelectAll(); }
 
 // Without Shift, the keys that move through a text box scroll it.
 bool RollLogView::ScrollByKey(int key)

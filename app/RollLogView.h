@@ -9,9 +9,9 @@
 // The read-only box that lists the faces rolled. It behaves as a multiline text box does: the
 // text wraps at its blanks to the box's width, scrolls, and can be selected with the mouse (drag,
 // double click for a word, Shift+click) and the keyboard (Shift with the arrows, Page Up, Page
-// Down, Home and End), Ctrl+A selects all and Ctrl+C copies the selection. It draws only the
-// lines in view, and its layout is arithmetic, so setting, growing and showing the text cost the
-// same whether it holds ten rolls or ten thousand.
+// Down, Home and End); Ctrl+A selects all and Ctrl+C copies the selection, and so does its menu.
+// It draws only the lines in view, and its layout is arithmetic, so setting, growing and showing
+// the text cost the same whether it holds ten rolls or ten thousand.
 class RollLogView : public wxScrolled<wxWindow> {
 public:
     RollLogView(wxWindow* parent, wxWindowID id);
@@ -51,6 +51,9 @@ private:
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnSelectAll(wxCommandEvent& event);
 
     bool ScrollByKey(int key);
     bool SelectByKey(int key);

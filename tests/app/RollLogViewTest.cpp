@@ -163,6 +163,14 @@ TEST_F(RollLogViewTest, MouseSelectsWhatItDragsOverAndCopiesTheRecordsText)
     Mouse(wxEVT_MOTION, wxPoint(5, 100000), true);
     Mouse(wxEVT_LEFT_UP, wxPoint(5, 100000), false);
     EXPECT_EQ(view->GetStringSelection(), record);
+
+    // The box's menu: Select All, then Copy.
+    view->SetSelection(0, 0);
+    for (int command : {wxID_SELECTALL, wxID_COPY}) {
+        wxCommandEvent choice(wxEVT_MENU, command);
+        view->GetEventHandler()->ProcessEvent(choice);
+    }
+    EXPECT_EQ(Clipboard(), record);
 }
 
 TEST_F(RollLogViewTest, KeyboardSelectsAndCopies)
