@@ -199,7 +199,9 @@ int RollLogView::TextWidth(std::size_t begin, std::size_t end) const
 void RollLogView::SetSelection(long from, long to)
 {
     const std::size_t last = layout.Text().size();
-    const auto clamp = [last](long p) { return std::min(static_cast<std::size_t>(std::max(p, 0L)), last); };
+    const auto clamp = [last](long p) {
+        return std::min(static_cast<std::size_t>(std::max(p, 0L)), last);
+    };
     Select(clamp(from), clamp(to));
 }
 
@@ -260,21 +262,21 @@ std::size_t RollLogView::OffsetAt(const wxPoint& point) const
     return OffsetInLine(line, point.x - MARGIN);
 }
 
-// The caret position on a line nearest to x pixels from the start of its text.
+// The caret position on a line nearest to x pixels from the start of its text: before the first
+// character whose middle lies right of x, found by halving.
 std::size_t RollLogView::OffsetInLine(std::size_t line, int x) const
 {
     const RollLogLayout::Line chars = layout.LineAt(line);
-    wxClientDC dc(const_cast<RollLogView*>(this));
-    dc.SetFont(GetFont());
-    wxArrayInt ends;
-    dc.GetPartialTextExtents(LineText(chars), ends);
-    int left = 0;
-    for (std::size_t i = 0; i < ends.size(); ++i) {
-        if (x < (left + ends[i]) / 2)
-            return chars.begin + i;
-        left = ends[i];
+    std::size_t low = chars.begin, high = chars.end;
+    while (low < high) {
+        const std::size_t mid = low + (high - low) / 2;
+        const int middle = (TextWidth(chars.begin, mid) + TextWidth(chars.begin, mid + 1)) / 2;
+        if (x < middle)
+            high = mid;
+        else
+            low = mid + 1;
     }
-    return chars.end;
+    return low;
 }
 
 void RollLogView::OnLeftDown(wxMouseEvent& event)
@@ -306,6 +308,7 @@ void RollLogView::OnLeftUp(wxMouseEvent&)
         ReleaseMouse();
 }
 
+// The toolkit took the mouse away (another window grabbed it): the drag simply ends there.
 void RollLogView::OnCaptureLost(wxMouseCaptureLostEvent&) {}
 
 // ---- Keyboard ----

@@ -139,30 +139,15 @@ TEST(RollLogLayout, GrowingRollByRollAndResizingLaysOutAsSettingAtOnce)
 
 TEST(RollLogLayout, FindsTheLineOfEveryCaretPosition)
 {
-    // Twelve rolls to a line: {0,24} {24,48} {48,60}, then the line break and the note {61,76}.
+    // Twelve rolls to a line: {0,24} {24,48} {48,60}, then the line break and the note {61,76};
+    // and three lines to a roll of 5 faces: {0,2} {2,4} {4,6} {6,8} ...
     const RollLogLayout rolls = Laid(Record(1, 30) + "\nData Truncated.", 120);
-    struct Case { std::size_t offset, line; };
-    for (const Case& c : std::vector<Case>{{0, 0}, {23, 0}, {24, 1}, {47, 1}, {48, 2}, {60, 2},
-                                           {61, 3}, {76, 3}})
-        EXPECT_EQ(rolls.LineOf(c.offset), c.line) << c.offset;
-
-    // Three lines to a roll of 5 faces.
     const RollLogLayout split = Laid(Record(5, 2), 20);
-    for (const Case& c : std::vector<Case>{{0, 0}, {3, 1}, {4, 2}, {5, 2}, {6, 3}, {12, 5}})
-        EXPECT_EQ(split.LineOf(c.offset), c.line) << c.offset;
-
-    EXPECT_EQ(Laid("", 100).LineOf(0), 0u);
-}
-
-TEST(RollLogLayout, FindsTheWordAtAPosition)
-{
-    const RollLogLayout layout = Laid("12 34 \nData Truncated.", 1000);
-    struct Case { std::size_t offset; Line word; };
+    struct Case { const RollLogLayout& layout; std::size_t offset, line; };
     const Case cases[] = {
-        {0, {0, 2}}, {1, {0, 2}}, {2, {0, 2}}, {3, {3, 5}}, {5, {3, 5}}, {6, {6, 6}},
-        {9, {7, 11}}, {22, {12, 22}}, {99, {12, 22}},
+        {rolls, 0, 0}, {rolls, 23, 0}, {rolls, 24, 1}, {rolls, 60, 2}, {rolls, 61, 3},
+        {rolls, 76, 3}, {split, 3, 1}, {split, 5, 2}, {split, 6, 3}, {split, 12, 5},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(layout.WordAt(c.offset), c.word) << c.offset;
-    EXPECT_EQ(Laid("1  2", 1000).WordAt(2), (Line{2, 2})) << "between two blanks";
+        EXPECT_EQ(c.layout.LineOf(c.offset), c.line) << c.offset;
 }
