@@ -12,17 +12,17 @@ using namespace diceframetest;
 
 namespace {
 
+using Table = std::vector<std::vector<wxString>>;
+
 // The table's three columns, row by row.
-std::vector<std::vector<wxString>> TableText(PelkoGrid& grid)
+Table TableText(PelkoGrid& grid)
 {
-    std::vector<std::vector<wxString>> rows;
+    Table rows;
     for (int row = 0; row < grid.GetNumberRows(); ++row)
         rows.push_back({grid.GetCellValue(row, 0), grid.GetCellValue(row, 1),
                         grid.GetCellValue(row, 2)});
     return rows;
 }
-
-using Table = std::vector<std::vector<wxString>>;
 
 // 2 dice, 10 rolls with the test seed: the faces 63 12 35 12 16 65 33 66 55 56.
 const Table TWO_DICE_TEN_ROLLS = {
