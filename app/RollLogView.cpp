@@ -96,10 +96,9 @@ void RollLogView::ShowPosition(long position)
 
 // ---- Lines and scrolling ----
 
-std::string RollLogView::GetLineText(long line) const
+wxString RollLogView::GetLineText(long line) const
 {
-    const RollLogLayout::Line chars = layout.LineAt(static_cast<std::size_t>(std::max(line, 0L)));
-    return layout.Text().substr(chars.begin, chars.end - chars.begin);
+    return TextOf(layout.LineAt(static_cast<std::size_t>(std::max(line, 0L))));
 }
 
 // Wraps the text to the box's width anew, keeping in view what was in view: the end if it was
@@ -170,7 +169,7 @@ void RollLogView::DrawLine(wxDC& dc, std::size_t line) const
     const RollLogLayout::Line chars = layout.LineAt(line);
     const int y = static_cast<int>(line) * lineHeight;
     dc.SetTextForeground(GetForegroundColour());
-    dc.DrawText(LineText(chars), MARGIN, y);
+    dc.DrawText(TextOf(chars), MARGIN, y);
     const std::size_t from = std::max(chars.begin, SelectionStart());
     const std::size_t to = std::min(chars.end, SelectionEnd());
     if (from >= to)
@@ -179,18 +178,18 @@ void RollLogView::DrawLine(wxDC& dc, std::size_t line) const
     dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT)));
     dc.DrawRectangle(x, y, TextWidth(from, to), lineHeight);
     dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHTTEXT));
-    dc.DrawText(LineText({from, to}), x, y);
+    dc.DrawText(TextOf({from, to}), x, y);
 }
 
-wxString RollLogView::LineText(RollLogLayout::Line line) const
+wxString RollLogView::TextOf(RollLogLayout::Line chars) const
 {
-    return wxString::FromUTF8(layout.Text().data() + line.begin, line.end - line.begin);
+    return wxString::FromUTF8(layout.Text().data() + chars.begin, chars.end - chars.begin);
 }
 
 int RollLogView::TextWidth(std::size_t begin, std::size_t end) const
 {
     int width = 0, height = 0;
-    GetTextExtent(LineText({begin, end}), &width, &height);
+    GetTextExtent(TextOf({begin, end}), &width, &height);
     return width;
 }
 
@@ -207,9 +206,9 @@ void RollLogView::SetSelection(long from, long to)
 
 void RollLogView::SelectAll() { Select(0, layout.Text().size()); }
 
-std::string RollLogView::GetStringSelection() const
+wxString RollLogView::GetStringSelection() const
 {
-    return layout.Text().substr(SelectionStart(), SelectionEnd() - SelectionStart());
+    return TextOf({SelectionStart(), SelectionEnd()});
 }
 
 void RollLogView::Copy()
@@ -218,7 +217,7 @@ void RollLogView::Copy()
         return;
     wxClipboardLocker locker;
     if (!!locker)
-        wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(GetStringSelection())));
+        wxTheClipboard->SetData(new wxTextDataObject(GetStringSelection()));
 }
 
 // Moves the selection and redraws only the lines whose look it changed.

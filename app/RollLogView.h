@@ -16,12 +16,13 @@ class RollLogView : public wxScrolled<wxWindow> {
 public:
     RollLogView(wxWindow* parent, wxWindowID id);
 
-    const std::string& GetValue() const { return layout.Text(); }
+    // As a text box does, the box answers in the toolkit's strings.
+    wxString GetValue() const { return wxString::FromUTF8(layout.Text()); }
     bool IsEmpty() const { return layout.Text().empty(); }
     long GetLastPosition() const { return static_cast<long>(layout.Text().size()); }
     // The lines as the box wraps them at its present width.
     int GetNumberOfLines() const { return static_cast<int>(layout.LineCount()); }
-    std::string GetLineText(long line) const;
+    wxString GetLineText(long line) const;
 
     // Replaces the text, scrolled to its top with nothing selected.
     void SetValue(const std::string& text);
@@ -33,7 +34,7 @@ public:
     // The selection from `from` to `to`, positions between characters (0 to the last position).
     void SetSelection(long from, long to);
     void SelectAll();
-    std::string GetStringSelection() const;
+    wxString GetStringSelection() const;
     // Puts the selection on the clipboard as text; nothing happens when nothing is selected.
     void Copy();
 
@@ -67,7 +68,7 @@ private:
     void ScrollToLine(std::size_t top);
 
     void DrawLine(wxDC& dc, std::size_t line) const;
-    wxString LineText(RollLogLayout::Line line) const;
+    wxString TextOf(RollLogLayout::Line chars) const;
     int TextWidth(std::size_t begin, std::size_t end) const;
     std::size_t OffsetAt(const wxPoint& point) const;
     std::size_t OffsetInLine(std::size_t line, int x) const;

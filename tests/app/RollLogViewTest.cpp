@@ -101,7 +101,7 @@ TEST_F(RollLogViewTest, WrapsEveryRollAtEveryWidthAndScrollsFromTheFirstToTheLas
         // The lines hold the record in order, a line break only where it has one, and each fits.
         std::string joined;
         for (int line = 0; line < view->GetNumberOfLines(); ++line) {
-            const std::string text = view->GetLineText(line);
+            const std::string text = view->GetLineText(line).utf8_string();
             if (joined.size() < record.size() && record[joined.size()] == '\n')
                 joined += '\n';
             joined += text;
@@ -118,7 +118,7 @@ TEST_F(RollLogViewTest, WrapsEveryRollAtEveryWidthAndScrollsFromTheFirstToTheLas
         EXPECT_GE(TopLine() + LinesInView(), view->GetNumberOfLines()) << "the last line shows";
         EXPECT_LT(TopLine(), view->GetNumberOfLines());
         const std::string note = "Data Truncated.";
-        const std::string last = view->GetLineText(view->GetNumberOfLines() - 1);
+        const std::string last = view->GetLineText(view->GetNumberOfLines() - 1).utf8_string();
         ASSERT_TRUE(!last.empty() && last.size() <= note.size()) << last;
         EXPECT_EQ(last, note.substr(note.size() - last.size())) << "the note ends the last line";
         const int bottom = TopLine();
