@@ -1,0 +1,76 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+CommandLine Parse(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "zobrin");
+    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+}
+
+} // namespace
+
+TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
+{
+    using Seed = std::optional<std::uint32_t>;
+    using Number = std::optional<int>;
+    struct Case { std::vector<const char*> args; Number dice, rolls; Seed seed; size_t errors; };
+    const Case cases[] = {
+        {{"\xff", "5"}, {}, 5, {}, 0},
+        {{"--seed", "7", "3", "200"}, 3, 200, 7u, 0},
+        {{"3", "--seed=9", "200"}, 3, 200, 9u, 0},
+        {{"3", "200", "--seed", "4294967295"}, 3, 200, 4294967295u, 0},
+        {{"--seed=00000000000012"}, {}, {}, 12u, 0},
+        {{"--seed", "5", "--seed=6"}, {}, {}, 6u, 0},
+        {{"--seed", "5", "--seed", "x"}, {}, {}, 5u, 1},
+        {{"--seed", "-1", "4"}, 4, {}, {}, 1},
+        {{"--seed=4294967296", "4"}, 4, {}, {}, 1},
+        {{"--seed=", "--seed= 5", "--seed=+5", "--seed=0x10", "--seed=1.5"}, {}, {}, {}, 5},
+        {{"2", "--seed"}, 2, {}, {}, 1},
+        {{"--foo", "3"}, {}, 3, {}, 0},
+        {{"--", "--seedling", "2"}, {}, {}, {}, 0},
+        {{"--SEED=4", "-5", "7"}, {}, -5, {}, 0},
+        {{"1", "2", "3"}, 1, 2, {}, 0},
+        {{"99999999999", ""}, 2147483647, {}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        const std::string where = testing::PrintToString(c.args);
+        EXPECT_EQ(line.action, CommandLine::Action::RUN) << where;
+        EXPECT_EQ(line.dice, c.dice) << where;
+        EXPECT_EQ(line.rolls, c.rolls) << where;
+        EXPECT_EQ(line.seed, c.seed) << where;
+        EXPECT_EQ(line.errors.size(), c.errors) << where;
+    }
+}
+
+TEST(CommandLine, HelpWinsOverVersionWhereverEachStands)
+{
+    using Action = CommandLine::Action;
+    struct Case { std::vector<const char*> args; Action action; };
+    const Case cases[] = {
+        {{"--version", "3", "--help"}, Action::HELP},
+        {{"--help", "--version"}, Action::HELP},
+        {{"2", "--version"}, Action::VERSION},
+        {{"--seed", "--help"}, Action::RUN},
+        {{"-h", "-v", "--Help"}, Action::RUN},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Parse(c.args).action, c.action) << testing::PrintToString(c.args);
+}
+
+TEST(CommandLine, BadSeedsAreNamedWithTheRangeInTheirMessage)
+{
+    const CommandLine line = Parse({"--seed=12x", "--seed"});
+    ASSERT_EQ(line.errors.size(), 2u);
+    EXPECT_EQ(line.errors[0],
+              "the seed \"12x\" is not a whole number from 0 to 4294967295; it is ignored");
+    EXPECT_EQ(line.errors[1],
+              "--seed needs a whole number from 0 to 4294967295 after it; it is ignored");
+}
