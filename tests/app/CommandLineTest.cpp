@@ -61,13 +61,3 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         EXPECT_EQ(line.errors.size(), c.errors) << where;
     }
 }
-
-TEST(CommandLine, BadSeedsAreNamedWithTheRangeInTheirMessage)
-{
-    const CommandLine line = Parse({"--seed=12x", "--seed"});
-    ASSERT_EQ(line.errors.size(), 2u);
-    EXPECT_EQ(line.errors[0],
-              "the seed \"12x\" is not a whole number from 0 to 4294967295; it is ignored");
-    EXPECT_EQ(line.errors[1],
-              "--seed needs a whole number from 0 to 4294967295 after it; it is ignored");
-}
