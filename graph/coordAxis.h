@@ -48,6 +48,7 @@ public:
 private:
     static bool IsUsableUnit(double unit);
     double ListedUnit(double unit) const;
+    double CountableUnit(double unit) const;
     double min = -1;
     double max = 1;
     int maxTicks = 10;

@@ -1,4 +1,5 @@
 #include "graph/coordSysSettingsLoader.h"
+#include "graph/settingsParseState.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,30 @@ TEST(coordSysSettingsLoader, LabelListsAndTheirEmptyEntry)
                      "<label>qrstuvwxyz0123456</label></customXTickLabels>")
                   .GetCustomXTickLabels(),
         (std::vector<std::string>{"abcdefghijklmnop", "qrstuvwxyz0123456"}));
+    // Markup inside a text is read over: its text is part of the value.
+    const coordSysSettings marked = Loaded("<customXTickLabels><label><b>Tue</b></label>"
+                                           "</customXTickLabels><axisIntersection><x><i>2</i>"
+                                           "</x></axisIntersection>");
+    EXPECT_EQ(marked.GetCustomXTickLabels(), std::vector<std::string>{"Tue"});
+    EXPECT_EQ(marked.axisIntersection.x, 2);
+}
+
+TEST(coordSysSettingsLoader, LabelsPastTheTickBoundAreNotCollected)
+{
+    coordSysSettings s;
+    settingsParseState state(s);
+    state.StartElement("gridProperties");
+    state.StartElement("customYTickLabels");
+    for (int i = 0; i < 2500; ++i) {
+        state.StartElement("label");
+        const std::string text = std::to_string(i);
+        state.CharacterData(text.data(), text.size());
+        state.EndElement();
+    }
+    ASSERT_EQ(state.Labels().size(), 2001u);
+    EXPECT_EQ(state.Labels().back(), "2000");
+    state.EndElement();
+    EXPECT_EQ(s.GetCustomYTickLabels().size(), 2001u);
 }
 
 TEST(coordSysSettingsLoader, AxisIntersectionTakesBothCoordinatesOrZero)
@@ -295,5 +320,20 @@ TEST(coordSysSettingsLoader, FilesAreReadWholeAndOnlyWhenRegular)
         EXPECT_FALSE(loader.LoadSettingsFile(unreadable)) << unreadable;
     EXPECT_EQ(s.GetXMin(), 3);
     for (const char* name : {"settings.xml", "utf16.xml", "settings.fifo", "empty.xml", "zero.xml"})
+        std::remove(TempPath(name).c_str());
+}
+
+TEST(coordSysSettingsLoader, FilesAbove16MiBAreRefused)
+{
+    const std::string document = "<gridProperties><xmin>4</xmin></gridProperties>";
+    const std::string padding(16 * 1024 * 1024 - document.size(), ' ');
+    coordSysSettings s;
+    EXPECT_FALSE(coordSysSettingsLoader(s).LoadSettingsFile(
+        TempFile("17MiB.xml", document + padding + " ")));
+    EXPECT_EQ(s.GetXMin(), -5);
+    EXPECT_TRUE(coordSysSettingsLoader(s).LoadSettingsFile(
+        TempFile("16MiB.xml", document + padding)));
+    EXPECT_EQ(s.GetXMin(), 4);
+    for (const char* name : {"17MiB.xml", "16MiB.xml"})
         std::remove(TempPath(name).c_str());
 }
