@@ -144,8 +144,7 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const w
     if (axis.showMinorTicks)
         DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
     dc.SetFont(labelFont);
-    const textExtent extent =
-        measurer.Extent(axis.label, graph.GetFontSize() + 2, true);
+    const textExtent extent = measurer.Extent(axis.label, graph.GetFontSize() + 2, true);
     dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
     dc.SetFont(tickFont);
 }

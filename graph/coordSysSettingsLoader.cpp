@@ -70,5 +70,6 @@ bool coordSysSettingsLoader::LoadSettings(const char* text, std::size_t length)
 bool coordSysSettingsLoader::LoadSettingsFile(const std::string& fileName)
 {
     std::string text;
-    return ReadRegularFile(fileName, MAX_FILE_BYTES, text) && LoadSettings(text.data(), text.size());
+    return ReadRegularFile(fileName, MAX_FILE_BYTES, text) &&
+           LoadSettings(text.data(), text.size());
 }
