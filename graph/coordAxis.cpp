@@ -121,10 +121,10 @@ void coordAxis::ChooseTickUnits()
 }
 
 // The unit the list is made with: the axis's own, or, when that would give more than the bound,
-// a whole multiple of it that does not, so the list still spans the whole range. The multiple
-// is the smallest that fits while it is below the bound. Beyond, where one more makes little
-// difference, a list still too long makes it grow in proportion: a range off 0 may keep one
-// multiple too many for a long way as the multiple grows one by one.
+// a whole multiple of it that does not, so the list still spans the whole range. A small
+// multiple is the smallest that fits. A large one, where a step of one changes next to nothing,
+// grows in proportion to the excess instead: on a range off 0 a list can stay one tick too long
+// over millions of such steps.
 double coordAxis::ListedUnit(double unit) const
 {
     unit = CountableUnit(unit);
