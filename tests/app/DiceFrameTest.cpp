@@ -165,38 +165,90 @@ TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
     }
 }
 
-TEST_F(DiceFrameTest, TypedRollsAreCheckedAsTheyChange)
-{
-    const DiceFrameProbe p = Probe();
-    for (const char* bad : {"abc", "0", "-2", "5 ", "1e3", ""}) {
-        TypeOver(p.RollsText(), bad, true);
-        EXPECT_EQ(p.Rolls(), 1500) << '"' << bad << '"';
-        EXPECT_EQ(p.RollsText().GetValue(), bad) << "the invalid text stays";
-    }
-    for (auto [text, value] : {std::pair{"007", 7}, {" 5", 5}, {"9999999", 9999999}}) {
-        TypeOver(p.RollsText(), text, false);
-        EXPECT_EQ(p.Rolls(), value) << text;
-    }
-    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+namespace {
 
-    // A run started after a refused entry uses the last good number and shows it at the end.
-    TypeOver(p.RollsText(), "abc", true);
-    p.SetProgressive(false);
-    p.ClickStart();
-    ExpectIdleAfter(9999999);
+const std::string INVALID_ENTRY = "Invalid Entry: Please enter a valid positive integer";
+
+// The sum of the table's "Frequency" column.
+long FrequencySum(PelkoGrid& grid)
+{
+    long sum = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        sum += wxAtol(grid.GetCellValue(row, 1));
+    return sum;
 }
 
-TEST_F(DiceFrameTest, TypedDiceAreCheckedAndCappedAt100)
+} // namespace
+
+// Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
+// used in its table. Typing over a selection passes through an empty text that is no entry of its
+// own; a real invalid entry is refused once, and the box loses the focus to the message without
+// the spin control's own clamping of the text reaching the number of dice.
+TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
 {
+    using U = SimulatedUser;
+    struct Case { const char* what; std::vector<int> keys; int messages, dice; };
+    const Case cases[] = {
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
+        {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 40},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 40},
+        {"4 over all", {'a' | U::CTRL, '4'}, 0, 4},
+        {"15 over all", {'a' | U::CTRL, '1', '5'}, 0, 15},
+        {"150 over all", {'a' | U::CTRL, '1', '5', '0'}, 0, 100},
+        {"a digit after the 40", {WXK_END, '2'}, 0, 100},
+    };
     const DiceFrameProbe p = Probe();
-    TypeOver(p.DiceSpin(), "15", false);
-    EXPECT_EQ(p.Dice(), 15);
-    TypeOver(p.DiceSpin(), "150", false);
-    EXPECT_EQ(p.Dice(), 100);
-    EXPECT_EQ(p.DiceSpin().GetValue(), 100);
-    EXPECT_EQ(p.DiceSpin().GetTextValue(), "100");
-    for (const char* bad : {"0", "-2", ""}) {
-        TypeOver(p.DiceSpin(), bad, true);
-        EXPECT_EQ(p.Dice(), 100) << '"' << bad << '"';
+    p.SetProgressive(false);
+    frame->SetNumberOfRolls(30);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfDice(40);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.DiceSpin(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Dice(), c.dice);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(boxes.shown.size(), static_cast<std::size_t>(c.messages)) << "after the click";
+        ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
+        EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
+        EXPECT_EQ(FrequencySum(p.Grid()), 30);
+        EXPECT_EQ(p.DiceSpin().GetValue(), c.dice) << "the box shows the dice the run used";
     }
+}
+
+// Each case starts from 1500 rolls and types keys into the rolls box; the run's table then adds
+// up to the rolls it used, and the box shows them.
+TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
+{
+    using U = SimulatedUser;
+    struct Case { const char* what; std::vector<int> keys; int messages; long rolls; };
+    const Case cases[] = {
+        {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
+        {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 0, 500},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
+        {"a blank after the number", {WXK_END, ' '}, 1, 1500},
+        {"eight digits over all", {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'}, 0,
+         1234567},
+    };
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(false);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfRolls(1500);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.RollsText(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Rolls(), c.rolls);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(FrequencySum(p.Grid()), c.rolls);
+        EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
+    }
+    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
 }
