@@ -291,26 +291,47 @@ void DiceFrame::ShowInvalidEntry()
                  wxGetTranslation("Invalid Entry"), wxOK | wxICON_EXCLAMATION);
 }
 
+// Typing over a selection reports the emptied box first and the new text after it, both within
+// one keystroke, so the text is checked once the keystroke is through.
 void DiceFrame::OnDiceText(wxCommandEvent&)
 {
-    if (!diceSpin)
+    if (!diceSpin || diceCheckPending || refusingDice)
         return;
+    diceCheckPending = true;
+    CallAfter(&DiceFrame::CheckDiceText);
+}
+
+void DiceFrame::CheckDiceText()
+{
+    if (!diceCheckPending)
+        return;   // a Start click checked the text already
+    diceCheckPending = false;
     // The typed text is read rather than the control's value, which keeps its last valid number
     // while the text is not one.
     int v = 0;
-    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1) {
-        ShowInvalidEntry();
-        diceSpin->SetSelection(-1, -1);
-    } else if (v > MAX_DICE) {
+    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1)
+        RefuseDiceEntry();
+    else if (v > MAX_DICE)
         SetNumberOfDice(MAX_DICE);
-    } else {
+    else
         numberOfDice = v;
-    }
+}
+
+// The message takes the focus, and the spin control, losing it, turns its text into a number of
+// its range and reports it: that is not the user's entry and is not stored. The box then shows
+// the number still in force, selected, so that the next keystroke replaces it.
+void DiceFrame::RefuseDiceEntry()
+{
+    refusingDice = true;
+    ShowInvalidEntry();
+    refusingDice = false;
+    diceSpin->SetValue(numberOfDice);
+    diceSpin->SetSelection(-1, -1);
 }
 
 void DiceFrame::OnDiceSpin(wxSpinEvent&)
 {
-    if (diceSpin)
+    if (diceSpin && !refusingDice)
         numberOfDice = diceSpin->GetValue();
 }
 
@@ -376,6 +397,7 @@ void DiceFrame::SetRunControls(bool runStarts)
 
 void DiceFrame::Run()
 {
+    CheckDiceText();
     runOnStack = true;
     running = true;
     progressGauge->SetValue(0);
@@ -432,6 +454,9 @@ bool DiceFrame::YieldAndCheck(long n)
 
 void DiceFrame::FinishRun(bool progressive)
 {
+    // Counts written while progressive analysis was off stay unwritten if it came on during the
+    // run, so the table is filled whole at every end.
+    ShowTable(numberOfRolls);
     if (progressive)
         CatchUpLog();
     else
@@ -478,22 +503,28 @@ void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
 
 void DiceFrame::ShowFinalResults()
 {
-    {
-        wxGridUpdateLocker oneRepaint(resultsGrid);
-        for (std::size_t row = 0; row < counts.size(); ++row)
-            if (counts[row] != 0)
-                ShowCountInTable(static_cast<int>(row));
-        ShowPercentagesInTable(numberOfRolls);
-    }
     graph->SetYMax(RebuildColumns(numberOfRolls) * 1.2);
     graph->SetSeries(&series);
     ShowInLog(rollRecord.Text());
 }
 
-// One row per possible sum, counts and percentages at zero; surplus rows go from the top.
+// The counts and percentages of the n rolls made, in every row.
+void DiceFrame::ShowTable(long n)
+{
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    for (std::size_t row = 0; row < counts.size(); ++row)
+        if (counts[row] != 0)
+            ShowCountInTable(static_cast<int>(row));
+    ShowPercentagesInTable(n);
+}
+
+// One row per possible sum, counts and percentages at zero; surplus rows go from the top. The
+// grid moves a selection along with deleted rows without reporting it, so the selection goes
+// first: what is highlighted and what a copy takes stay the same cells.
 void DiceFrame::PrepareTable()
 {
     wxGridUpdateLocker oneRepaint(resultsGrid);
+    resultsGrid->ClearSelection();
     const int rows = DiceRun::RowCount(numberOfDice);
     if (resultsGrid->GetNumberRows() < rows)
         resultsGrid->AppendRows(rows - resultsGrid->GetNumberRows());

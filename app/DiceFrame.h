@@ -56,6 +56,8 @@ private:
     void OnStartStop(wxCommandEvent& event);
     void OnDiceSpin(wxSpinEvent& event);
     void OnDiceText(wxCommandEvent& event);
+    void CheckDiceText();
+    void RefuseDiceEntry();
     void OnRollsText(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
@@ -76,6 +78,7 @@ private:
     void PrepareViews();
     void UpdateViewsAfterRoll(int sum, long n);
     void ShowFinalResults();
+    void ShowTable(long n);
     void PrepareTable();
     void ShowCountInTable(int row);
     void ShowPercentagesInTable(long n);
@@ -96,6 +99,10 @@ private:
     bool runOnStack = false;
     int numberOfRolls = 1500;
     int numberOfDice = 1;
+    // A check of the dice box's text waits for the keystroke to be through.
+    bool diceCheckPending = false;
+    // The message about an invalid number of dice is up.
+    bool refusingDice = false;
     RollRecord rollRecord;
     // The length of this run's record that the log box shows whole, or NOT_SHOWN when it shows
     // only the record's tail or an earlier run.
