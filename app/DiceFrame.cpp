@@ -115,6 +115,8 @@ void DiceFrame::SetUpPage()
     progressiveCheck->SetValue(true);
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
+    startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
+    startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
     progressGauge->SetInitialSize(wxSize(-1, 15));
     SetUpTable();
     SetUpSeries();
@@ -372,10 +374,28 @@ void DiceFrame::OnClose(wxCloseEvent& event)
 
 void DiceFrame::OnStartStop(wxCommandEvent&)
 {
-    if (running)
-        RequestStop();
-    else
+    if (!running)
         Run();
+    else if (startClickRepeated)
+        startClickRepeated = false;
+    else
+        RequestStop();
+}
+
+// The second press of a double-click: when the first click started the run that is still going,
+// the click it makes is not a Stop. The toolkit tells a double-click by the desktop's own
+// double-click time.
+void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
+{
+    startClickRepeated = running;
+    event.Skip();
+}
+
+// A single press forgets a double-click whose press was let go outside the button.
+void DiceFrame::OnStartPress(wxMouseEvent& event)
+{
+    startClickRepeated = false;
+    event.Skip();
 }
 
 void DiceFrame::RequestStop()

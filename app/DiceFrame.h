@@ -19,6 +19,7 @@ class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
 class wxGauge;
+class wxMouseEvent;
 class wxNotebook;
 class wxPanel;
 class wxSpinCtrl;
@@ -54,6 +55,8 @@ private:
     static void FitTo(wxWindow* window, wxSizer* sizer);
 
     void OnStartStop(wxCommandEvent& event);
+    void OnStartDoubleClick(wxMouseEvent& event);
+    void OnStartPress(wxMouseEvent& event);
     void OnDiceSpin(wxSpinEvent& event);
     void OnDiceText(wxCommandEvent& event);
     void CheckDiceText();
@@ -94,6 +97,9 @@ private:
     dataSeries series;
     std::vector<int> counts;
     bool running = false;
+    // The second press of a double-click on Start came while the run goes on: the click it
+    // makes is not a Stop.
+    bool startClickRepeated = false;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;

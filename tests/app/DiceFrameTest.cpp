@@ -2,6 +2,10 @@
 
 #include "app/DiceApp.h"
 
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/timer.h>
+
 using namespace diceframetest;
 
 TEST_F(DiceFrameTest, OpensWithItsDefaults)
@@ -251,4 +255,76 @@ TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
         EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
     }
     EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+}
+
+// A double-click on Start starts a run that its second click does not stop; a later click does.
+TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
+{
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(true);
+    frame->SetNumberOfRolls(1000000);   // far longer than the test
+    ASSERT_TRUE(ReadyForInput());
+    bool runningAfterTheDoubleClick = false;
+    wxTimer later;
+    later.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        runningAfterTheDoubleClick = p.Running();
+        user.Click(p.StartButton());
+    });
+    later.StartOnce(1000);
+    user.ClickTwice(p.StartButton(), 120);
+    ASSERT_TRUE(WaitFor([&] { return startClicks == 3 && !p.Running(); }, 20));
+    EXPECT_TRUE(runningAfterTheDoubleClick);
+    EXPECT_GT(p.Rolls(), 100) << "the run went on for a second";
+    EXPECT_LT(p.Rolls(), 1000000) << "the third click stopped it";
+    EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
+}
+
+namespace {
+
+// What Ctrl+C on the table puts on the clipboard.
+wxString CopiedByCtrlC(PelkoGrid& grid)
+{
+    wxKeyEvent ctrlC(wxEVT_KEY_DOWN);
+    ctrlC.m_keyCode = 'C';
+    ctrlC.SetControlDown(true);
+    grid.GetEventHandler()->ProcessEvent(ctrlC);
+    wxClipboardLocker locker;
+    wxTextDataObject text;
+    return !!locker && wxTheClipboard->GetData(text) ? text.GetText() : wxString();
+}
+
+// How many cells of the table are highlighted as selected.
+int HighlightedCells(PelkoGrid& grid)
+{
+    int cells = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        for (int col = 0; col < grid.GetNumberCols(); ++col)
+            cells += grid.IsInSelection(row, col);
+    return cells;
+}
+
+} // namespace
+
+// A run rebuilds the table: afterwards nothing is highlighted, and Ctrl+C copies the cell under
+// the cursor, not a block that no longer shows.
+TEST_F(DiceFrameTest, ARunClearsTheTablesSelectionAndWhatACopyTakes)
+{
+    struct Case { const char* what; int diceBefore, top, bottom, diceAfter; const char* before; };
+    const Case cases[] = {
+        {"the block moves up onto the rows left", 100, 495, 500, 1,
+         "595\r\n596\r\n597\r\n598\r\n599\r\n600\r\n"},
+        {"the block moves out of the table", 100, 100, 102, 2, "200\r\n201\r\n202\r\n"},
+        {"the table grows under the block", 2, 0, 2, 100, "2\r\n3\r\n4\r\n"},
+    };
+    PelkoGrid& grid = Probe().Grid();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RunWith(c.diceBefore, 10, false);
+        grid.SelectBlock(c.top, 0, c.bottom, 0);
+        ASSERT_EQ(CopiedByCtrlC(grid), c.before);
+        RunWith(c.diceAfter, 10, false);
+        EXPECT_EQ(HighlightedCells(grid), 0);
+        EXPECT_EQ(CopiedByCtrlC(grid), wxString::Format("%d", c.diceAfter))
+            << "the cursor stays on the first sum";
+    }
 }
