@@ -2,6 +2,7 @@
 
 #include "app/DiceRun.h"
 #include "app/DieImages.h"
+#include "app/Percentage.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
 #include "graph/bufferedCoordSys.h"
@@ -566,11 +567,11 @@ void DiceFrame::ShowCountInTable(int row)
 // The share of the n rolls of each sum that came up; sums that never did keep "0%".
 void DiceFrame::ShowPercentagesInTable(long n)
 {
-    const wxString format = wxGetTranslation("%.4g%%");
+    const wxScopedCharBuffer format = wxGetTranslation(PERCENTAGE_FORMAT).utf8_str();
     for (std::size_t row = 0; row < counts.size(); ++row)
         if (counts[row] != 0)
             resultsGrid->SetCellValue(static_cast<int>(row), 2,
-                                      wxString::Format(format, counts[row] * 100.0 / n));
+                                      wxString::FromUTF8(PercentageText(counts[row], n, format)));
 }
 
 // Makes the series one run of columns, (sum, percentage of n rolls) for every possible sum, and
@@ -582,7 +583,7 @@ double DiceFrame::RebuildColumns(long n)
     columns.clear();
     double tallest = 0;
     for (std::size_t k = 0; k < counts.size(); ++k) {
-        const double y = counts[k] * 100.0 / n;
+        const double y = Percentage(counts[k], n);
         tallest = std::max(tallest, y);
         columns.push_back({static_cast<double>(numberOfDice + static_cast<int>(k)), y});
     }
