@@ -383,8 +383,9 @@ void DiceFrame::OnStartStop(wxCommandEvent&)
         RequestStop();
 }
 
-// The second press of a double-click: when the first click started the run that is still going,
-// the click it makes is not a Stop. The toolkit tells a double-click by the desktop's own
+// The second press of a double-click on Start, while the run that its first click started goes
+// on: the click it makes is not a Stop. (A first click that stopped a run disabled the button,
+// which then takes no second press.) The toolkit tells a double-click by the desktop's own
 // double-click time.
 void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
 {

@@ -219,7 +219,8 @@ TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
         ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
         EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
         EXPECT_EQ(FrequencySum(p.Grid()), 30);
-        EXPECT_EQ(p.DiceSpin().GetValue(), c.dice) << "the box shows the dice the run used";
+        EXPECT_EQ(p.DiceSpin().GetTextValue(), wxString::Format("%d", c.dice))
+            << "the box shows the dice the run used";
     }
 }
 
