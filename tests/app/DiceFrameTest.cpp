@@ -294,7 +294,7 @@ TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
     user.ClickTwice(p.StartButton(), 120);
     ASSERT_TRUE(WaitFor([&] { return startClicks == 3 && !p.Running(); }, 20));
     EXPECT_TRUE(runningAfterTheDoubleClick);
-    EXPECT_GT(p.Rolls(), 100) << "the run went on for a second";
+    EXPECT_GT(p.Rolls(), 1) << "the second click stopped the run at its first yield";
     EXPECT_LT(p.Rolls(), 1000000) << "the third click stopped it";
     EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
 }
