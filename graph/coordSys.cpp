@@ -40,6 +40,9 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
                    long style, const wxString& name)
     : wxWindow(parent, id, pos, size, style, name)
 {
+    // The picture is black on white under every desktop theme, as the buffered graph's is.
+    SetBackgroundColour(*wxWHITE);
+    SetForegroundColour(*wxBLACK);
     GetPropertiesWindow();
     // The settings start at their defaults; the axis labels are shown in the user's language.
     SetXAxisLabel(wxGetTranslation("x").utf8_string());
@@ -197,6 +200,8 @@ void coordSys::Redraw()
     Refresh();
     Update();
 }
+
+void coordSys::ShowNewSettings() { Refresh(true); }
 
 void coordSys::AdjustToSize()
 {

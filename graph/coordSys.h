@@ -73,6 +73,8 @@ public:
 
     // Recomputes the view and repaints the window at once.
     void Redraw();
+    // Shows the picture with the settings just changed and the view already recomputed.
+    virtual void ShowNewSettings();
     // What a resize does: when a setting makes the view depend on the window's shape, the view
     // is recomputed and the parents are told.
     void AdjustToSize();
