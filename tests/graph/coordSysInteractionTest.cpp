@@ -10,7 +10,11 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
+#include <wx/file.h>
+#include <wx/filename.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -55,6 +59,37 @@ wxSize ClipboardPngSize()
     wxMemoryInputStream in(bytes.data(), bytes.size());
     const wxImage image(in, wxBITMAP_TYPE_PNG);
     return image.IsOk() ? image.GetSize() : wxSize(-1, -1);
+}
+
+// The picture an SVG renderer makes of the text at 96 dpi, read back as an image; not ok when
+// the renderer is not installed. Each command has the SVG file and the PNG file put in.
+wxImage RenderedSvg(const std::string& svg, const char* command)
+{
+    const wxString in = wxFileName::CreateTempFileName("zobrin-svg");
+    const wxString out = in + ".png";
+    wxFile(in, wxFile::write).Write(svg.data(), svg.size());
+    const std::string line = wxString::Format(command, in, out).utf8_string();
+    wxImage image;
+    if (std::system(line.c_str()) == 0)
+        image.LoadFile(out, wxBITMAP_TYPE_PNG);
+    wxRemoveFile(in);
+    wxRemoveFile(out);
+    return image;
+}
+
+// How many pixels of the two images differ by more than a quarter of the range in a channel;
+// -1 when their sizes differ.
+int DifferentPixels(const wxImage& a, const wxImage& b)
+{
+    if (a.GetSize() != b.GetSize())
+        return -1;
+    int different = 0;
+    const unsigned char* p = a.GetData();
+    const unsigned char* q = b.GetData();
+    for (int i = 0; i < a.GetWidth() * a.GetHeight(); ++i, p += 3, q += 3)
+        different += std::abs(p[0] - q[0]) > 64 || std::abs(p[1] - q[1]) > 64 ||
+                     std::abs(p[2] - q[2]) > 64;
+    return different;
 }
 
 class coordSysInteraction : public graphWindowFixture {
@@ -168,4 +203,39 @@ TEST_F(coordSysInteraction, TooltipShowsTheFirstMarkerWithinReachShownOrHidden)
     motion.SetPosition(at + wxSize(30, 30));
     graph->GetEventHandler()->ProcessEvent(motion);
     EXPECT_EQ(graph->GetToolTip(), nullptr) << "off every marker the tooltip goes";
+}
+
+TEST_F(coordSysInteraction, SvgRendersAsThePngAt96Dpi)
+{
+    const char* renderers[] = {"rsvg-convert --dpi-x 96 --dpi-y 96 -o '%2$s' '%1$s'",
+                               "convert -density 96 '%1$s' '%2$s'"};
+    // Lines, outlined and filled shapes, ellipses and text, and a column reaching far past the
+    // window: a graph with both kinds of grid and a column series.
+    Resize(buffered, 300, 200);
+    dataSeries columns;
+    columns.style = dataSeries::COLUMNS;
+    columns.runs = {{{-2, 3}, {1, 1.5}, {3, 1e9}}};
+    buffered->SetSeries(&columns);
+    const auto draw = [this](wxDC& dc) {
+        buffered->gridStyle = coordSysSettings::RECTANGULAR_GRID;
+        buffered->RenderTo(dc);
+        buffered->gridStyle = coordSysSettings::POLAR_GRID;
+        buffered->DrawGrid(dc);
+    };
+    const clipboardPicture picture(buffered->GetSize(), draw);
+    EXPECT_EQ(picture.GetSvg().find("clip-path"), std::string::npos);
+    const wxImage png = picture.GetBitmap().ConvertToImage();
+    int rendered = 0;
+    for (const char* command : renderers) {
+        const wxImage svg = RenderedSvg(picture.GetSvg(), command);
+        if (!svg.IsOk())
+            continue;
+        ++rendered;
+        // Only the text's letters may differ a little: each renderer shapes glyphs its own way.
+        const int different = DifferentPixels(svg, png);
+        EXPECT_GE(different, 0) << command << ": sizes differ";
+        EXPECT_LT(different, png.GetWidth() * png.GetHeight() / 200) << command;
+    }
+    if (rendered == 0)
+        GTEST_SKIP() << "no SVG renderer installed";
 }
