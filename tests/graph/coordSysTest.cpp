@@ -2,7 +2,10 @@
 
 #include "graphWindowFixture.h"
 
+#include "ToolkitTestSupport.h"
+
 #include <wx/app.h>
+#include <wx/dcscreen.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
@@ -173,4 +176,28 @@ TEST_F(traceWindow, ChangingTheSeriesListEndsATrace)
         EXPECT_FALSE(graph->IsTracing());
         EXPECT_EQ(traceFinished.size(), ++finished);
     }
+}
+
+// Runs under a dark desktop theme (the DarkTheme test registration): the plain graph paints the
+// same black on white as the buffered one, where the user sees it, on the screen.
+TEST_F(coordSysWindow, DarkThemePlainGraphIsBlackOnWhite)
+{
+    frame->SetClientSize(240, 160);
+    graph->SetSize(200, 100);
+    frame->Show();
+    ASSERT_TRUE(WaitFor([this] { return graph->IsShownOnScreen(); }, 5));
+    graph->Update();
+    WaitFor([] { return false; }, 0.3); // the paint and the compositing after it
+
+    const wxPoint origin = graph->ClientToScreen(wxPoint(0, 0));
+    wxBitmap shot(200, 100, 24);
+    {
+        wxMemoryDC dc(shot);
+        wxScreenDC screen;
+        dc.Blit(0, 0, 200, 100, &screen, origin.x, origin.y);
+    }
+    const wxImage seen = shot.ConvertToImage();
+    EXPECT_EQ(Pixel(seen, 30, 10), *wxWHITE) << "the ground";
+    EXPECT_EQ(Pixel(seen, 30, graph->YToPixel(0)), *wxBLACK) << "the x axis";
+    EXPECT_EQ(Pixel(seen, 190, graph->YToPixel(0)), *wxBLACK) << "its arrowhead";
 }
