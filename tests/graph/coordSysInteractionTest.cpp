@@ -9,7 +9,13 @@
 #include <wx/dataobj.h>
 #include <wx/image.h>
 #include <wx/mstream.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
+#include "ScreenArea.h"
+#include "ToolkitTestSupport.h"
+
+#include <wx/app.h>
 #include <wx/file.h>
 #include <wx/filename.h>
 
@@ -197,12 +203,56 @@ TEST_F(coordSysInteraction, TooltipShowsTheFirstMarkerWithinReachShownOrHidden)
     wxMouseEvent motion(wxEVT_MOTION);
     motion.SetPosition(at + wxSize(-2, 1));
     graph->GetEventHandler()->ProcessEvent(motion);
-    ASSERT_NE(graph->GetToolTip(), nullptr);
-    EXPECT_EQ(graph->GetToolTipText(), "(1.5, -2)\n---------------------\nfirst");
+    EXPECT_EQ(graph->GetShownTooltip(), "(1.5, -2)\n---------------------\nfirst");
 
     motion.SetPosition(at + wxSize(30, 30));
     graph->GetEventHandler()->ProcessEvent(motion);
-    EXPECT_EQ(graph->GetToolTip(), nullptr) << "off every marker the tooltip goes";
+    EXPECT_EQ(graph->GetShownTooltip(), "") << "off every marker the tooltip goes";
+    graph->GetEventHandler()->ProcessEvent(motion);
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    motion.SetPosition(at);
+    graph->GetEventHandler()->ProcessEvent(motion);
+    graph->GetEventHandler()->ProcessEvent(leave);
+    EXPECT_EQ(graph->GetShownTooltip(), "") << "and when the pointer leaves the graph";
+}
+
+TEST_F(coordSysInteraction, TooltipIsOnScreenWithinTheFirstEventLoopTurnsOverAMarker)
+{
+    buffered->Move(0, 150);
+    frame->SetClientSize(400, 300);
+    frame->Show();
+    ASSERT_TRUE(WaitFor([this] { return graph->IsShownOnScreen(); }, 5));
+    graph->UpdateView();
+    pointLabel label;
+    label.x = 1.5;
+    label.y = -2;
+    label.text = "marked";
+    graph->AddLabel(label);
+    const wxPoint marker = graph->ClientToScreen(wxPoint(graph->XToPixel(1.5), graph->YToPixel(-2)));
+    bool reached = false;
+    graph->Bind(wxEVT_MOTION, [&](wxMouseEvent& event) {
+        reached = reached || graph->LabelAt(event.GetPosition());
+        event.Skip();
+    });
+    // Beside the pointer, where a tooltip comes up.
+    const wxRect beside(marker + wxSize(4, 4), wxSize(150, 60));
+    WaitFor([] { return false; }, 0.2);
+    const wxImage before = ScreenArea(beside);
+
+    wxUIActionSimulator user;
+    user.MouseMove(marker);
+    ASSERT_TRUE(WaitFor([&] { return reached; }, 5)) << "the graph never saw the pointer come";
+    int turns = 0;
+    while (DifferentPixels(ScreenArea(beside), before) < 200 && turns < 10) {
+        wxTheApp->Yield();
+        wxMilliSleep(5);
+        ++turns;
+    }
+    EXPECT_LT(turns, 10) << "no tooltip on the screen 10 event-loop turns after the pointer came";
+    EXPECT_EQ(graph->GetShownTooltip(), "(1.5, -2)\n---------------------\nmarked");
+
+    user.MouseMove(marker + wxPoint(30, 30));
+    EXPECT_TRUE(WaitFor([this] { return graph->GetShownTooltip().empty(); }, 5));
 }
 
 TEST_F(coordSysInteraction, SvgRendersAsThePngAt96Dpi)
