@@ -40,6 +40,19 @@ private:
     wxString text;
 };
 
+// Answers a message box that should not have come, failing the test with its text.
+class NoMessage : public wxExpectModal<wxMessageDialog> {
+public:
+    NoMessage() : wxExpectModal(wxID_OK) { m_isOptional = true; }
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        ADD_FAILURE() << "unexpected message: " << dialog->GetMessage();
+        return wxID_OK;
+    }
+};
+
 class coordSysPropertiesWindow : public graphWindowFixture {
 protected:
     void SetUp() override
@@ -310,10 +323,7 @@ TEST_F(coordSysPropertiesWindow, FieldThatIsNotANumberIsRefusedByNameAndTypedOve
     for (const auto& [at, text] :
          {std::pair{X_MAX, "12,5"}, {X_TICK, "4,0"}, {Y_MIN, "-1"}, {Y_MAX, "1"}})
         Type(at, text);
-    {
-        wxTestingModalHook noMessage(__FILE__, __LINE__);
-        Click(APPLY_BUTTON);
-    }
+    wxTEST_DIALOG(Click(APPLY_BUTTON), NoMessage());
     EXPECT_EQ(graph->GetXMax(), 12.5);
     EXPECT_EQ(graph->GetXMaxTicks(), 4);
 }
@@ -326,10 +336,7 @@ TEST_F(coordSysPropertiesWindow, ADoubleTwelveDigitsCannotTellAppliesUnchanged)
     graph->ShowProperties();
     EXPECT_EQ(Text(X_MIN)->GetValue() + " " + Text(X_MAX)->GetValue() + " " + Tick(Y_TICK),
               "1 1.0000000000000002 tick unit: 0.30000000000000004");
-    {
-        wxTestingModalHook noMessage(__FILE__, __LINE__);
-        Click(APPLY_BUTTON);
-    }
+    wxTEST_DIALOG(Click(APPLY_BUTTON), NoMessage());
     EXPECT_EQ(graph->GetXMax(), 1.0000000000000002);
     EXPECT_EQ(graph->GetYTickUnit(), 0.1 + 0.2);
 }
