@@ -106,8 +106,9 @@ public:
     // do, writes every setting into the graph, which then recomputes its view, tells its
     // parents and shows its picture anew; the tick fields then show the tick units the graph
     // now uses. A field that is not a number or a wrong range is answered with an "Error"
-    // message box naming it, nothing is written, and the user is put back into that field. Values the graph refuses (a tick unit not above 0, max ticks below 2)
-    // leave its setting as it was.
+    // message box naming it, nothing is written, and the user is put back into that field.
+    // Values the graph refuses (a tick unit not above 0, max ticks below 2) leave its setting
+    // as it was.
     bool Apply();
 
 private:

@@ -328,19 +328,6 @@ TEST_F(coordSysPropertiesWindow, FieldThatIsNotANumberIsRefusedByNameAndTypedOve
     EXPECT_EQ(graph->GetXMaxTicks(), 4);
 }
 
-TEST_F(coordSysPropertiesWindow, ADoubleTwelveDigitsCannotTellAppliesUnchanged)
-{
-    graph->SetXMin(1);
-    graph->SetXMax(1.0000000000000002);
-    graph->SetYTickUnit(0.1 + 0.2);
-    graph->ShowProperties();
-    EXPECT_EQ(Text(X_MIN)->GetValue() + " " + Text(X_MAX)->GetValue() + " " + Tick(Y_TICK),
-              "1 1.0000000000000002 tick unit: 0.30000000000000004");
-    wxTEST_DIALOG(Click(APPLY_BUTTON), NoMessage());
-    EXPECT_EQ(graph->GetXMax(), 1.0000000000000002);
-    EXPECT_EQ(graph->GetYTickUnit(), 0.1 + 0.2);
-}
-
 TEST_F(coordSysPropertiesWindow, EveryControlShowsWholeWhicheverTickValueIsShown)
 {
     graph->ShowProperties();
@@ -368,18 +355,14 @@ TEST_F(coordSysPropertiesWindow, ApplyOnABufferedGraphDrawsItsPictureAnew)
     auto* buffered = new bufferedCoordSys(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 150));
     buffered->gridStyle = coordSysSettings::RECTANGULAR_GRID;
     buffered->RedrawBitmap();
-    auto* props = buffered->GetPropertiesWindow();
-    const auto gridPixels = [buffered] {
+    const auto gridShown = [buffered] {
         const wxImage shown = Picture(*buffered, [buffered](wxDC& dc) { buffered->BlitTo(dc); });
-        int grey = 0;
-        for (int y = 0; y < shown.GetHeight(); ++y)
-            for (int x = 0; x < shown.GetWidth(); ++x)
-                grey += shown.GetRed(x, y) == 204 && shown.GetBlue(x, y) == 204;
-        return grey;
+        return Pixel(shown, buffered->XToPixel(1), 5) == wxColour(204, 204, 204);
     };
-    EXPECT_GT(gridPixels(), 100);
+    EXPECT_TRUE(gridShown());
     buffered->ShowProperties();
+    coordSysProperties* props = buffered->GetPropertiesWindow();
     dynamic_cast<wxChoice*>(props->GetChildren()[0]->GetChildren()[GRID - 1])->SetSelection(0);
     props->Apply();
-    EXPECT_EQ(gridPixels(), 0) << "the grid is gone from the picture at once";
+    EXPECT_FALSE(gridShown()) << "the grid is gone from the picture at once";
 }

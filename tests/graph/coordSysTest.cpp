@@ -1,11 +1,10 @@
 #include "graph/coordSys.h"
 
+#include "ScreenArea.h"
+#include "ToolkitTestSupport.h"
 #include "graphWindowFixture.h"
 
-#include "ToolkitTestSupport.h"
-
 #include <wx/app.h>
-#include <wx/dcscreen.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
@@ -189,14 +188,7 @@ TEST_F(coordSysWindow, DarkThemePlainGraphIsBlackOnWhite)
     graph->Update();
     WaitFor([] { return false; }, 0.3); // the paint and the compositing after it
 
-    const wxPoint origin = graph->ClientToScreen(wxPoint(0, 0));
-    wxBitmap shot(200, 100, 24);
-    {
-        wxMemoryDC dc(shot);
-        wxScreenDC screen;
-        dc.Blit(0, 0, 200, 100, &screen, origin.x, origin.y);
-    }
-    const wxImage seen = shot.ConvertToImage();
+    const wxImage seen = ScreenArea(wxRect(graph->ClientToScreen({0, 0}), wxSize(200, 100)));
     EXPECT_EQ(Pixel(seen, 30, 10), *wxWHITE) << "the ground";
     EXPECT_EQ(Pixel(seen, 30, graph->YToPixel(0)), *wxBLACK) << "the x axis";
     EXPECT_EQ(Pixel(seen, 190, graph->YToPixel(0)), *wxBLACK) << "its arrowhead";
