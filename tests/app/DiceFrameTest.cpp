@@ -31,7 +31,7 @@ TEST_F(DiceFrameTest, OpensWithItsDefaults)
 
 TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
 {
-    struct Case { std::vector<wxString> args; int dice, rolls; const char* rollsText; };
+    struct Case { std::vector<const char*> args; int dice, rolls; const char* rollsText; };
     const Case cases[] = {
         {{}, 1, 1500, "1500"},
         {{"3"}, 3, 1500, "1500"},
@@ -47,9 +47,9 @@ TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
     };
     for (const Case& c : cases) {
         DiceFrame* f = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
-        std::vector<wxString> argv{"zobrin"};
+        std::vector<const char*> argv{"zobrin"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
-        DiceApp::ApplyArguments(*f, static_cast<int>(argv.size()), argv.data());
+        DiceApp::ApplyArguments(*f, CommandLine::Parse(static_cast<int>(argv.size()), argv.data()));
         const DiceFrameProbe p(*f);
         EXPECT_EQ(p.Dice(), c.dice) << c.args.size() << " arguments";
         EXPECT_EQ(p.DiceSpin().GetValue(), c.dice);
