@@ -3,6 +3,7 @@
 #include "app/DiceRun.h"
 #include "app/DieImages.h"
 #include "app/Percentage.h"
+#include "app/RollLogView.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
 #include "graph/bufferedCoordSys.h"
@@ -26,7 +27,6 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
-#include <chrono>
 
 wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
@@ -88,8 +88,7 @@ void DiceFrame::CreateControls()
     rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
     rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
     progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
-    rollLog = new wxTextCtrl(mainPanel, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
-                             wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER);
+    rollLog = new RollLogView(mainPanel, wxID_ANY);
     startButton = new wxButton(mainPanel, ID_START, "Start");
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
@@ -466,7 +465,6 @@ bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
 bool DiceFrame::YieldAndCheck(long n)
 {
     wxTheApp->Yield(false);
-    logThrottle.Finished(Now());
     if (closing)
         return false;
     if (!running)
@@ -491,12 +489,6 @@ void DiceFrame::FinishRun(bool progressive)
 
 // ---- Views ----
 
-double DiceFrame::Now()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
 // The three view operations of a run: its start, each roll while progressive analysis is on,
 // and its end while it is off.
 
@@ -505,7 +497,6 @@ void DiceFrame::PrepareViews()
     PrepareTable();
     graph->SetXMax(7.0 * numberOfDice);
     logShown = NOT_SHOWN;
-    logThrottle.Reset();
 }
 
 void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
@@ -591,25 +582,24 @@ double DiceFrame::RebuildColumns(long n)
     return tallest;
 }
 
-// While a run goes on the log box shows its latest rolls, and only as often as the throttle
-// allows: laying out the whole record on every roll would cost more and more as it grows.
+// While a run goes on the log box shows every roll recorded so far.
 void DiceFrame::UpdateLog(long n)
 {
-    const double now = Now();
-    if (n > RollRecord::LIMIT || !logThrottle.Due(now))
-        return;
-    logThrottle.Began(now);
-    ShowInLog(rollRecord.Tail(LOG_TAIL_CHARS));
-    const std::size_t length = rollRecord.FacesLength();
-    logShown = length <= LOG_TAIL_CHARS ? length : NOT_SHOWN;
+    if (n <= RollRecord::LIMIT)
+        CatchUpLog();
 }
 
-// Puts the whole record of the rolls made into the log box, unless it is there already.
+// Brings the whole record of the rolls made into the log box, scrolled to the latest roll. The
+// box is given only the rolls it lacks, so a roll costs as much late in a run as early in it.
 void DiceFrame::CatchUpLog()
 {
     const std::size_t length = rollRecord.FacesLength();
-    if (logShown != length)
+    if (logShown == NOT_SHOWN) {
         ShowInLog(rollRecord.Text().substr(0, length));
+    } else if (logShown < length) {
+        rollLog->AppendText(rollRecord.Text().substr(logShown, length - logShown));
+        rollLog->ShowPosition(rollLog->GetLastPosition());
+    }
     logShown = length;
 }
 

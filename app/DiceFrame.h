@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/LogThrottle.h"
 #include "app/RollRecord.h"
 #include "graph/dataSeries.h"
 
@@ -13,6 +12,7 @@
 
 class DiceRun;
 class PelkoGrid;
+class RollLogView;
 class RunProgress;
 class bufferedCoordSys;
 class wxBoxSizer;
@@ -89,7 +89,6 @@ private:
     void UpdateLog(long n);
     void CatchUpLog();
     void ShowInLog(const std::string& text);
-    static double Now();
 
     static void ShowInvalidEntry();
 
@@ -110,12 +109,10 @@ private:
     // The message about an invalid number of dice is up.
     bool refusingDice = false;
     RollRecord rollRecord;
-    // The length of this run's record that the log box shows whole, or NOT_SHOWN when it shows
-    // only the record's tail or an earlier run.
+    // The length of this run's record that the log box shows, or NOT_SHOWN while it still shows
+    // an earlier run's.
     static constexpr std::size_t NOT_SHOWN = std::string::npos;
     std::size_t logShown = NOT_SHOWN;
-    static constexpr std::size_t LOG_TAIL_CHARS = 2000;
-    LogThrottle logThrottle;
     std::function<std::uint32_t()> seedSource = ClockSeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
@@ -125,7 +122,7 @@ private:
     wxStaticText* rollsLabel = nullptr;
     wxTextCtrl* rollsText = nullptr;
     wxCheckBox* progressiveCheck = nullptr;
-    wxTextCtrl* rollLog = nullptr;
+    RollLogView* rollLog = nullptr;
     wxButton* startButton = nullptr;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;

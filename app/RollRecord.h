@@ -24,16 +24,11 @@ public:
     // come in.
     std::size_t FacesLength() const { return truncated ? text.size() - noteLength : text.size(); }
 
-    // The last whole rolls of the record, without the note, in at most maxChars characters (at
-    // least one roll).
-    std::string Tail(std::size_t maxChars) const;
-
     // Gives the memory back between runs.
     void Release();
 
 private:
     std::string text;
-    std::size_t rollLength = 1;   // the characters of one roll: its faces and a blank
     bool truncated = false;
     std::size_t noteLength = 0;
 };

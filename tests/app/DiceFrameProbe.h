@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DiceFrame.h"
+#include "app/RollLogView.h"
 #include "graph/bufferedCoordSys.h"
 #include "grid/PelkoGrid.h"
 
@@ -25,7 +26,7 @@ public:
     const std::vector<int>& Counts() const { return f.counts; }
     wxSpinCtrl& DiceSpin() const { return *f.diceSpin; }
     wxTextCtrl& RollsText() const { return *f.rollsText; }
-    wxTextCtrl& RollLog() const { return *f.rollLog; }
+    RollLogView& RollLog() const { return *f.rollLog; }
     wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }

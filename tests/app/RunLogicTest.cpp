@@ -1,4 +1,3 @@
-#include "app/LogThrottle.h"
 #include "app/Percentage.h"
 #include "app/RollRecord.h"
 #include "app/RunArguments.h"
@@ -41,8 +40,6 @@ TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
     record.Add(2, "22", 2);
     EXPECT_EQ(record.Text(), "35 61 22 ");
     EXPECT_EQ(record.FacesLength(), record.Text().size());
-    EXPECT_EQ(record.Tail(100), "35 61 22 ");
-    EXPECT_EQ(record.Tail(8), "61 22 ");
 
     record.Start(10002, 1);
     EXPECT_TRUE(record.Text().empty());
@@ -53,8 +50,6 @@ TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
     EXPECT_EQ(text.substr(0, 6), "1 2 3 ");
     EXPECT_EQ(text.substr(20000), "\nData Truncated.");
     EXPECT_EQ(record.FacesLength(), 20000u);
-    EXPECT_EQ(record.Tail(7), "2 3 4 ") << "whole rolls only, never the note";
-    EXPECT_EQ(record.Tail(0), "4 ") << "at least one roll";
     EXPECT_FALSE(RollRecord::Records(10001));
     EXPECT_TRUE(RollRecord::Records(10000));
 }
@@ -77,22 +72,6 @@ TEST(ParseRunArgument, TakesWholeNumbersAndSaturatesAt32Bits)
         EXPECT_EQ(ParseRunArgument(c.text, value), c.ok) << '"' << c.text << '"';
         EXPECT_EQ(value, c.ok ? c.value : -77) << '"' << c.text << '"';
     }
-}
-
-TEST(LogThrottle, SpacesUpdatesByAMultipleOfWhatTheLastOneCost)
-{
-    LogThrottle throttle;
-    throttle.Reset();
-    EXPECT_TRUE(throttle.Due(0.0)) << "the first update of a run shows at once";
-    throttle.Began(10.0);
-    EXPECT_FALSE(throttle.Due(10.0)) << "not due while its cost is still being measured";
-    throttle.Finished(10.5);   // cost 0.5 s, so the next one is due 2 s later
-    EXPECT_FALSE(throttle.Due(12.49));
-    EXPECT_TRUE(throttle.Due(12.5));
-    throttle.Finished(20.0);   // no update under way: changes nothing
-    EXPECT_TRUE(throttle.Due(12.5));
-    throttle.Reset();
-    EXPECT_TRUE(throttle.Due(0.0));
 }
 
 TEST(Percentage, TextHasFourSignificantDigitsOfCountTimes100OverRolls)

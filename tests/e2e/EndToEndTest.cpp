@@ -10,6 +10,7 @@
 #include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <cstring>
@@ -91,6 +92,49 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
     wxTEST_DIALOG(TypeOverAll(p.RollsText(), "abc", [&] { return p.RollsText().GetValue() == "c"; }),
                   refused("a"), refused("b"), refused("c"));
     EXPECT_EQ(p.Rolls(), 150);
+}
+
+TEST_F(EndToEnd, TheDataBoxSelectsAndCopiesWithTheMouseAndTheKeys)
+{
+    const DiceFrameProbe p = Probe();
+    ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }, 20));
+    RollLogView& log = p.RollLog();
+    const wxString before = log.GetValue();
+    ASSERT_TRUE(user.Click(p.StartButton()));
+    ASSERT_TRUE(WaitFor([&] { return p.Running() || log.GetValue() != before; }, 20))
+        << "the run did not start";
+    ASSERT_TRUE(WaitFor([&] { return !p.Running() && p.StartButton().IsEnabled(); }, 60))
+        << "the run did not end";
+    const wxString record = log.GetValue();
+    ASSERT_FALSE(record.empty());
+
+    // Drag down over two lines from the start of the top line in view.
+    const int line = log.GetCharHeight();
+    const wxPoint topLeft = log.GetScreenPosition() + wxPoint(2, line / 2);
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(topLeft);
+    mouse.MouseDown();
+    mouse.MouseMove(topLeft + wxPoint(0, line / 2));
+    mouse.MouseMove(topLeft + wxPoint(0, 2 * line));
+    mouse.MouseUp();
+    const int top = log.GetViewStart().y;
+    const wxString twoLines = log.GetLineText(top) + log.GetLineText(top + 1);
+    ASSERT_TRUE(WaitFor([&] { return log.GetStringSelection() == twoLines; }, 5))
+        << "selected \"" << log.GetStringSelection() << "\"";
+    EXPECT_NE(record.find(twoLines), wxString::npos);
+    const auto copied = [](const wxString& text) {
+        return [text] {
+            wxClipboardLocker locker;
+            wxTextDataObject data;
+            return !!locker && wxTheClipboard->GetData(data) && data.GetText() == text;
+        };
+    };
+    user.Key('c' | SimulatedUser::CTRL);
+    EXPECT_TRUE(WaitFor(copied(twoLines), 5)) << "the selection did not reach the clipboard";
+
+    user.Key('a' | SimulatedUser::CTRL);
+    user.Key('c' | SimulatedUser::CTRL);
+    EXPECT_TRUE(WaitFor(copied(record), 5)) << "the whole record did not reach the clipboard";
 }
 
 int main(int argc, char** argv)

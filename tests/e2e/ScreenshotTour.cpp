@@ -1,5 +1,6 @@
 // Takes the README's pictures from the program itself: starts it with 2 dice and 3000 rolls,
-// clicks Start, and photographs the window on each notebook page once the run is over.
+// clicks Start, and photographs the window on each notebook page once the run is over; then runs
+// 100 dice x 10000 rolls and photographs the log box's first lines and its last.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
 #include "RunDiceApp.h"
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <numeric>
 
 namespace {
 
@@ -23,7 +25,38 @@ bool Photograph(wxFrame& frame, const wxString& file)
     const wxRect r = frame.GetScreenRect();
     const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s",
                                               r.width, r.height, r.x, r.y, file);
-    return wxExecute(command, wxEXEC_SYNC) == 0;
+    return wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE) == 0;
+}
+
+void ClickOn(wxUIActionSimulator& sim, const wxWindow& control)
+{
+    sim.MouseMove(control.GetScreenRect().GetPosition() + control.GetSize() / 2);
+    sim.MouseClick();
+}
+
+// Runs `dice` x `rolls` from a click on Start and waits for the run's end.
+bool RunToEnd(wxUIActionSimulator& sim, const DiceFrameProbe& p, int dice, int rolls)
+{
+    ClickOn(sim, p.StartButton());
+    return WaitFor([&] {
+        return p.Rolls() == rolls && !p.Running() && p.StartButton().IsEnabled() &&
+               p.Counts().size() == 5u * dice + 1 &&
+               std::accumulate(p.Counts().begin(), p.Counts().end(), 0L) == rolls;
+    }, 120);
+}
+
+// Photographs the log box's first lines and its last after a key that scrolls it there.
+bool PhotographLog(wxUIActionSimulator& sim, DiceFrame& frame, const DiceFrameProbe& p,
+                   const wxString& folder)
+{
+    ClickOn(sim, p.RollLog());
+    sim.Char(WXK_HOME);
+    if (!WaitFor([&] { return p.RollLog().GetViewStart().y == 0; }, 5) ||
+        !Photograph(frame, folder + "/data-first-lines.png"))
+        return false;
+    sim.Char(WXK_END);
+    return WaitFor([&] { return p.RollLog().GetViewStart().y > 0; }, 5) &&
+           Photograph(frame, folder + "/data-last-lines.png");
 }
 
 bool Tour(const wxString& folder)
@@ -33,16 +66,21 @@ bool Tour(const wxString& folder)
     if (!WaitFor([&] { return frame.IsShownOnScreen(); }, 10))
         return false;
     wxUIActionSimulator sim;
-    sim.MouseMove(p.StartButton().GetScreenRect().GetPosition() + p.StartButton().GetSize() / 2);
-    sim.MouseClick();
-    if (!WaitFor([&] { return p.Rolls() == 3000 && !p.Running() && p.Counts().size() == 11u &&
-                              p.Gauge().GetValue() == 3000; }, 60))
+    if (!RunToEnd(sim, p, 2, 3000) || !WaitFor([&] { return p.Gauge().GetValue() == 3000; }, 5))
         return false;
     p.Notebook().SetSelection(0);
     if (!Photograph(frame, folder + "/analysis.png"))
         return false;
     p.Notebook().SetSelection(1);
-    return Photograph(frame, folder + "/column-graph.png");
+    if (!Photograph(frame, folder + "/column-graph.png"))
+        return false;
+
+    // The longest record the log box can hold, filled at the end of the run.
+    frame.SetNumberOfDice(100);
+    frame.SetNumberOfRolls(10000);
+    p.SetProgressive(false);
+    p.Notebook().SetSelection(0);
+    return RunToEnd(sim, p, 100, 10000) && PhotographLog(sim, frame, p, folder);
 }
 
 } // namespace

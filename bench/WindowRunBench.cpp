@@ -1,0 +1,104 @@
+// Times whole runs in a real window, from the Start click until the window shows the results.
+// Progressive runs: the total, and the mean cost of a roll early in the run (from roll 100 on)
+// and late in it (up to the last roll), each over a tenth of the run's rolls, so that the means
+// hold however busy the machine is; a progressive run lets events through once per roll, and
+// each of those passes sends one idle event, whose times are taken. A run without progressive
+// analysis: the total, including the events that draw its results after the handler returns.
+#include "ToolkitBench.h"
+#include "app/DiceFrame.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double Now()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double MeanGap(const std::vector<double>& t, std::size_t from, std::size_t to)
+{
+    return (t[to] - t[from]) / static_cast<double>(to - from);
+}
+
+DiceFrame* ShowFrame(int dice, int rolls)
+{
+    auto* frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+    frame->SetNumberOfDice(dice);
+    frame->SetNumberOfRolls(rolls);
+    frame->SetSeedSource([] { return 1u; });
+    frame->Show();
+    wxTheApp->Yield();
+    return frame;
+}
+
+// Clicks Start and returns when the run's handler does: the run happens inside it.
+void ClickStart(DiceFrame& frame)
+{
+    wxCommandEvent click(wxEVT_BUTTON, DiceFrame::ID_START);
+    frame.ProcessWindowEvent(click);
+}
+
+// Lets the window lay out and paint what the run left it, until nothing is left to do.
+void Settle(DiceFrame& frame)
+{
+    while (wxTheApp->Pending())
+        wxTheApp->Dispatch();
+    frame.Update();
+}
+
+void Close(DiceFrame* frame)
+{
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+void TimeProgressiveRun(int dice, int rolls)
+{
+    DiceFrame* frame = ShowFrame(dice, rolls);
+    std::vector<double> yields;
+    yields.reserve(rolls + 1);
+    frame->Bind(wxEVT_IDLE, [&yields](wxIdleEvent& e) { yields.push_back(Now()); e.Skip(); });
+    const double start = Now();
+    ClickStart(*frame);
+    const double seconds = Now() - start;
+
+    const std::size_t n = yields.size(), span = rolls / 10;
+    if (n > 100 + 2 * span)
+        std::printf("progressive dice=%d rolls=%d seconds=%.2f early_ms_per_roll=%.3f "
+                    "late_ms_per_roll=%.3f\n",
+                    dice, rolls, seconds, 1e3 * MeanGap(yields, 100, 100 + span),
+                    1e3 * MeanGap(yields, n - 1 - span, n - 1));
+    Close(frame);
+}
+
+void TimeFinalRun(int dice, int rolls)
+{
+    DiceFrame* frame = ShowFrame(dice, rolls);
+    auto* check = wxWindow::FindWindowByLabel("Progressive analysis (slower)", frame);
+    static_cast<wxCheckBox*>(check)->SetValue(false);
+    const double start = Now();
+    ClickStart(*frame);
+    Settle(*frame);
+    std::printf("final dice=%d rolls=%d seconds=%.2f\n", dice, rolls, Now() - start);
+    Close(frame);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunInToolkit(argc, argv, [] {
+        TimeFinalRun(100, 9999999);
+        TimeProgressiveRun(1, 1500);
+        TimeProgressiveRun(20, 3000);
+        TimeProgressiveRun(100, 10000);
+    });
+}
