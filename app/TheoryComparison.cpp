@@ -100,10 +100,9 @@ std::string TheoryComparison::TestLine() const
                "expect at least 5 rolls.";
     char statistic[32];
     std::snprintf(statistic, sizeof statistic, "%.2f", test.Statistic());
-    return std::string("Chi-square: ") + statistic + " with " +
+    return std::string("Chi-square: ") + statistic + ", " +
            Counted(test.DegreesOfFreedom(), "degree", "degrees") +
-           " of freedom (sums pooled until each group expects 5 rolls), p = " +
-           PlainSignificant(test.PValue(), 2) + ".";
+           " of freedom (rare sums pooled), p = " + PlainSignificant(test.PValue(), 2) + ".";
 }
 
 std::string TheoryComparison::Verdict(double pValue)
