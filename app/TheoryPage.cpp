@@ -21,6 +21,8 @@ enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS 
 
 // Room above the tallest column or point of the line, as a share of it.
 constexpr double HEADROOM = 1.15;
+// Pixels a column needs to be drawn with its outline.
+constexpr int MIN_OUTLINED = 6;
 
 wxFont SmallFont(wxFontWeight weight)
 {
@@ -28,27 +30,23 @@ wxFont SmallFont(wxFontWeight weight)
 }
 
 // The tick labels of an axis that starts at 0: the view widens the range below 0 to make room
-// for the labels, and the ticks there get none.
-std::vector<std::string> NonNegativeLabels(const std::vector<double>& ticks, double unit)
+// for the labels, and the ticks there get none; nor does 0, where the other axis crosses.
+std::vector<std::string> PositiveLabels(const std::vector<double>& ticks, double unit)
 {
     std::vector<std::string> labels;
-    for (double t : ticks) {
-        if (t < -unit / 2)
-            labels.emplace_back();
-        else
-            labels.push_back(coordSysView::FormatTickLabel(t < unit / 2 ? 0.0 : t, false));
-    }
+    for (double t : ticks)
+        labels.push_back(t < unit / 2 ? "" : coordSysView::FormatTickLabel(t, false));
     return labels;
 }
 
 // Wide enough for the label and for the widest text of a cell.
-int ColumnWidth(wxGrid& table, const wxString& label)
+int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
 {
     const int margin = 12;
     const wxFont labelFont = table.GetLabelFont();
     int labelWidth = 0, height = 0, valueWidth = 0;
     table.GetTextExtent(label, &labelWidth, &height, nullptr, nullptr, &labelFont);
-    table.GetTextExtent("100.000%", &valueWidth, &height);
+    table.GetTextExtent(widest, &valueWidth, &height);
     return std::max(labelWidth, valueWidth) + margin;
 }
 
@@ -78,6 +76,7 @@ void TheoryPage::SetUpTable()
     table->SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     table->SetGridLineColour(*wxBLACK);
     const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp."};
+    const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
     for (int col = 0; col < COLUMNS; ++col) {
         table->SetColLabelValue(col, labels[col]);
         auto* attr = new wxGridCellAttr;
@@ -90,7 +89,7 @@ void TheoryPage::SetUpTable()
             attr->SetTextColour(*wxBLACK);
         }
         table->SetColAttr(col, attr);
-        table->SetColSize(col, ColumnWidth(*table, labels[col]));
+        table->SetColSize(col, ColumnWidth(*table, labels[col], widest[col]));
     }
     table->drawCellHighlight = false;
     table->SetInitialSize(wxSize(165, 110));
@@ -110,11 +109,10 @@ void TheoryPage::SetUpGraph()
     graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
     graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
 
-    dataSeries observed;   // the same columns as the column graph's
+    dataSeries observed;   // green columns, as on the column graph
     observed.style = dataSeries::COLUMNS;
     observed.columnWidth = 1.0;
     observed.fillColour = graphColour::Green();
-    observed.penColour = graphColour::Blue();
     observed.penWidth = 1;
     observedId = graph->AddSeries(observed);
     dataSeries expected;
@@ -147,6 +145,14 @@ void TheoryPage::StartRun(int dice, std::uint32_t runSeed)
         theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
+    PrepareTable();
+    ShowCounts();
+    ScrollToFirstShownSum();
+}
+
+// One row per possible sum with its expected share; surplus rows go from the top.
+void TheoryPage::PrepareTable()
+{
     wxGridUpdateLocker oneRepaint(table);
     const int rows = static_cast<int>(theory.Chances().size());
     if (table->GetNumberRows() < rows)
@@ -154,12 +160,10 @@ void TheoryPage::StartRun(int dice, std::uint32_t runSeed)
     else if (table->GetNumberRows() > rows)
         table->DeleteRows(0, table->GetNumberRows() - rows);
     for (int row = 0; row < rows; ++row) {
+        const double chance = theory.Chances()[static_cast<std::size_t>(row)];
         table->SetCellValue(row, SUM_COLUMN, wxString::Format("%d", theory.LowestSum() + row));
-        table->SetCellValue(row, EXPECTED_COLUMN,
-                            PlainPercent(theory.Chances()[static_cast<std::size_t>(row)] * 100));
+        table->SetCellValue(row, EXPECTED_COLUMN, PlainPercent(chance * 100));
     }
-    ShowCounts();
-    ScrollToFirstShownSum();
 }
 
 // Many dice make many sums too rare to ever come up; the table opens where the likely ones
@@ -207,7 +211,11 @@ void TheoryPage::ShowGraph(const TheoryComparison& comparison)
         line.push_back({static_cast<double>(sum), comparison.ExpectedPercent(k)});
         tallest = std::max({tallest, columns.back().y, line.back().y});
     }
-    graph->GetSeries(observedId)->runs.assign(1, columns);
+    dataSeries& observed = *graph->GetSeries(observedId);
+    observed.runs.assign(1, columns);
+    // Outlines only where the columns are wide enough to show green between them.
+    const int columnPixels = graph->GetClientSize().x / static_cast<int>(columns.size() + 2);
+    observed.penColour = columnPixels >= MIN_OUTLINED ? graphColour::Blue() : graphColour::None();
     graph->GetSeries(expectedId)->runs.assign(1, line);
     FitGraph(comparison, tallest);
     LabelYTicks();
@@ -232,7 +240,7 @@ void TheoryPage::LabelYTicks()
     graph->UpdateView();
     std::vector<double> ticks;
     graph->GetYAxis().TickPositions(ticks, coordAxis::MAJOR_TICKS);
-    graph->SetCustomYTickLabels(NonNegativeLabels(ticks, graph->GetYAxis().GetTickUnit()));
+    graph->SetCustomYTickLabels(PositiveLabels(ticks, graph->GetYAxis().GetTickUnit()));
 }
 
 void TheoryPage::ShowSummary(const TheoryComparison& comparison)

@@ -41,6 +41,7 @@ private:
     void SetUpTable();
     void SetUpGraph();
     void DoLayout();
+    void PrepareTable();
     void ScrollToFirstShownSum();
     void ShowTable(const TheoryComparison& comparison);
     void ShowGraph(const TheoryComparison& comparison);
