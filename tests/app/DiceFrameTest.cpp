@@ -66,6 +66,11 @@ TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
     ExpectIdleAfter(500);
     EXPECT_EQ(Probe().Counts(), expected.counts);
     EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+    // Checked against a separate model of the generator, not against the program's own run.
+    EXPECT_TRUE(Probe().RollLog().GetValue().StartsWith("635 125 352 123 166 656 "));
+    EXPECT_EQ(Probe().Counts()[0], 3) << "sum 3";
+    EXPECT_EQ(Probe().Counts()[7], 72) << "sum 10";
+    EXPECT_EQ(Probe().Counts()[15], 2) << "sum 18";
     EXPECT_EQ(Probe().Gauge().GetRange(), 500);
     EXPECT_EQ(Probe().Gauge().GetValue(), 500);
 }
@@ -84,15 +89,29 @@ TEST_F(DiceFrameTest, ProgressiveLogFollowsTheRunAndEndsWithEveryRoll)
 
 TEST_F(DiceFrameTest, NonProgressiveRunFillsTheLogOnceWithTheTruncationNote)
 {
-    RunWith(2, 12000, false);
-    const ExpectedRun expected(2, 12000);
-    ExpectIdleAfter(12000);
+    RunWith(2, 12345, false);
+    const ExpectedRun expected(2, 12345);
+    ExpectIdleAfter(12345);
     EXPECT_EQ(Probe().Counts(), expected.counts);
+    EXPECT_EQ(Probe().Counts()[0], 358) << "sum 2, from a separate model of the generator";
+    EXPECT_EQ(Probe().Counts()[5], 2050) << "sum 7";
     const wxString log = Probe().RollLog().GetValue();
     EXPECT_EQ(log, expected.record.Text());
     EXPECT_TRUE(log.EndsWith(" \nData Truncated."));
-    EXPECT_EQ(Probe().Gauge().GetRange(), 120);
-    EXPECT_EQ(Probe().Gauge().GetValue(), 120);
+    // 12345 rolls: 100 rolls a unit, range 12345 / 100 = 123; the bar moves every 12345 / 200 =
+    // 61 rolls, last at 202 x 61 = 12322 (203 x 61 = 12383 is past the end): 12322 / 100 = 123.
+    EXPECT_EQ(Probe().Gauge().GetRange(), 123);
+    EXPECT_EQ(Probe().Gauge().GetValue(), 123);
+}
+
+TEST_F(DiceFrameTest, ProgressBarStopsAtTheLastMultipleOfItsInterval)
+{
+    // 1500 rolls move the bar every 1500 / 200 = 7 rolls: last at 214 x 7 = 1498 of 1500.
+    for (bool progressive : {true, false}) {
+        RunWith(1, 1500, progressive);
+        EXPECT_EQ(Probe().Gauge().GetRange(), 1500) << progressive;
+        EXPECT_EQ(Probe().Gauge().GetValue(), 1498) << progressive;
+    }
 }
 
 TEST_F(DiceFrameTest, ProgressiveLogStopsAtTenThousandRollsWithoutTheNote)

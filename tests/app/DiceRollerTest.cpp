@@ -1,8 +1,10 @@
 #include "app/DiceRoller.h"
 #include "app/DiceRun.h"
+#include "app/RunProgress.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -60,6 +62,23 @@ TEST(DiceRoller, SameSeedGivesTheSameRollsWhicheverWayTheyAreMade)
     EXPECT_NE(SumsOneByOne(2, 1, 64), SumsOneByOne(2, 2, 64)) << "different seeds, different rolls";
 }
 
+TEST(DiceRoller, ABatchCountsExactlyItsRollsWhereverItStartsInAGroup)
+{
+    const std::vector<int> oneByOne = SumsOneByOne(2, 77, 40);
+    for (int before = 0; before <= DiceRoller::LANES; ++before) {
+        for (long n = 0; n <= 2 * DiceRoller::LANES + 1; ++n) {
+            DiceRoller roller(2, 77);
+            for (int i = 0; i < before; ++i)
+                roller.Roll(nullptr);
+            std::vector<int> counts(11, 0);
+            roller.RollMany(n, counts.data());
+            EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), n)
+                << n << " rolls after " << before;
+            EXPECT_EQ(roller.Roll(nullptr), oneByOne[before + n]) << n << " rolls after " << before;
+        }
+    }
+}
+
 TEST(DiceRoller, FacesAreEvenlySpreadAndIndependentOfTheirDie)
 {
     // 100 dice x 6000 rolls: each face of each die position about 1000 times. A generator that
@@ -89,6 +108,20 @@ TEST(DiceRun, DiceOutsideTheirRangeAreTakenAsTheNearestCount)
         run.RollUntil(20000);
         EXPECT_EQ(counts.size(), static_cast<std::size_t>(DiceRun::RowCount(taken))) << asked;
         EXPECT_EQ(record.Text().substr(0, taken + 1).back(), ' ') << asked;
+    }
+}
+
+TEST(DiceRun, StretchesBetweenProgressPointsAddUpToTheRunAfterTheRecordedRolls)
+{
+    // Past the recorded rolls the counts come in batches that start and end anywhere in a group.
+    for (long rolls = 10000; rolls <= 10100; ++rolls) {
+        std::vector<int> counts;
+        RollRecord record;
+        DiceRun run(1, rolls, 3, counts, record);
+        const long interval = RunProgress(rolls).updateInterval;
+        while (run.Made() < rolls)
+            run.RollUntil(std::min(rolls, (run.Made() / interval + 1) * interval));
+        EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), rolls) << rolls;
     }
 }
 
