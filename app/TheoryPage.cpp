@@ -211,14 +211,21 @@ void TheoryPage::ShowGraph(const TheoryComparison& comparison)
         line.push_back({static_cast<double>(sum), comparison.ExpectedPercent(k)});
         tallest = std::max({tallest, columns.back().y, line.back().y});
     }
-    dataSeries& observed = *graph->GetSeries(observedId);
-    observed.runs.assign(1, columns);
-    // Outlines only where the columns are wide enough to show green between them.
-    const int columnPixels = graph->GetClientSize().x / static_cast<int>(columns.size() + 2);
-    observed.penColour = columnPixels >= MIN_OUTLINED ? graphColour::Blue() : graphColour::None();
+    graph->GetSeries(observedId)->runs.assign(1, columns);
     graph->GetSeries(expectedId)->runs.assign(1, line);
     FitGraph(comparison, tallest);
+    FollowGraphSize();
+}
+
+// What depends on the graph's size: the y labels follow its ticks, and the columns get outlines
+// only where they are wide enough to show green between them.
+void TheoryPage::FollowGraphSize()
+{
     LabelYTicks();
+    dataSeries& observed = *graph->GetSeries(observedId);
+    const int columns = observed.runs.empty() ? 0 : static_cast<int>(observed.runs[0].size());
+    const int columnPixels = graph->GetClientSize().x / (columns + 2);
+    observed.penColour = columnPixels >= MIN_OUTLINED ? graphColour::Blue() : graphColour::None();
     graph->Refresh();
 }
 
@@ -252,9 +259,5 @@ void TheoryPage::ShowSummary(const TheoryComparison& comparison)
         summary->ChangeValue(text);
 }
 
-// The graph recomputed its view on a resize: the y labels follow its new ticks.
-void TheoryPage::OnRangeChanged(wxCommandEvent&)
-{
-    LabelYTicks();
-    graph->Refresh();
-}
+// The graph recomputed its view on a resize.
+void TheoryPage::OnRangeChanged(wxCommandEvent&) { FollowGraphSize(); }

@@ -47,6 +47,7 @@ private:
     void ShowGraph(const TheoryComparison& comparison);
     void ShowSummary(const TheoryComparison& comparison);
     void FitGraph(const TheoryComparison& comparison, double tallest);
+    void FollowGraphSize();
     void LabelYTicks();
     void OnRangeChanged(wxCommandEvent& event);
 
