@@ -1,13 +1,11 @@
 #include "graph/axesPainter.h"
 
-#include "graph/coordSys.h"
-#include "graph/windowTextMeasurer.h"
-
 #include <wx/brush.h>
 #include <wx/pen.h>
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,6 +14,12 @@ constexpr int ARROW_LENGTH = 16;
 constexpr int ARROW_HALF_WIDTH = 4;
 
 } // namespace
+
+axesPainter::axesPainter(const coordSysView& graph, const windowTextMeasurer& measurer,
+                         pointVisibility isVisible, wxDC& dc)
+    : graphPainter(graph, dc), measurer(measurer), isVisible(std::move(isVisible))
+{
+}
 
 void axesPainter::DrawGrid()
 {
@@ -46,8 +50,8 @@ void axesPainter::DrawAxes()
 {
     if (graph.GetAxesStyle() == 0)
         return;
-    const wxFont tickFont = graph.LabelMeasurer().Font(graph.GetFontSize(), false);
-    const wxFont labelFont = graph.LabelMeasurer().Font(graph.GetFontSize() + 2, true);
+    const wxFont tickFont = measurer.Font(graph.GetFontSize(), false);
+    const wxFont labelFont = measurer.Font(graph.GetFontSize() + 2, true);
     dc.SetPen(*wxBLACK_PEN);
     dc.SetBrush(*wxBLACK_BRUSH);
     dc.SetFont(tickFont);
@@ -116,14 +120,14 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
 {
     if (!graph.axesAlwaysViewable || graph.originAlwaysViewable)
         return;
-    const wxSize client = graph.GetClientSize();
-    const bool pinHorizontal = horizontal.across < 0 || horizontal.across > client.y;
-    const bool pinVertical = vertical.across < 0 || vertical.across > client.x;
+    const pixelSize client = graph.ClientExtent();
+    const bool pinHorizontal = horizontal.across < 0 || horizontal.across > client.height;
+    const bool pinVertical = vertical.across < 0 || vertical.across > client.width;
     if (!pinHorizontal && !pinVertical)
         return;   // the usual case: measuring the label room would be wasted
-    const labelRoom room = graph.LabelRoom(graph.LabelMeasurer(), false);
+    const labelRoom room = graph.LabelRoom(measurer, false);
     if (pinHorizontal)
-        horizontal.across = client.y - graph.YPixelSpan(room.bottom * graph.YScale());
+        horizontal.across = client.height - graph.YPixelSpan(room.bottom * graph.YScale());
     if (pinVertical)
         vertical.across = graph.XPixelSpan(room.left * graph.XScale());
 }
@@ -140,8 +144,7 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const w
     if (axis.showMinorTicks)
         DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
     dc.SetFont(labelFont);
-    const textExtent extent =
-        graph.LabelMeasurer().Extent(axis.label, graph.GetFontSize() + 2, true);
+    const textExtent extent = measurer.Extent(axis.label, graph.GetFontSize() + 2, true);
     dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
     dc.SetFont(tickFont);
 }
@@ -178,7 +181,7 @@ void axesPainter::DrawTickLabels(const axisLine& line)
         if (!graph.TickLabelAt(line.horizontal, i, major[i], text))
             continue;
         const int along = AlongPixel(line.horizontal, major[i]);
-        const textExtent extent = graph.LabelMeasurer().Extent(text, graph.GetFontSize(), false);
+        const textExtent extent = measurer.Extent(text, graph.GetFontSize(), false);
         dc.DrawText(wxString::FromUTF8(text), TickLabelCorner(line, along, extent));
     }
 }
@@ -199,7 +202,7 @@ wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along,
 // tick labels when they are on the same side.
 wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& extent) const
 {
-    const textExtent ticks = graph.LargestTickLabel(graph.LabelMeasurer(), line.horizontal);
+    const textExtent ticks = graph.LargestTickLabel(measurer, line.horizontal);
     if (line.horizontal) {
         const int position = graph.GetXAxisLabelPosition();
         const int tickSide = graph.GetXTickLabelPosition();
@@ -226,7 +229,7 @@ void axesPainter::DrawOriginCircle(const axisLine& horizontal, const axisLine& v
 {
     const worldPoint crossing = graph.axisIntersection;
     if (graph.GetAxesStyle() != (coordSysSettings::X_AXIS | coordSysSettings::Y_AXIS) ||
-        !graph.IsPointVisible(0, 0) || crossing.x != 0 || crossing.y != 0)
+        !isVisible(0, 0) || crossing.x != 0 || crossing.y != 0)
         return;
     dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));
     DrawEllipse(vertical.across - 8, horizontal.across - 8, 16, 16);

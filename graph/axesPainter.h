@@ -1,18 +1,23 @@
 #pragma once
 #include "graph/graphPainter.h"
-#include "graph/textMeasurer.h"
+#include "graph/windowTextMeasurer.h"
 
 #include <wx/font.h>
 
+#include <functional>
 #include <vector>
 
-class coordAxis;
+// Whether a world point lies within the window the picture is for.
+using pointVisibility = std::function<bool(double x, double y)>;
 
 // Draws the frame of a graph's picture: the grid, the two axes with their arrowheads, major
-// and minor ticks, tick labels and axis labels, and the circle that marks the origin.
+// and minor ticks, tick labels and axis labels, and the circle that marks the origin. Labels
+// are written in the measurer's fonts; the origin circle is drawn only where the visibility
+// test finds the origin.
 class axesPainter : public graphPainter {
 public:
-    using graphPainter::graphPainter;
+    axesPainter(const coordSysView& graph, const windowTextMeasurer& measurer,
+                pointVisibility isVisible, wxDC& dc);
 
     // The grid of the graph's grid style, in light grey at the major ticks. Leaves no pen set.
     void DrawGrid();
@@ -46,5 +51,7 @@ private:
     wxPoint AxisLabelCorner(const axisLine& line, const textExtent& extent) const;
     void DrawOriginCircle(const axisLine& horizontal, const axisLine& vertical);
 
+    const windowTextMeasurer& measurer;
+    pointVisibility isVisible;
     std::vector<double> ticks;
 };

@@ -7,18 +7,16 @@
 
 namespace {
 
-// Whole numbers below 2^52 are exact doubles and so is one more than each of them. A multiple
-// further out than that is closer to its neighbours than the doubles around it are to each
-// other: such ticks cannot be told apart, so that side of the axis gets none.
-constexpr double EXACT_COUNT = 4503599627370496.0;
+// Whole numbers up to 2^51 are exact doubles, and so are their neighbours. A tick list counts
+// multiples of its unit from 0 outwards; the unit is made coarse enough that every count stays
+// below this, so the counting is exact and no two listed multiples coincide.
+constexpr double MAX_MULTIPLE = 2251799813685248.0;
 
 // Smallest k >= 1 with unit * k > lo. The quotient puts k within a step or two of the answer;
 // the products themselves decide, so the result agrees with walking k up from 1.
 double FirstMultipleAbove(double lo, double unit)
 {
     double k = std::max(1.0, std::floor(lo / unit));
-    if (k >= EXACT_COUNT)
-        return k;
     while (k > 1 && unit * (k - 1) > lo)
         --k;
     while (unit * k <= lo)
@@ -30,8 +28,6 @@ double FirstMultipleAbove(double lo, double unit)
 double LastMultipleBelow(double hi, double unit)
 {
     double k = std::max(0.0, std::ceil(hi / unit));
-    if (k >= EXACT_COUNT)
-        return k;
     while (k > 0 && unit * k >= hi)
         --k;
     while (unit * (k + 1) < hi)
@@ -39,12 +35,10 @@ double LastMultipleBelow(double hi, double unit)
     return k;
 }
 
-// How many multiples unit * k, k >= 1, lie strictly between lo and hi (none where they cannot be
-// told apart).
+// How many multiples unit * k, k >= 1, lie strictly between lo and hi.
 double CountMultiples(double lo, double hi, double unit)
 {
-    const double last = LastMultipleBelow(hi, unit);
-    return last < EXACT_COUNT ? std::max(0.0, last - FirstMultipleAbove(lo, unit) + 1) : 0;
+    return std::max(0.0, LastMultipleBelow(hi, unit) - FirstMultipleAbove(lo, unit) + 1);
 }
 
 // Appends sign * unit * k for every k >= 1 with lo < unit * k < hi, rising k. Costs time in
@@ -127,9 +121,13 @@ void coordAxis::ChooseTickUnits()
 }
 
 // The unit the list is made with: the axis's own, or, when that would give more than the bound,
-// the smallest whole multiple of it that does not, so the list still spans the whole range.
+// a whole multiple of it that does not, so the list still spans the whole range. A small
+// multiple is the smallest that fits. A large one, where a step of one changes next to nothing,
+// grows in proportion to the excess instead: on a range off 0 a list can stay one tick too long
+// over millions of such steps.
 double coordAxis::ListedUnit(double unit) const
 {
+    unit = CountableUnit(unit);
     const auto count = [&](double u) {
         return CountMultiples(min, max, u) + CountMultiples(-max, -min, u) + 1;
     };
@@ -137,9 +135,21 @@ double coordAxis::ListedUnit(double unit) const
     if (total <= MAX_TICK_POSITIONS)
         return unit;
     double k = std::ceil(total / MAX_TICK_POSITIONS);
-    while (count(unit * k) > MAX_TICK_POSITIONS)
-        ++k;
+    for (double c = count(unit * k); c > MAX_TICK_POSITIONS; c = count(unit * k))
+        k = std::max(k + 1, std::floor(k * c / MAX_TICK_POSITIONS));
     return unit * k;
+}
+
+// The unit doubled, which is exact, until the multiples that reach either end of the range are
+// fewer than MAX_MULTIPLE. A unit so fine that its multiples near the ends are closer together
+// than the doubles there (1e-20 on a range of 2, or 1 around 1e20) thus still gives ticks
+// across the whole range, each a whole multiple of it and each a different value.
+double coordAxis::CountableUnit(double unit) const
+{
+    const double reach = std::max(std::fabs(min), std::fabs(max));
+    while (reach / unit >= MAX_MULTIPLE)
+        unit *= 2;
+    return unit;
 }
 
 int coordAxis::TickPositions(std::vector<double>& positions, int kind) const

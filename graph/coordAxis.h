@@ -12,8 +12,8 @@ public:
     // Longest tick list TickPositions hands out. A window a few thousand pixels across cannot
     // show more than one tick every pixel or two, and each listed tick costs a label to measure
     // and draw. The bound keeps a tiny hand-set unit (say 1e-12 on a range of 2) from costing
-    // unbounded time and memory: such a list is thinned to every k-th multiple of the unit, the
-    // smallest k that fits, so it still spans the whole range.
+    // unbounded time and memory: such a list is thinned to every k-th multiple of the unit, k
+    // about as small as fits, so it still spans the whole range.
     static constexpr int MAX_TICK_POSITIONS = 2001;
 
     coordAxis();
@@ -48,6 +48,7 @@ public:
 private:
     static bool IsUsableUnit(double unit);
     double ListedUnit(double unit) const;
+    double CountableUnit(double unit) const;
     double min = -1;
     double max = 1;
     int maxTicks = 10;

@@ -22,6 +22,14 @@ namespace {
 // The popup menu's one item.
 constexpr int ID_PROPERTIES_ITEM = 0;
 
+// The frame painter reads the graph's settings and mapping, measures in its fonts and asks
+// whether the origin lies within its window.
+axesPainter AxesPainter(const coordSys& graph, wxDC& dc)
+{
+    return axesPainter(graph, graph.LabelMeasurer(),
+                       [&graph](double x, double y) { return graph.IsPointVisible(x, y); }, dc);
+}
+
 } // namespace
 
 // clang-format off
@@ -73,9 +81,9 @@ void coordSys::DrawAll(wxDC& dc)
     DrawLabels(dc);
 }
 
-void coordSys::DrawGrid(wxDC& dc) { axesPainter(*this, dc).DrawGrid(); }
+void coordSys::DrawGrid(wxDC& dc) { AxesPainter(*this, dc).DrawGrid(); }
 
-void coordSys::DrawAxes(wxDC& dc) { axesPainter(*this, dc).DrawAxes(); }
+void coordSys::DrawAxes(wxDC& dc) { AxesPainter(*this, dc).DrawAxes(); }
 
 void coordSys::DrawSeries(wxDC& dc, const dataSeries& series)
 {

@@ -41,6 +41,8 @@ public:
     // Measures labels in the graph's fonts and keeps what it measured.
     const windowTextMeasurer& LabelMeasurer() const { return labelMeasurer; }
 
+    // The window's client size.
+    pixelSize ClientExtent() const override;
     // Whether the point's pixel lies within the window's full size.
     bool IsPointVisible(double x, double y) const;
 
@@ -100,7 +102,6 @@ public:
     void CopyToClipboard();
 
 protected:
-    pixelSize ClientExtent() const override;
     // A running trace ends before the series list changes; before a series is added, the rest
     // of the traced series is drawn, so the picture holds all of it.
     void SeriesListChanging(bool adding) override;

@@ -22,6 +22,10 @@ namespace {
 constexpr float MAX_AMPLIFICATION = 10.0f;
 constexpr unsigned long long AMPLIFICATION_THRESHOLD = 1 << 20;
 
+// Far beyond any settings document (one setting takes a few dozen bytes). A larger file is
+// refused from its size alone, before any of it is read.
+constexpr std::size_t MAX_FILE_BYTES = 16 << 20;
+
 void XMLCALL OnStartElement(void* state, const XML_Char* name, const XML_Char**)
 {
     static_cast<settingsParseState*>(state)->StartElement(name);
@@ -65,7 +69,7 @@ bool coordSysSettingsLoader::LoadSettings(const char* text, std::size_t length)
 
 bool coordSysSettingsLoader::LoadSettingsFile(const std::string& fileName)
 {
-    // The parser takes its length as an int.
     std::string text;
-    return ReadRegularFile(fileName, INT_MAX, text) && LoadSettings(text.data(), text.size());
+    return ReadRegularFile(fileName, MAX_FILE_BYTES, text) &&
+           LoadSettings(text.data(), text.size());
 }

@@ -20,8 +20,8 @@ public:
     // A document of the given length in bytes; it may hold zero bytes, which the parser rejects.
     bool LoadSettings(const char* text, std::size_t length);
     // The document in a regular file. False, with no setting changed, when the file cannot be
-    // opened, is not a regular file (a pipe or a device would block or never end) or is too
-    // large for the parser.
+    // opened, is not a regular file (a pipe or a device would block or never end) or is larger
+    // than 16 MiB.
     bool LoadSettingsFile(const std::string& fileName);
 
 private:

@@ -53,6 +53,8 @@ public:
     int YPixelSpan(double distance) const;
     double XWorldSpan(int pixels) const;
     double YWorldSpan(int pixels) const;
+    // The client size the ranges are spread over, in pixels: the window's, at the moment.
+    virtual pixelSize ClientExtent() const = 0;
 
     void UpdateView(const textMeasurer& measurer);
     void MakeLabelRoom(const textMeasurer& measurer, viewRange& range, bool forX, bool forY);
@@ -70,9 +72,6 @@ public:
     bool LeftOutAtCrossing(bool xAxis, double tick) const;
     // Widest and tallest tick label of one axis, taken separately; none counts 0.
     textExtent LargestTickLabel(const textMeasurer& measurer, bool xAxis) const;
-
-protected:
-    virtual pixelSize ClientExtent() const = 0;
 
 private:
     std::vector<std::string> TickLabelTexts(bool xAxis) const;

@@ -2,7 +2,7 @@
 
 #include <wx/graphics.h>
 
-graphPainter::graphPainter(const coordSys& graph, wxDC& dc) : graph(graph), dc(dc)
+graphPainter::graphPainter(const coordSysView& graph, wxDC& dc) : graph(graph), dc(dc)
 {
     if (wxGraphicsContext* context = dc.GetGraphicsContext())
         context->SetAntialiasMode(wxANTIALIAS_NONE);

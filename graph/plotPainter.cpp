@@ -1,7 +1,5 @@
 #include "graph/plotPainter.h"
 
-#include "graph/coordSys.h"
-
 #include <wx/brush.h>
 #include <wx/pen.h>
 

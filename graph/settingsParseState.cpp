@@ -114,7 +114,7 @@ bool settingsParseState::SubElementOwnsText() const
 
 void settingsParseState::EndSubElement()
 {
-    if (subElement == "label" && !value.empty())
+    if (subElement == "label" && !value.empty() && labels.size() < MAX_LABELS)
         labels.push_back(value == "nbsp" ? std::string() : value);
     else if (subElement == "x")
         ReadDocumentNumber(value, intersection.x);

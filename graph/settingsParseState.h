@@ -15,6 +15,9 @@ public:
     // Longest element name and setting text taken, in characters.
     static constexpr std::size_t NAME_LIMIT = 20;
     static constexpr std::size_t VALUE_LIMIT = 20;
+    // Labels collected for one list: as many as an axis has ticks to carry them. Later ones
+    // could never be shown, so they are read over rather than held until the list ends.
+    static constexpr std::size_t MAX_LABELS = coordAxis::MAX_TICK_POSITIONS;
 
     explicit settingsParseState(coordSysSettings& settings) : settings(settings) {}
 

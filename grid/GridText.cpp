@@ -21,12 +21,25 @@ bool IsSeparator(char c)
     return c == '\t' || c == '\r' || c == '\n';
 }
 
+// Bytes of the first MAX_CELL_CHARACTERS characters of the field, or all of it when shorter.
+// A character starts at each byte that does not continue a UTF-8 sequence.
+std::size_t CappedLength(const std::string& text, std::size_t start, std::size_t length)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = start; i < start + length; ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > MAX_CELL_CHARACTERS)
+            return i - start;
+    }
+    return length;
+}
+
 void WriteField(CellAccess& cells, const std::string& text, std::size_t start,
                 std::size_t length, int row, int col)
 {
     if (length == 0 || !cells.Contains(row, col) || cells.IsReadOnly(row, col))
         return;
-    cells.SetValue(row, col, text.substr(start, length));
+    cells.SetValue(row, col, text.substr(start, CappedLength(text, start, length)));
 }
 
 } // namespace

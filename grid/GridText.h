@@ -3,10 +3,15 @@
 #include "grid/CellAccess.h"
 #include "grid/CellBlock.h"
 
+#include <cstddef>
 #include <string>
 
 // The grid's clipboard text: tab-separated columns, one line per row.
 namespace gridText {
+
+// Longest text a pasted or loaded field puts in a cell, in characters, as spreadsheets allow.
+// A longer field is cut there: a cell holding millions of characters takes seconds to draw.
+constexpr std::size_t MAX_CELL_CHARACTERS = 32767;
 
 // The text for a copy: with a block, every row of it with its cells joined by tabs and ended by
 // rowEnd (the last row too); without one, the cursor cell's value alone. Parts of the block
@@ -20,7 +25,8 @@ void ClearCells(CellAccess& cells, const CellBlock& block, int cursorRow, int cu
 // Spreads text over the cells from the block's top-left (or the cursor when there is no block):
 // a tab moves one column right, a line end moves one row down and back to the start column.
 // "\r\n" counts as one line end and a "\n" that starts a field is skipped. Empty fields, cells
-// outside the grid and read-only cells are left as they are.
+// outside the grid and read-only cells are left as they are. Each field is cut to
+// MAX_CELL_CHARACTERS characters (UTF-8 text; a character is never split).
 void SpreadText(CellAccess& cells, const std::string& text, const CellBlock& block,
                 int cursorRow, int cursorCol);
 

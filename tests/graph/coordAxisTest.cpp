@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,20 +159,31 @@ TEST(coordAxis, TickPositionsMatchThePlainWalkInListAndOrder)
     }
 }
 
-TEST(coordAxis, TinyHandSetUnitGivesABoundedListSpanningTheRange)
+TEST(coordAxis, TinyHandSetUnitIsThinnedToTheBoundAcrossTheWholeRange)
 {
-    for (auto [lo, hi, unit] : {std::tuple{-1.0, 1.0, 1e-12}, {-50.0, 50.0, 0.001}}) {
-        const list ticks = Ticks(WithUnit(lo, hi, unit));
-        ASSERT_LE(ticks.size(), static_cast<size_t>(coordAxis::MAX_TICK_POSITIONS));
-        ASSERT_GT(ticks.size(), static_cast<size_t>(coordAxis::MAX_TICK_POSITIONS) / 2);
-        // Every k-th multiple of the unit, evenly spaced, from near one end to near the other.
-        const double step = ticks[1];
-        EXPECT_NEAR(std::remainder(step / unit, 1.0), 0, 1e-6);
-        EXPECT_GT(*std::max_element(ticks.begin(), ticks.end()), hi - 2 * step);
-        EXPECT_LT(*std::min_element(ticks.begin(), ticks.end()), lo + 2 * step);
+    // 2001 ticks on -1..1 are 2 / 2001 = 0.0009995 apart: 0, then +-0.0009995 up to +-0.9995.
+    const double denormalMin = std::numeric_limits<double>::denorm_min();
+    for (const double unit : {1e-12, 1e-15, 1e-16, 1e-20, 1e-300, denormalMin}) {
+        const list ticks = Ticks(WithUnit(-1, 1, unit));
+        ASSERT_EQ(ticks.size(), 2001u) << unit;
+        EXPECT_EQ(ticks[0], 0) << unit;
+        EXPECT_NEAR(ticks[1], 0.0009995, 1e-7) << unit;
+        EXPECT_NEAR(ticks[1000], 0.9995, 1e-6) << unit;
+        EXPECT_NEAR(ticks[1001], -0.0009995, 1e-7) << unit;
+        EXPECT_NEAR(ticks[2000], -0.9995, 1e-6) << unit;
     }
+    // 100000 multiples of 0.001 thin to those of 0.05, the first from 0.05 up to 49.95.
+    const list ticks = Ticks(WithUnit(-50, 50, 0.001));
+    ASSERT_EQ(ticks.size(), 1999u);
+    const std::pair<std::size_t, double> expected[] = {
+        {0, 0}, {1, 0.05}, {2, 0.1}, {3, 0.15}, {999, 49.95}, {1000, -0.05}, {1998, -49.95}};
+    for (const auto& [index, value] : expected)
+        EXPECT_DOUBLE_EQ(ticks[index], value) << index;
+    // Around 1e20 the doubles lie 16384 apart: multiples of 1 are taken 65536 at a time, each a
+    // different value, from 1e20 + 65536 to 1e20 + 15 * 65536.
+    const list far = Ticks(WithUnit(1e20, 1e20 + 1e6, 1));
+    ASSERT_EQ(far.size(), 15u);
+    EXPECT_EQ(far.front(), 1e20 + 65536);
+    EXPECT_EQ(far.back(), 1e20 + 983040);
     EXPECT_FALSE(coordAxis().SetTickUnit(std::numeric_limits<double>::infinity()));
-    // Multiples closer together than the doubles around them cannot be told apart: none is
-    // listed rather than copies of one value or of the range's ends.
-    EXPECT_TRUE(Ticks(WithUnit(1e20, 1e20 + 1e6, 1)).empty());
 }

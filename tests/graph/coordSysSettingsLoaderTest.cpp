@@ -1,4 +1,5 @@
 #include "graph/coordSysSettingsLoader.h"
+#include "graph/settingsParseState.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,26 @@ TEST(coordSysSettingsLoader, LabelListsAndTheirEmptyEntry)
                      "<label>qrstuvwxyz0123456</label></customXTickLabels>")
                   .GetCustomXTickLabels(),
         (std::vector<std::string>{"abcdefghijklmnop", "qrstuvwxyz0123456"}));
+    // Markup inside a text is read over: its text is part of the value.
+    const coordSysSettings marked = Loaded("<customXTickLabels><label><b>Tue</b></label>"
+                                           "</customXTickLabels><axisIntersection><x><i>2</i>"
+                                           "</x></axisIntersection>");
+    EXPECT_EQ(marked.GetCustomXTickLabels(), std::vector<std::string>{"Tue"});
+    EXPECT_EQ(marked.axisIntersection.x, 2);
+}
+
+TEST(coordSysSettingsLoader, LabelsPastTheTickBoundAreNotCollected)
+{
+    coordSysSettings s;
+    settingsParseState state(s);
+    for (const char* name : {"gridProperties", "customYTickLabels"})
+        state.StartElement(name);
+    for (int i = 0; i < 2500; ++i) {
+        state.StartElement("label");
+        state.CharacterData("a", 1);
+        state.EndElement();
+    }
+    EXPECT_EQ(state.Labels().size(), 2001u);
 }
 
 TEST(coordSysSettingsLoader, AxisIntersectionTakesBothCoordinatesOrZero)
@@ -296,4 +317,15 @@ TEST(coordSysSettingsLoader, FilesAreReadWholeAndOnlyWhenRegular)
     EXPECT_EQ(s.GetXMin(), 3);
     for (const char* name : {"settings.xml", "utf16.xml", "settings.fifo", "empty.xml", "zero.xml"})
         std::remove(TempPath(name).c_str());
+}
+
+TEST(coordSysSettingsLoader, FilesAbove16MiBAreRefused)
+{
+    const std::string document = "<gridProperties><xmin>4</xmin></gridProperties>";
+    const std::string full = document + std::string((16 << 20) - document.size(), ' ');
+    coordSysSettings s;
+    EXPECT_FALSE(coordSysSettingsLoader(s).LoadSettingsFile(TempFile("big.xml", full + " ")));
+    EXPECT_TRUE(coordSysSettingsLoader(s).LoadSettingsFile(TempFile("big.xml", full)));
+    EXPECT_EQ(s.GetXMin(), 4);
+    std::remove(TempPath("big.xml").c_str());
 }

@@ -1,3 +1,4 @@
+#include "graph/coordSysSettingsLoader.h"
 #include "graph/coordSysView.h"
 
 #include <gtest/gtest.h>
@@ -26,17 +27,6 @@ public:
         return {static_cast<int>(text.size()) * pointSize / 2, pointSize};
     }
 } const measurer;
-
-// A label room turned back into pixels with the current mapping.
-double XPixels(const fakeView& v, double room)
-{
-    return room * v.client.width / (v.GetXAxis().GetMax() - v.GetXAxis().GetMin());
-}
-
-double YPixels(const fakeView& v, double room)
-{
-    return room * v.client.height / (v.GetYAxis().GetMax() - v.GetYAxis().GetMin());
-}
 
 } // namespace
 
@@ -127,6 +117,21 @@ TEST(coordSysView, OriginAlwaysViewableLeavesLabelRoomBelowAndLeftOfIt)
     EXPECT_NEAR(v.YToPixel(0), 300 - (12 + 15), 1);
 }
 
+TEST(coordSysView, OriginAlwaysViewableExtendsARangeBelowZeroUpToTheCrossing)
+{
+    fakeView v(400, 300);
+    v.originAlwaysViewable = true;
+    v.SetYMin(-8);
+    v.SetYMax(-2);
+    v.UpdateView(measurer);
+    // -8..0, then 29 pixels above the crossing for the x axis label: 29 * 8 / (300 - 29).
+    EXPECT_EQ(v.GetViewYMin(), -8);
+    EXPECT_DOUBLE_EQ(v.GetViewYMax(), 0.8560885608856088);
+    EXPECT_NEAR(v.YToPixel(0), 29, 1);
+    EXPECT_EQ(v.GetViewXMin(), -5);
+    EXPECT_EQ(v.GetViewXMax(), 5);
+}
+
 TEST(coordSysView, LabelRoomIsMadeOnlyForAnAxisAtTheEdgeOfTheView)
 {
     fakeView v(400, 300);
@@ -143,55 +148,65 @@ TEST(coordSysView, LabelRoomIsMadeOnlyForAnAxisAtTheEdgeOfTheView)
 
 TEST(coordSysView, LabelRoomFollowsTheLabelSides)
 {
+    // 200 x 100 pixels for -5..5 each way: a pixel is 0.05 across and 0.1 up.
     fakeView v(200, 100);
     // y tick labels 1..4, -1..-4 (no 0 where the x axis crosses): "-1" is 12 wide.
     labelRoom room = v.LabelRoom(measurer, false);
-    EXPECT_NEAR(XPixels(v, room.left), 12 + 20, 1e-9);
-    EXPECT_NEAR(XPixels(v, room.right), 20 + 7, 1e-9); // the italic "y" at 14 points
-    EXPECT_NEAR(YPixels(v, room.top), 15 + 14, 1e-9);  // the x axis label sits above
-    EXPECT_NEAR(YPixels(v, room.bottom), 12 + 15, 1e-9);
+    EXPECT_DOUBLE_EQ(room.left, 1.6);   // 12 + 20 pixels
+    EXPECT_DOUBLE_EQ(room.right, 1.35); // 20 + 7: the italic "y" at 14 points
+    EXPECT_DOUBLE_EQ(room.top, 2.9);    // 15 + 14: the x axis label sits above
+    EXPECT_DOUBLE_EQ(room.bottom, 2.7); // 12 + 15
 
     v.SetYTickLabelPosition(coordSysSettings::RIGHT);
     v.SetXTickLabelPosition(coordSysSettings::ABOVE);
     room = v.LabelRoom(measurer, false);
-    EXPECT_NEAR(XPixels(v, room.left), 20, 1e-9);
-    EXPECT_NEAR(XPixels(v, room.right), 12 + 20 + 7 + 5, 1e-9);
-    EXPECT_NEAR(YPixels(v, room.top), 12 + 15 + 14 + 5, 1e-9);
-    EXPECT_NEAR(YPixels(v, room.bottom), 15, 1e-9);
+    EXPECT_DOUBLE_EQ(room.left, 1);   // 20
+    EXPECT_DOUBLE_EQ(room.right, 2.2); // 12 + 20 + 7 + 5
+    EXPECT_DOUBLE_EQ(room.top, 4.6);   // 12 + 15 + 14 + 5
+    EXPECT_DOUBLE_EQ(room.bottom, 1.5); // 15
 }
 
 TEST(coordSysView, LabelRoomMeasuresTheLabelsPaintingWrites)
 {
     fakeView v(200, 100);
     v.SetCustomYTickLabels({"a", "wide label"});
-    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 60 + 20, 1e-9);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, false).left, 4); // 60 + 20 pixels of 0.05
     v.ClearCustomYTickLabels();
 
     // Ticks 6..10: the "10" where the x axis crosses is not written, unless that axis is hidden.
     v.GetYAxis().SetTickUnit(1);
     v.GetYAxis().SetRange(5, 11);
     v.axisIntersection = {0, 10};
-    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 6 + 20, 1e-9);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, false).left, 1.3); // 6 + 20
     v.SetAxesStyle(coordSysSettings::Y_AXIS);
-    EXPECT_NEAR(XPixels(v, v.LabelRoom(measurer, false).left), 12 + 20, 1e-9);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, false).left, 1.6); // 12 + 20
 
-    // "-0.5" and the two bytes of the pi sign: 36 pixels; the room is in multiples of pi.
+    // "-0.5" and the two bytes of the pi sign: 36 pixels. The room is in multiples of pi: a
+    // pixel up is 0.02 of them on -1..1.
     v.yTrigScale = true;
     v.GetYAxis().SetTickUnit(0.5);
     v.GetYAxis().SetRange(-1, 1);
     const labelRoom room = v.LabelRoom(measurer, false);
-    EXPECT_NEAR(YPixels(v, room.top), 15 + 14, 1e-9);
-    EXPECT_NEAR(XPixels(v, room.left), 36 + 20, 1e-9);
+    EXPECT_DOUBLE_EQ(room.top, 0.58); // 15 + 14
+    EXPECT_DOUBLE_EQ(room.left, 2.8); // 36 + 20
 }
 
 TEST(coordSysView, ScaleCorrectionAllowsForTheWideningButNeverTurnsNegative)
 {
+    // The 32 pixels left of the y axis are 1.6 units of -5..5 on 200 pixels. Widened by 40/21
+    // units instead, to a range of 250/21, they are 32 pixels again.
     fakeView v(200, 100);
-    const labelRoom plain = v.LabelRoom(measurer, false);
-    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, plain.left * 200 / (200 - 32));
-    v.client = {30, 20}; // narrower than the room: the room stays as measured
-    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, v.LabelRoom(measurer, false).left);
-    EXPECT_GT(v.LabelRoom(measurer, true).bottom, 0);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, 1.9047619047619047);
+    v.GetXAxis().SetRange(-5 - 1.9047619047619047, 5);
+    EXPECT_EQ(v.XToPixel(-5), 32);
+    v.GetXAxis().SetRange(-5, 5);
+    // A client as wide as the room or narrower cannot hold it: the room stays as measured.
+    // 32 of 32 pixels are the whole 10 units; 32 of 30 pixels 10.67, and 27 of 20 rows 13.5.
+    v.client = {32, 20};
+    EXPECT_EQ(v.LabelRoom(measurer, true).left, 10);
+    v.client = {30, 20};
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).left, 10.666666666666666);
+    EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).bottom, 13.5);
 }
 
 TEST(coordSysView, TickLabelTexts)
@@ -248,4 +263,17 @@ TEST(coordSysView, CustomTickLabelsGoToTheTicksInOrderUntilTheyRunOut)
     v.ClearCustomXTickLabels();
     ASSERT_TRUE(v.TickLabelAt(true, 2, 2, text));
     EXPECT_EQ(text, "2\u03c0");
+}
+
+TEST(coordSysView, LoadedTinyTickUnitGivesTicksAcrossTheShownRange)
+{
+    fakeView v(400, 300);
+    ASSERT_TRUE(coordSysSettingsLoader(v).LoadSettings(
+        "<gridProperties><ymin>-1</ymin><ymax>1</ymax><yTickUnit>1e-16</yTickUnit>"
+        "</gridProperties>"));
+    v.UpdateView(measurer);
+    std::vector<double> ticks;
+    ASSERT_EQ(v.GetYAxis().TickPositions(ticks, coordAxis::MAJOR_TICKS), 2001);
+    EXPECT_NEAR(ticks[1000], 0.9995, 1e-6);
+    EXPECT_NEAR(ticks[2000], -0.9995, 1e-6);
 }

@@ -91,4 +91,18 @@ TEST(GridText, SpreadTextStartsAtBlockOrCursorAndSkipsReadOnlyCells)
     EXPECT_EQ(cells.cells, (Rows{{"f", ".", "."}, {".", "a", "b"}, {".", "d", "."}}));
 }
 
+TEST(GridText, SpreadTextCutsEachFieldTo32767Characters)
+{
+    const std::string xs(32767, 'x');
+    std::string umlauts; // two bytes a character
+    for (int i = 0; i < 32767; ++i)
+        umlauts += "\xC3\xA4";
+    TableCells cells(dots);
+    gridText::SpreadText(cells, xs + "yz\t" + umlauts + "\xC3\xB6\r\n" + xs, noBlock, 0, 0);
+    EXPECT_EQ(cells.cells[0][0], xs);
+    EXPECT_EQ(cells.cells[0][1], umlauts);
+    EXPECT_EQ(cells.cells[1][0], xs); // just at the limit: whole
+    EXPECT_EQ(cells.cells[0][2], ".");
+}
+
 } // namespace

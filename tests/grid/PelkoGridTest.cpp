@@ -189,7 +189,7 @@ TEST_F(PelkoGridTest, LoadTextFileRefusesWhatCannotBeReadAndTakesOddTextSafely)
     EXPECT_EQ(Rows(0, 0) + "|" + Rows(1, 2), "x,y,z|a,1,2|c,3,z");
     const std::string longLine(1 << 20, 'q');
     EXPECT_TRUE(grid->LoadTextFile(File(longLine + "\tcaf\xE9"))); // not UTF-8
-    EXPECT_EQ(grid->GetCellValue(1, 1).length(), longLine.size());
+    EXPECT_EQ(grid->GetCellValue(1, 1), wxString(32767, 'q')); // cut to the longest cell text
     EXPECT_EQ(grid->GetCellValue(1, 2), wxString::FromUTF8("caf\xC3\xA9"));
 }
 
