@@ -2,6 +2,8 @@
 #   make run [ARGS="dice rolls"]   build and start Zobrin
 #   make test                      build and run every test, then again with the sanitizers
 #   make bench                     build optimised and run the benchmarks
+#   make package                   build the Debian package zobrin_<version>_<arch>.deb in
+#                                  build-package/, check it with lintian and unpack-test it
 #   make screenshots               photograph the program for the README (docs/*.png)
 #   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from the
 #                                  hand-written fuzz/seeds and the kept fuzz/corpus; new inputs go
@@ -16,6 +18,8 @@ BUILD  := build
 SAN    := build-sanitize
 BENCH  := build-bench
 FUZZ   := build-fuzz
+PACKAGE := build-package
+VERSION := $(shell sed -n 's/^project.Zobrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 FUZZ_SECONDS ?= 60
 FUZZER := $(FUZZ)/fuzz/settingsLoaderFuzzer
 HEADLESS := scripts/run-headless
@@ -26,7 +30,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
+.PHONY: run test bench package screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -52,6 +56,18 @@ bench: test-deps
 	cmake --build $(BENCH) -j$(JOBS)
 	$(HEADLESS) $(MAKE) --no-print-directory -C $(BENCH)/bench run-benchmarks
 
+# Built with Debian's hardening flags, as Debian builds its own packages.
+package: deps
+	@scripts/install-deps --package
+	rm -f $(PACKAGE)/zobrin_*.deb
+	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"; \
+	cmake -S . -B $(PACKAGE) -DCMAKE_BUILD_TYPE=Release -DZOBRIN_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$CXXFLAGS $$CPPFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$$LDFLAGS" >/dev/null
+	cmake --build $(PACKAGE) -j$(JOBS)
+	cd $(PACKAGE) && cpack
+	lintian --fail-on error,warning --info $(PACKAGE)/zobrin_$(VERSION)_*.deb
+	tests/install/check-package $(PACKAGE) $(VERSION) $(PACKAGE)/zobrin_$(VERSION)_*.deb
+
 screenshots: test-deps
 	@scripts/install-deps --screenshots
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
@@ -74,4 +90,4 @@ fuzz-merge: fuzz-build
 	rm -rf fuzz/corpus && mv $(FUZZ)/merged fuzz/corpus
 
 clean:
-	rm -rf $(BUILD) $(SAN) $(BENCH) $(FUZZ)
+	rm -rf $(BUILD) $(SAN) $(BENCH) $(FUZZ) $(PACKAGE)

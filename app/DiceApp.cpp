@@ -1,28 +1,28 @@
 #include "app/DiceApp.h"
 
 #include "app/DiceFrame.h"
-#include "app/RunArguments.h"
 
 #include <wx/image.h>
-
-#include <vector>
+#include <wx/log.h>
 
 bool DiceApp::OnInit()
 {
+    // With the display open, the toolkit's own messages show in message boxes again.
+    delete wxLog::SetActiveTarget(nullptr);
     wxInitAllImageHandlers();
     frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
-    std::vector<wxString> args(argv.GetArguments().begin(), argv.GetArguments().end());
-    ApplyArguments(*frame, argc, args.data());
+    ApplyArguments(*frame, commandLine);
     SetTopWindow(frame);
     frame->Show();
     return true;
 }
 
-void DiceApp::ApplyArguments(DiceFrame& frame, int argc, const wxString* argv)
+void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
 {
-    int value = 0;
-    if (argc >= 2 && ParseRunArgument(argv[1].ToStdString(), value))
-        frame.SetNumberOfDice(value);
-    if (argc >= 3 && ParseRunArgument(argv[2].ToStdString(), value))
-        frame.SetNumberOfRolls(value);
+    if (commandLine.dice)
+        frame.SetNumberOfDice(*commandLine.dice);
+    if (commandLine.rolls)
+        frame.SetNumberOfRolls(*commandLine.rolls);
+    if (commandLine.seed)
+        frame.SetSeedSource([next = *commandLine.seed]() mutable { return next++; });
 }

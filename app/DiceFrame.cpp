@@ -2,6 +2,7 @@
 
 #include "app/DiceRun.h"
 #include "app/DieImages.h"
+#include "app/Percentage.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
 #include "graph/bufferedCoordSys.h"
@@ -115,6 +116,8 @@ void DiceFrame::SetUpPage()
     progressiveCheck->SetValue(true);
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
+    startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
+    startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
     progressGauge->SetInitialSize(wxSize(-1, 15));
     SetUpTable();
     SetUpSeries();
@@ -291,26 +294,47 @@ void DiceFrame::ShowInvalidEntry()
                  wxGetTranslation("Invalid Entry"), wxOK | wxICON_EXCLAMATION);
 }
 
+// Typing over a selection reports the emptied box first and the new text after it, both within
+// one keystroke, so the text is checked once the keystroke is through.
 void DiceFrame::OnDiceText(wxCommandEvent&)
 {
-    if (!diceSpin)
+    if (!diceSpin || diceCheckPending || refusingDice)
         return;
+    diceCheckPending = true;
+    CallAfter(&DiceFrame::CheckDiceText);
+}
+
+void DiceFrame::CheckDiceText()
+{
+    if (!diceCheckPending)
+        return;   // a Start click checked the text already
+    diceCheckPending = false;
     // The typed text is read rather than the control's value, which keeps its last valid number
     // while the text is not one.
     int v = 0;
-    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1) {
-        ShowInvalidEntry();
-        diceSpin->SetSelection(-1, -1);
-    } else if (v > MAX_DICE) {
+    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1)
+        RefuseDiceEntry();
+    else if (v > MAX_DICE)
         SetNumberOfDice(MAX_DICE);
-    } else {
+    else
         numberOfDice = v;
-    }
+}
+
+// The message takes the focus, and the spin control, losing it, turns its text into a number of
+// its range and reports it: that is not the user's entry and is not stored. The box then shows
+// the number still in force, selected, so that the next keystroke replaces it.
+void DiceFrame::RefuseDiceEntry()
+{
+    refusingDice = true;
+    ShowInvalidEntry();
+    refusingDice = false;
+    diceSpin->SetValue(numberOfDice);
+    diceSpin->SetSelection(-1, -1);
 }
 
 void DiceFrame::OnDiceSpin(wxSpinEvent&)
 {
-    if (diceSpin)
+    if (diceSpin && !refusingDice)
         numberOfDice = diceSpin->GetValue();
 }
 
@@ -351,10 +375,29 @@ void DiceFrame::OnClose(wxCloseEvent& event)
 
 void DiceFrame::OnStartStop(wxCommandEvent&)
 {
-    if (running)
-        RequestStop();
-    else
+    if (!running)
         Run();
+    else if (startClickRepeated)
+        startClickRepeated = false;
+    else
+        RequestStop();
+}
+
+// The second press of a double-click on Start, while the run that its first click started goes
+// on: the click it makes is not a Stop. (A first click that stopped a run disabled the button,
+// which then takes no second press.) The toolkit tells a double-click by the desktop's own
+// double-click time.
+void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
+{
+    startClickRepeated = running;
+    event.Skip();
+}
+
+// A single press forgets a double-click whose press was let go outside the button.
+void DiceFrame::OnStartPress(wxMouseEvent& event)
+{
+    startClickRepeated = false;
+    event.Skip();
 }
 
 void DiceFrame::RequestStop()
@@ -376,6 +419,7 @@ void DiceFrame::SetRunControls(bool runStarts)
 
 void DiceFrame::Run()
 {
+    CheckDiceText();
     runOnStack = true;
     running = true;
     progressGauge->SetValue(0);
@@ -432,6 +476,9 @@ bool DiceFrame::YieldAndCheck(long n)
 
 void DiceFrame::FinishRun(bool progressive)
 {
+    // Counts written while progressive analysis was off stay unwritten if it came on during the
+    // run, so the table is filled whole at every end.
+    ShowTable(numberOfRolls);
     if (progressive)
         CatchUpLog();
     else
@@ -478,22 +525,28 @@ void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
 
 void DiceFrame::ShowFinalResults()
 {
-    {
-        wxGridUpdateLocker oneRepaint(resultsGrid);
-        for (std::size_t row = 0; row < counts.size(); ++row)
-            if (counts[row] != 0)
-                ShowCountInTable(static_cast<int>(row));
-        ShowPercentagesInTable(numberOfRolls);
-    }
     graph->SetYMax(RebuildColumns(numberOfRolls) * 1.2);
     graph->SetSeries(&series);
     ShowInLog(rollRecord.Text());
 }
 
-// One row per possible sum, counts and percentages at zero; surplus rows go from the top.
+// The counts and percentages of the n rolls made, in every row.
+void DiceFrame::ShowTable(long n)
+{
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    for (std::size_t row = 0; row < counts.size(); ++row)
+        if (counts[row] != 0)
+            ShowCountInTable(static_cast<int>(row));
+    ShowPercentagesInTable(n);
+}
+
+// One row per possible sum, counts and percentages at zero; surplus rows go from the top. The
+// grid moves a selection along with deleted rows without reporting it, so the selection goes
+// first: what is highlighted and what a copy takes stay the same cells.
 void DiceFrame::PrepareTable()
 {
     wxGridUpdateLocker oneRepaint(resultsGrid);
+    resultsGrid->ClearSelection();
     const int rows = DiceRun::RowCount(numberOfDice);
     if (resultsGrid->GetNumberRows() < rows)
         resultsGrid->AppendRows(rows - resultsGrid->GetNumberRows());
@@ -515,11 +568,11 @@ void DiceFrame::ShowCountInTable(int row)
 // The share of the n rolls of each sum that came up; sums that never did keep "0%".
 void DiceFrame::ShowPercentagesInTable(long n)
 {
-    const wxString format = wxGetTranslation("%.4g%%");
+    const wxScopedCharBuffer format = wxGetTranslation(PERCENTAGE_FORMAT).utf8_str();
     for (std::size_t row = 0; row < counts.size(); ++row)
         if (counts[row] != 0)
             resultsGrid->SetCellValue(static_cast<int>(row), 2,
-                                      wxString::Format(format, counts[row] * 100.0 / n));
+                                      wxString::FromUTF8(PercentageText(counts[row], n, format)));
 }
 
 // Makes the series one run of columns, (sum, percentage of n rolls) for every possible sum, and
@@ -531,7 +584,7 @@ double DiceFrame::RebuildColumns(long n)
     columns.clear();
     double tallest = 0;
     for (std::size_t k = 0; k < counts.size(); ++k) {
-        const double y = counts[k] * 100.0 / n;
+        const double y = Percentage(counts[k], n);
         tallest = std::max(tallest, y);
         columns.push_back({static_cast<double>(numberOfDice + static_cast<int>(k)), y});
     }

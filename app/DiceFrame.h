@@ -19,6 +19,7 @@ class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
 class wxGauge;
+class wxMouseEvent;
 class wxNotebook;
 class wxPanel;
 class wxSpinCtrl;
@@ -54,8 +55,12 @@ private:
     static void FitTo(wxWindow* window, wxSizer* sizer);
 
     void OnStartStop(wxCommandEvent& event);
+    void OnStartDoubleClick(wxMouseEvent& event);
+    void OnStartPress(wxMouseEvent& event);
     void OnDiceSpin(wxSpinEvent& event);
     void OnDiceText(wxCommandEvent& event);
+    void CheckDiceText();
+    void RefuseDiceEntry();
     void OnRollsText(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
@@ -76,6 +81,7 @@ private:
     void PrepareViews();
     void UpdateViewsAfterRoll(int sum, long n);
     void ShowFinalResults();
+    void ShowTable(long n);
     void PrepareTable();
     void ShowCountInTable(int row);
     void ShowPercentagesInTable(long n);
@@ -91,11 +97,18 @@ private:
     dataSeries series;
     std::vector<int> counts;
     bool running = false;
+    // The second press of a double-click on Start came while the run goes on: the click it
+    // makes is not a Stop.
+    bool startClickRepeated = false;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;
     int numberOfRolls = 1500;
     int numberOfDice = 1;
+    // A check of the dice box's text waits for the keystroke to be through.
+    bool diceCheckPending = false;
+    // The message about an invalid number of dice is up.
+    bool refusingDice = false;
     RollRecord rollRecord;
     // The length of this run's record that the log box shows whole, or NOT_SHOWN when it shows
     // only the record's tail or an earlier run.

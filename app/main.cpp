@@ -1,4 +1,36 @@
-// The program's entry point: the toolkit's own, creating a DiceApp.
+// The program's entry point. The command line is read here, as the process received it: the
+// toolkit would drop arguments it cannot convert to text and take out options of its own. Only
+// then does the toolkit start, and only for a run: --help and --version need no display.
+#include "app/CommandLine.h"
 #include "app/DiceApp.h"
 
-wxIMPLEMENT_APP(DiceApp);
+#include <wx/init.h>
+#include <wx/log.h>
+
+#include <cstdlib>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const CommandLine commandLine = CommandLine::Parse(argc, argv);
+    for (const std::string& error : commandLine.errors)
+        std::cerr << "zobrin: " << error << '\n';
+    if (commandLine.action == CommandLine::Action::HELP) {
+        std::cout << CommandLine::Usage();
+        return EXIT_SUCCESS;
+    }
+    if (commandLine.action == CommandLine::Action::VERSION) {
+        std::cout << CommandLine::Version();
+        return EXIT_SUCCESS;
+    }
+
+    // The toolkit gets the program's name only: every argument has been read above. Until the
+    // window is up, the toolkit's messages go to standard error: where it cannot open the
+    // display, the message box it would show for that fails too.
+    char* toolkitArgv[] = {argv[0], nullptr};
+    int toolkitArgc = 1;
+    wxApp::SetInstance(new DiceApp(commandLine));
+    wxLog::DisableTimestamp();
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    return wxEntry(toolkitArgc, toolkitArgv) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}

@@ -2,6 +2,8 @@
 
 #include "DiceFrameProbe.h"
 #include "GtkTyping.h"
+#include "SimulatedUser.h"
+#include "ToolkitTestSupport.h"
 
 #include "app/DiceRun.h"
 
@@ -9,6 +11,7 @@
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/utils.h>
 #include <wx/weakref.h>
 
 #include <functional>
@@ -19,20 +22,6 @@
 namespace diceframetest {
 
 inline const std::uint32_t SEED = 4242;
-
-// Expects the "Invalid Entry" message box and answers it with OK.
-class ExpectInvalidEntry : public wxExpectDismissableModal<wxMessageDialog> {
-public:
-    ExpectInvalidEntry() : wxExpectDismissableModal<wxMessageDialog>(wxID_OK) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* dialog) const override
-    {
-        EXPECT_EQ(dialog->GetTitle(), "Invalid Entry");
-        EXPECT_EQ(dialog->GetMessage(), "Please enter a valid positive integer");
-        return wxID_OK;
-    }
-};
 
 // What a run of `rolls` rolls with SEED gives, made roll by roll outside any window.
 struct ExpectedRun {
@@ -54,6 +43,7 @@ protected:
     {
         frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
         frame->SetSeedSource([] { return SEED; });
+        Probe().StartButton().Bind(wxEVT_BUTTON, &DiceFrameTest::CountStartClick, this);
         frame->Show();
         alive = frame;
     }
@@ -73,20 +63,20 @@ protected:
         Probe().ClickStart();
     }
 
-    // Types over the text of a number box. Clearing a box is refused at once, like every entry
-    // that is not a positive number, so the message shows up to twice.
-    void TypeOver(wxWindow& box, const char* text, bool refused)
+    // Clicks Start with the mouse and waits until the run it started is over.
+    bool ClickStartAndWaitForTheRun()
     {
-        SCOPED_TRACE(text);
-        const bool clears = !EntryText(box).empty();
-        const bool refusesText = refused && *text != '\0';
-        if (clears && refusesText) {
-            wxTEST_DIALOG(TypeIntoEntry(box, text), ExpectInvalidEntry(), ExpectInvalidEntry());
-        } else if (clears || refusesText) {
-            wxTEST_DIALOG(TypeIntoEntry(box, text), ExpectInvalidEntry());
-        } else {
-            TypeIntoEntry(box, text);
-        }
+        const int before = startClicks;
+        return user.Click(Probe().StartButton()) &&
+               WaitFor([&] { return startClicks > before && !Probe().Running(); }, 20);
+    }
+
+    // Waits until the window is on the screen and takes keys and clicks.
+    bool ReadyForInput()
+    {
+        const bool shown = WaitFor([&] { return frame->IsShownOnScreen(); }, 5);
+        LetEventsThrough(0.2);
+        return shown;
     }
 
     // Queues `action` to happen at the run's first yield.
@@ -106,8 +96,17 @@ protected:
 
     DiceFrameProbe Probe() const { return DiceFrameProbe(*frame); }
 
+    // Counts the clicks on Start; the window's own handler then takes each.
+    void CountStartClick(wxCommandEvent& click)
+    {
+        ++startClicks;
+        click.Skip();
+    }
+
     DiceFrame* frame = nullptr;
     wxWeakRef<DiceFrame> alive;
+    SimulatedUser user;
+    int startClicks = 0;
 };
 
 } // namespace diceframetest

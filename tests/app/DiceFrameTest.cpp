@@ -2,6 +2,10 @@
 
 #include "app/DiceApp.h"
 
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/timer.h>
+
 using namespace diceframetest;
 
 TEST_F(DiceFrameTest, OpensWithItsDefaults)
@@ -31,7 +35,7 @@ TEST_F(DiceFrameTest, OpensWithItsDefaults)
 
 TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
 {
-    struct Case { std::vector<wxString> args; int dice, rolls; const char* rollsText; };
+    struct Case { std::vector<const char*> args; int dice, rolls; const char* rollsText; };
     const Case cases[] = {
         {{}, 1, 1500, "1500"},
         {{"3"}, 3, 1500, "1500"},
@@ -47,9 +51,9 @@ TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
     };
     for (const Case& c : cases) {
         DiceFrame* f = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
-        std::vector<wxString> argv{"zobrin"};
+        std::vector<const char*> argv{"zobrin"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
-        DiceApp::ApplyArguments(*f, static_cast<int>(argv.size()), argv.data());
+        DiceApp::ApplyArguments(*f, CommandLine::Parse(static_cast<int>(argv.size()), argv.data()));
         const DiceFrameProbe p(*f);
         EXPECT_EQ(p.Dice(), c.dice) << c.args.size() << " arguments";
         EXPECT_EQ(p.DiceSpin().GetValue(), c.dice);
@@ -184,38 +188,163 @@ TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
     }
 }
 
-TEST_F(DiceFrameTest, TypedRollsAreCheckedAsTheyChange)
-{
-    const DiceFrameProbe p = Probe();
-    for (const char* bad : {"abc", "0", "-2", "5 ", "1e3", ""}) {
-        TypeOver(p.RollsText(), bad, true);
-        EXPECT_EQ(p.Rolls(), 1500) << '"' << bad << '"';
-        EXPECT_EQ(p.RollsText().GetValue(), bad) << "the invalid text stays";
-    }
-    for (auto [text, value] : {std::pair{"007", 7}, {" 5", 5}, {"9999999", 9999999}}) {
-        TypeOver(p.RollsText(), text, false);
-        EXPECT_EQ(p.Rolls(), value) << text;
-    }
-    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+namespace {
 
-    // A run started after a refused entry uses the last good number and shows it at the end.
-    TypeOver(p.RollsText(), "abc", true);
-    p.SetProgressive(false);
-    p.ClickStart();
-    ExpectIdleAfter(9999999);
+const std::string INVALID_ENTRY = "Invalid Entry: Please enter a valid positive integer";
+
+// The sum of the table's "Frequency" column.
+long FrequencySum(PelkoGrid& grid)
+{
+    long sum = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        sum += wxAtol(grid.GetCellValue(row, 1));
+    return sum;
 }
 
-TEST_F(DiceFrameTest, TypedDiceAreCheckedAndCappedAt100)
+} // namespace
+
+// Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
+// used in its table. Typing over a selection passes through an empty text that is no entry of its
+// own; a real invalid entry is refused once, and the box loses the focus to the message without
+// the spin control's own clamping of the text reaching the number of dice.
+TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
+{
+    using U = SimulatedUser;
+    struct Case { const char* what; std::vector<int> keys; int messages, dice; };
+    const Case cases[] = {
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
+        {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 40},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 40},
+        {"4 over all", {'a' | U::CTRL, '4'}, 0, 4},
+        {"15 over all", {'a' | U::CTRL, '1', '5'}, 0, 15},
+        {"150 over all", {'a' | U::CTRL, '1', '5', '0'}, 0, 100},
+        {"a digit after the 40", {WXK_END, '2'}, 0, 100},
+    };
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(false);
+    frame->SetNumberOfRolls(30);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfDice(40);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.DiceSpin(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Dice(), c.dice);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(boxes.shown.size(), static_cast<std::size_t>(c.messages)) << "after the click";
+        ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
+        EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
+        EXPECT_EQ(FrequencySum(p.Grid()), 30);
+        EXPECT_EQ(p.DiceSpin().GetTextValue(), wxString::Format("%d", c.dice))
+            << "the box shows the dice the run used";
+    }
+}
+
+// Each case starts from 1500 rolls and types keys into the rolls box; the run's table then adds
+// up to the rolls it used, and the box shows them.
+TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
+{
+    using U = SimulatedUser;
+    struct Case { const char* what; std::vector<int> keys; int messages; long rolls; };
+    const Case cases[] = {
+        {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
+        {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 0, 500},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
+        {"a blank after the number", {WXK_END, ' '}, 1, 1500},
+        {"eight digits over all", {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'}, 0,
+         1234567},
+    };
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(false);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfRolls(1500);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.RollsText(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Rolls(), c.rolls);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(FrequencySum(p.Grid()), c.rolls);
+        EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
+    }
+    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+}
+
+// A double-click on Start starts a run that its second click does not stop; a later click does.
+TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
 {
     const DiceFrameProbe p = Probe();
-    TypeOver(p.DiceSpin(), "15", false);
-    EXPECT_EQ(p.Dice(), 15);
-    TypeOver(p.DiceSpin(), "150", false);
-    EXPECT_EQ(p.Dice(), 100);
-    EXPECT_EQ(p.DiceSpin().GetValue(), 100);
-    EXPECT_EQ(p.DiceSpin().GetTextValue(), "100");
-    for (const char* bad : {"0", "-2", ""}) {
-        TypeOver(p.DiceSpin(), bad, true);
-        EXPECT_EQ(p.Dice(), 100) << '"' << bad << '"';
+    p.SetProgressive(true);
+    frame->SetNumberOfRolls(1000000);   // far longer than the test
+    ASSERT_TRUE(ReadyForInput());
+    bool runningAfterTheDoubleClick = false;
+    wxTimer later;
+    later.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        runningAfterTheDoubleClick = p.Running();
+        user.Click(p.StartButton());
+    });
+    later.StartOnce(1000);
+    user.ClickTwice(p.StartButton(), 120);
+    ASSERT_TRUE(WaitFor([&] { return startClicks == 3 && !p.Running(); }, 20));
+    EXPECT_TRUE(runningAfterTheDoubleClick);
+    EXPECT_GT(p.Rolls(), 1) << "the second click stopped the run at its first yield";
+    EXPECT_LT(p.Rolls(), 1000000) << "the third click stopped it";
+    EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
+}
+
+namespace {
+
+// What Ctrl+C on the table puts on the clipboard.
+wxString CopiedByCtrlC(PelkoGrid& grid)
+{
+    wxKeyEvent ctrlC(wxEVT_KEY_DOWN);
+    ctrlC.m_keyCode = 'C';
+    ctrlC.SetControlDown(true);
+    grid.GetEventHandler()->ProcessEvent(ctrlC);
+    wxClipboardLocker locker;
+    wxTextDataObject text;
+    return !!locker && wxTheClipboard->GetData(text) ? text.GetText() : wxString();
+}
+
+// How many cells of the table are highlighted as selected.
+int HighlightedCells(PelkoGrid& grid)
+{
+    int cells = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        for (int col = 0; col < grid.GetNumberCols(); ++col)
+            cells += grid.IsInSelection(row, col);
+    return cells;
+}
+
+} // namespace
+
+// A run rebuilds the table: afterwards nothing is highlighted, and Ctrl+C copies the cell under
+// the cursor, not a block that no longer shows.
+TEST_F(DiceFrameTest, ARunClearsTheTablesSelectionAndWhatACopyTakes)
+{
+    struct Case { const char* what; int diceBefore, top, bottom, diceAfter; const char* before; };
+    const Case cases[] = {
+        {"the block moves up onto the rows left", 100, 495, 500, 1,
+         "595\r\n596\r\n597\r\n598\r\n599\r\n600\r\n"},
+        {"the block moves out of the table", 100, 100, 102, 2, "200\r\n201\r\n202\r\n"},
+        {"the table grows under the block", 2, 0, 2, 100, "2\r\n3\r\n4\r\n"},
+    };
+    PelkoGrid& grid = Probe().Grid();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RunWith(c.diceBefore, 10, false);
+        grid.SelectBlock(c.top, 0, c.bottom, 0);
+        ASSERT_EQ(CopiedByCtrlC(grid), c.before);
+        RunWith(c.diceAfter, 10, false);
+        EXPECT_EQ(HighlightedCells(grid), 0);
+        EXPECT_EQ(CopiedByCtrlC(grid), wxString::Format("%d", c.diceAfter))
+            << "the cursor stays on the first sum";
     }
 }

@@ -1,4 +1,5 @@
 #include "app/LogThrottle.h"
+#include "app/Percentage.h"
 #include "app/RollRecord.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
@@ -92,4 +93,21 @@ TEST(LogThrottle, SpacesUpdatesByAMultipleOfWhatTheLastOneCost)
     EXPECT_TRUE(throttle.Due(12.5));
     throttle.Reset();
     EXPECT_TRUE(throttle.Due(0.0));
+}
+
+TEST(Percentage, TextHasFourSignificantDigitsOfCountTimes100OverRolls)
+{
+    struct Case { long count, rolls; const char* text; };
+    const Case cases[] = {
+        // Exactly 14.375 and 30.625: the tie goes to the even digit. Dividing first would give
+        // 14.3749... and 30.6250...1, printed 14.37% and 30.63%.
+        {23, 160, "14.38%"}, {49, 160, "30.62%"},
+        {1, 2000000, "5e-05%"}, {1, 9999999, "1e-05%"}, {1, 1000000, "0.0001%"},
+        {99995, 100000, "100%"}, {12, 12, "100%"}, {1, 12, "8.333%"}, {1, 6, "16.67%"},
+        {0, 5, "0%"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PercentageText(c.count, c.rolls), c.text) << c.count << " of " << c.rolls;
+    EXPECT_EQ(Percentage(23, 160), 14.375);
+    EXPECT_EQ(PercentageText(1, 3, "%.2f percent"), "33.33 percent") << "a translated format";
 }

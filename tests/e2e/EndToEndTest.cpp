@@ -2,6 +2,7 @@
 // through the display server to its window, as they do from a keyboard and a mouse.
 #include "DiceFrameProbe.h"
 #include "RunDiceApp.h"
+#include "SimulatedUser.h"
 #include "ToolkitTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,9 @@
 #include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <cstring>
 #include <functional>
 #include <numeric>
 
@@ -23,35 +24,24 @@ protected:
     DiceFrame& Frame() { return *static_cast<DiceFrame*>(wxTheApp->GetTopWindow()); }
     DiceFrameProbe Probe() { return DiceFrameProbe(Frame()); }
 
-    // Clicks the middle of a control with the mouse.
-    void Click(wxWindow& control)
-    {
-        sim.MouseMove(control.GetScreenRect().GetPosition() + control.GetSize() / 2);
-        sim.MouseClick();
-        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() != nullptr; }, 5));
-    }
-
     // Types at the end of a box's text: Backspace `erase` times, then `text`.
     void TypeAtEnd(wxWindow& box, int erase, const char* text, const std::function<bool()>& done)
     {
-        Click(box);
-        sim.Char(WXK_END);
-        for (int i = 0; i < erase; ++i)
-            sim.Char(WXK_BACK);
-        sim.Text(text);
+        std::vector<int> keys{WXK_END};
+        keys.insert(keys.end(), erase, WXK_BACK);
+        keys.insert(keys.end(), text, text + std::strlen(text));
+        ASSERT_TRUE(user.TypeKeys(box, keys));
         ASSERT_TRUE(WaitFor(done, 5)) << "typing \"" << text << "\" did not arrive";
     }
 
     // Selects all of a box's text and types over it.
     void TypeOverAll(wxWindow& box, const char* text, const std::function<bool()>& done)
     {
-        Click(box);
-        sim.Char('a', wxMOD_CONTROL);
-        sim.Text(text);
+        ASSERT_TRUE(user.TypeOverAll(box, text));
         ASSERT_TRUE(WaitFor(done, 5)) << "typing \"" << text << "\" did not arrive";
     }
 
-    wxUIActionSimulator sim;
+    SimulatedUser user;
 };
 
 } // namespace
@@ -65,7 +55,7 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
     TypeAtEnd(p.DiceSpin(), 0, "2", [&] { return p.Dice() == 12; });
     TypeAtEnd(p.RollsText(), 2, "0", [&] { return p.Rolls() == 150; });
 
-    Click(p.StartButton());
+    ASSERT_TRUE(user.Click(p.StartButton()));
     const std::vector<int>& counts = p.Counts();
     ASSERT_TRUE(WaitFor([&] {
         return !p.Running() && std::accumulate(counts.begin(), counts.end(), 0L) == 150;
@@ -86,8 +76,8 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
 
     // Ctrl+C on the graph, clicked first as a user would, puts its picture on the clipboard.
     p.Notebook().SetSelection(1);
-    Click(p.Graph());
-    sim.Char('c', wxMOD_CONTROL);
+    ASSERT_TRUE(user.Click(p.Graph()));
+    user.Key('c' | SimulatedUser::CTRL);
     EXPECT_TRUE(WaitFor([] {
         wxClipboardLocker locker;
         return !!locker && wxTheClipboard->IsSupported(wxDataFormat("image/png"));

@@ -5,18 +5,20 @@
 #include <wx/init.h>
 #include <wx/window.h>
 
-int RunDiceApp(const char* program, std::vector<std::string> args,
+int RunDiceApp(const char* program, const std::vector<std::string>& args,
                const std::function<int()>& body)
 {
     std::string name = program;
-    std::vector<char*> argv{name.data()};
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int argc = static_cast<int>(argv.size()) - 1;
+    std::vector<const char*> argv{name.c_str()};
+    for (const std::string& arg : args)
+        argv.push_back(arg.c_str());
+    const CommandLine commandLine = CommandLine::Parse(static_cast<int>(argv.size()), argv.data());
 
-    wxApp::SetInstance(new DiceApp);
-    if (!wxEntryStart(argc, argv.data()) || !wxTheApp->CallOnInit())
+    // As the program's own start does: the toolkit sees the program's name only.
+    char* toolkitArgv[] = {name.data(), nullptr};
+    int toolkitArgc = 1;
+    wxApp::SetInstance(new DiceApp(commandLine));
+    if (!wxEntryStart(toolkitArgc, toolkitArgv) || !wxTheApp->CallOnInit())
         return 1;
     const int result = body();
     wxTheApp->GetTopWindow()->Destroy();

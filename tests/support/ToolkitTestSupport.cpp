@@ -43,3 +43,8 @@ bool WaitFor(const std::function<bool()>& done, double seconds)
     }
     return true;
 }
+
+void LetEventsThrough(double seconds)
+{
+    WaitFor([] { return false; }, seconds);
+}

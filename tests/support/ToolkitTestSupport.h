@@ -14,3 +14,6 @@ void FailOnToolkitAsserts();
 
 // Lets the program's events run until `done` holds, for at most `seconds`; whether it came to hold.
 bool WaitFor(const std::function<bool()>& done, double seconds);
+
+// Lets the program's events run for `seconds`, such as those that a key or a click just caused.
+void LetEventsThrough(double seconds);
