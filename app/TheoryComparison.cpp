@@ -1,5 +1,6 @@
 #include "app/TheoryComparison.h"
 
+#include "app/Percentage.h"
 #include "app/PlainNumbers.h"
 
 #include <cmath>
@@ -69,7 +70,7 @@ double TheoryComparison::ExpectedPercent(int k) const
 
 double TheoryComparison::ObservedPercent(int k) const
 {
-    return rolls > 0 ? Count(k) * 100.0 / rolls : 0.0;
+    return rolls > 0 ? Percentage(Count(k), rolls) : 0.0;
 }
 
 double TheoryComparison::Difference(int k) const
