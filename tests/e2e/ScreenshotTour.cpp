@@ -1,5 +1,6 @@
 // Takes the README's pictures from the program itself: starts it with 2 dice and 3000 rolls,
-// clicks Start, and photographs the window on each notebook page once the run is over.
+// clicks Start, and photographs the window on each notebook page once the run is over; then
+// the "Theory" page, in a larger window, after that run and after 100 dice x 100000 rolls.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
 #include "RunDiceApp.h"
@@ -26,23 +27,43 @@ bool Photograph(wxFrame& frame, const wxString& file)
     return wxExecute(command, wxEXEC_SYNC) == 0;
 }
 
+// Clicks Start as a user does and waits for the run of `rolls` rolls of `sums` sums to end.
+bool RunToTheEnd(const DiceFrameProbe& p, int rolls, std::size_t sums)
+{
+    wxUIActionSimulator sim;
+    sim.MouseMove(p.StartButton().GetScreenRect().GetPosition() + p.StartButton().GetSize() / 2);
+    sim.MouseClick();
+    return WaitFor([&] { return p.Rolls() == rolls && !p.Running() && p.Counts().size() == sums &&
+                                p.Gauge().GetValue() == p.Gauge().GetRange(); }, 120);
+}
+
+// The "Theory" page needs more room than the smallest window gives it.
+bool TheoryTour(wxFrame& frame, const DiceFrameProbe& p, const wxString& folder)
+{
+    frame.SetSize(1100, 680);
+    p.Notebook().SetSelection(2);
+    if (!Photograph(frame, folder + "/theory-2-dice.png"))
+        return false;
+    auto& dice = static_cast<DiceFrame&>(frame);
+    dice.SetNumberOfDice(100);
+    dice.SetNumberOfRolls(100000);
+    p.SetProgressive(false);
+    return RunToTheEnd(p, 100000, 501u) && Photograph(frame, folder + "/theory-100-dice.png");
+}
+
 bool Tour(const wxString& folder)
 {
     auto& frame = *static_cast<DiceFrame*>(wxTheApp->GetTopWindow());
     const DiceFrameProbe p(frame);
     if (!WaitFor([&] { return frame.IsShownOnScreen(); }, 10))
         return false;
-    wxUIActionSimulator sim;
-    sim.MouseMove(p.StartButton().GetScreenRect().GetPosition() + p.StartButton().GetSize() / 2);
-    sim.MouseClick();
-    if (!WaitFor([&] { return p.Rolls() == 3000 && !p.Running() && p.Counts().size() == 11u &&
-                              p.Gauge().GetValue() == 3000; }, 60))
+    if (!RunToTheEnd(p, 3000, 11u))
         return false;
     p.Notebook().SetSelection(0);
     if (!Photograph(frame, folder + "/analysis.png"))
         return false;
     p.Notebook().SetSelection(1);
-    return Photograph(frame, folder + "/column-graph.png");
+    return Photograph(frame, folder + "/column-graph.png") && TheoryTour(frame, p, folder);
 }
 
 } // namespace
