@@ -42,6 +42,12 @@ void bufferedCoordSys::RedrawBitmap()
     RenderTo(memoryDC);
 }
 
+void bufferedCoordSys::ShowNewSettings()
+{
+    RedrawBitmap();
+    Refresh(false);
+}
+
 void bufferedCoordSys::SetSeries(dataSeries* series)
 {
     memoryDC.Clear();

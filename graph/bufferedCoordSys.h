@@ -19,6 +19,8 @@ public:
     void RenderTo(wxDC& dc);
     // Draws the picture anew into the bitmap without repainting the window.
     void RedrawBitmap();
+    // Draws the picture anew and repaints the window with it.
+    void ShowNewSettings() override;
     // Shows series (not owned; its owner keeps it alive while it is shown), or none.
     void SetSeries(dataSeries* series);
     dataSeries* GetCurrentSeries() const { return currentSeries; }

@@ -1,5 +1,6 @@
 #include "graph/clipboardPicture.h"
 
+#include "graph/crispSvg.h"
 #include "graph/pictureSize.h"
 
 #include <wx/clipbrd.h>
@@ -53,12 +54,28 @@ void clipboardPicture::DrawSvg(const wxSize& windowSize, const drawing& draw)
         return;
     {
         wxSVGFileDC dc(file, bitmap.GetWidth(), bitmap.GetHeight(), SVG_DPI);
-        dc.SetClippingRegion(wxPoint(0, 0), windowSize);
+        // The bitmap is drawn without smoothing the edges.
+        dc.SetShapeRenderingMode(wxSVG_SHAPE_RENDERING_CRISP_EDGES);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
         draw(dc);
+        CoverBeyond(dc, windowSize);
     }
     std::ifstream in(file.fn_str(), std::ios::binary);
-    svg.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string written{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    svg = CrispSvg(written, Extent(bitmap.GetSize()));
     wxRemoveFile(file);
+}
+
+// The bitmap is drawn clipped to the window. A clip path would do the same in SVG, but some
+// renderers draw nothing inside one; the part of the picture past the window is painted over
+// in white instead.
+void clipboardPicture::CoverBeyond(wxDC& dc, const wxSize& windowSize) const
+{
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(*wxWHITE_BRUSH);
+    dc.DrawRectangle(windowSize.x, 0, bitmap.GetWidth(), bitmap.GetHeight());
+    dc.DrawRectangle(0, windowSize.y, bitmap.GetWidth(), bitmap.GetHeight());
 }
 
 bool clipboardPicture::PutOnClipboard() const

@@ -6,9 +6,9 @@
 #include <string>
 
 // A graph's picture made for the clipboard, in the forms a desktop pastes: a PNG image and an
-// SVG drawing, which keeps lines and text as vectors. Both are drawn by the same drawing
-// function, clipped to the window's full size, and take the size that what was drawn reaches
-// (PictureSize).
+// SVG drawing, which keeps lines and text as vectors. Both are drawn on white by the same
+// drawing function, cut at the window's full size, and take the size that what was drawn
+// reaches (PictureSize); an SVG renderer at 96 dpi draws the same pixels as the bitmap has.
 class clipboardPicture {
 public:
     using drawing = std::function<void(wxDC&)>;
@@ -29,6 +29,7 @@ public:
 private:
     void DrawBitmap(const wxSize& windowSize, const drawing& draw);
     void DrawSvg(const wxSize& windowSize, const drawing& draw);
+    void CoverBeyond(wxDC& dc, const wxSize& windowSize) const;
 
     wxBitmap bitmap;
     std::string svg;

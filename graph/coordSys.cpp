@@ -10,7 +10,6 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
-#include <wx/tooltip.h>
 
 #include <cmath>
 
@@ -40,6 +39,7 @@ wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_KEY_DOWN(coordSys::OnKeyDown)
     EVT_MOTION(coordSys::OnMotion)
     EVT_RIGHT_UP(coordSys::OnRightUp)
+    EVT_LEAVE_WINDOW(coordSys::OnLeave)
     EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
 wxEND_EVENT_TABLE()
 // clang-format on
@@ -48,6 +48,9 @@ coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wx
                    long style, const wxString& name)
     : wxWindow(parent, id, pos, size, style, name)
 {
+    // The picture is black on white under every desktop theme, as the buffered graph's is.
+    SetBackgroundColour(*wxWHITE);
+    SetForegroundColour(*wxBLACK);
     GetPropertiesWindow();
     // The settings start at their defaults; the axis labels are shown in the user's language.
     SetXAxisLabel(wxGetTranslation("x").utf8_string());
@@ -206,6 +209,8 @@ void coordSys::Redraw()
     Update();
 }
 
+void coordSys::ShowNewSettings() { Refresh(true); }
+
 void coordSys::AdjustToSize()
 {
     if (!equalScaling && !originAlwaysViewable && !axesAlwaysViewable)
@@ -316,24 +321,33 @@ wxString coordSys::TooltipText(const pointLabel& label)
                             label.y, wxString::FromUTF8(label.text));
 }
 
-// Over a marker the tooltip shows at once; off every marker it goes at once, and the usual
-// delay comes back for the program's other tooltips.
+// Over a marker the tooltip shows at once; off every marker it goes at once.
 void coordSys::UpdateTooltip(const wxPoint& pointer)
 {
     const pointLabel* hit = LabelAt(pointer);
     if (hit) {
-        wxToolTip::SetDelay(1);
-        wxToolTip::Enable(true);
-        SetToolTip(TooltipText(*hit));
-    } else if (GetToolTip()) {
-        wxToolTip::Enable(false);
-        wxToolTip::SetDelay(500);
-        UnsetToolTip();
-        wxToolTip::Enable(true);
+        if (!tooltip)
+            tooltip = new pointTooltip(this);
+        tooltip->ShowAt(TooltipText(*hit), ClientToScreen(pointer));
+    } else if (tooltip) {
+        tooltip->Hide();
     }
 }
 
+wxString coordSys::GetShownTooltip() const
+{
+    return tooltip ? tooltip->GetShownText() : wxString();
+}
+
 void coordSys::OnMotion(wxMouseEvent& event) { UpdateTooltip(event.GetPosition()); }
+
+// The pointer has left for another window: no marker is under it.
+void coordSys::OnLeave(wxMouseEvent& event)
+{
+    if (tooltip)
+        tooltip->Hide();
+    event.Skip();
+}
 
 // Without the menu the click is left to whoever else wants it.
 void coordSys::OnRightUp(wxMouseEvent& event)

@@ -1,6 +1,7 @@
 #pragma once
 #include "graph/coordSysView.h"
 #include "graph/plotObjectLists.h"
+#include "graph/pointTooltip.h"
 #include "graph/properties/coordSysProperties.h"
 #include "graph/seriesTrace.h"
 #include "graph/windowTextMeasurer.h"
@@ -75,6 +76,8 @@ public:
 
     // Recomputes the view and repaints the window at once.
     void Redraw();
+    // Shows the picture with the settings just changed and the view already recomputed.
+    virtual void ShowNewSettings();
     // What a resize does: when a setting makes the view depend on the window's shape, the view
     // is recomputed and the parents are told.
     void AdjustToSize();
@@ -93,6 +96,8 @@ public:
     static wxString TooltipText(const pointLabel& label);
     // Shows the tooltip of the marked point under the pointer at once, or none.
     void UpdateTooltip(const wxPoint& pointer);
+    // The tooltip text on show; empty when none is.
+    wxString GetShownTooltip() const;
 
     // Fills the graph's properties window from the current settings and shows it.
     void ShowProperties();
@@ -116,6 +121,7 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnRightUp(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
     void OnPropertiesItem(wxCommandEvent& event);
 
     // Normally lives as long as the graph; a close that cannot be refused ends it earlier, and
@@ -127,6 +133,8 @@ private:
     void OnTraceTimer(wxTimerEvent& event);
 
     windowTextMeasurer labelMeasurer{*this};
+    // A child of the graph's, made when first shown and destroyed with the graph.
+    pointTooltip* tooltip = nullptr;
     wxTimer traceTimer{this, ID_TRACE_TIMER};
     seriesTrace trace;
     std::vector<seriesTrace::piece> tracePieces;

@@ -15,6 +15,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // A small caption with a close box, above the graph's window, no task-bar button, no resize
@@ -26,15 +29,11 @@ constexpr int CENTRED = wxALIGN_CENTER_VERTICAL;
 
 wxString Text(const std::string& utf8) { return wxString::FromUTF8(utf8); }
 
-double ReadDouble(const wxTextCtrl* field)
-{
-    return propertiesNumbers::ReadDouble(field->GetValue().utf8_string());
-}
+std::string Typed(const wxTextCtrl* field) { return field->GetValue().utf8_string(); }
 
-int ReadInt(const wxTextCtrl* field)
-{
-    return propertiesNumbers::ReadInt(field->GetValue().utf8_string());
-}
+double ReadDouble(const wxTextCtrl* field) { return propertiesNumbers::ReadDouble(Typed(field)); }
+
+int ReadInt(const wxTextCtrl* field) { return propertiesNumbers::ReadInt(Typed(field)); }
 
 void ShowDouble(wxTextCtrl* field, double value)
 {
@@ -141,9 +140,23 @@ void coordSysProperties::InitialiseControls()
     yTickText->SetInitialSize(wxSize(TICK_FIELD_WIDTH, -1));
     yTickPosChoice->SetSelection(0);
     yLabelPosChoice->SetSelection(0);
+    SizeTickCaptions();
     gridChoice->SetSelection(coordSysSettings::RECTANGULAR_GRID);
     axesChoice->SetSelection(coordSysSettings::X_AXIS | coordSysSettings::Y_AXIS);
     okButton->SetDefault();
+}
+
+// Both tick captions take the width of the wider of their two texts, so that the window is
+// fitted to either and a swap moves nothing else.
+void coordSysProperties::SizeTickCaptions()
+{
+    int widest = 0;
+    for (const wxString& label : {_("max ticks:"), _("tick unit:")}) {
+        xTickCaption->SetLabel(label);
+        widest = std::max(widest, xTickCaption->GetBestSize().x);
+    }
+    for (wxStaticText* caption : {xTickCaption, yTickCaption})
+        caption->SetMinSize(wxSize(widest, -1));
 }
 
 // The x group, a spacer, the y group, the general rows, then the buttons at the right; the
@@ -399,14 +412,23 @@ void coordSysProperties::DisplayTickUnit(const tickField& field, double unit)
 
 void coordSysProperties::ShowMaxTicks(wxStaticText* caption, wxTextCtrl* field, int count)
 {
-    caption->SetLabel(_("max ticks:"));
+    Relabel(caption, _("max ticks:"));
     field->SetValue(Text(propertiesNumbers::FormatInt(count)));
 }
 
 void coordSysProperties::ShowTickUnit(wxStaticText* caption, wxTextCtrl* field, double unit)
 {
-    caption->SetLabel(_("tick unit:"));
+    Relabel(caption, _("tick unit:"));
     ShowDouble(field, unit);
+}
+
+// A caption of another length moves what follows it in its row, so the panel is laid out again.
+void coordSysProperties::Relabel(wxStaticText* caption, const wxString& label)
+{
+    if (caption->GetLabel() == label)
+        return;
+    caption->SetLabel(label);
+    caption->GetParent()->Layout();
 }
 
 double coordSysProperties::ReadTickUnit(const tickField& field)
@@ -475,13 +497,15 @@ int coordSysProperties::ReadYAxisLabelPosition() const
 bool coordSysProperties::Apply()
 {
     coordSys& graph = Graph();
+    if (!FieldsAreNumbers())
+        return false;
     const double xmin = ReadXMin();
     const double xmax = ReadXMax();
     const double ymin = ReadYMin();
     const double ymax = ReadYMax();
-    if (!RangeAccepted(xmin, xmax, _("xmax must be greater than xmin."),
+    if (!RangeAccepted(xmin, xmax, xMaxText, _("xmax must be greater than xmin."),
                        _("The x range is too wide to be shown.")) ||
-        !RangeAccepted(ymin, ymax, _("ymax must be greater than ymin."),
+        !RangeAccepted(ymin, ymax, yMaxText, _("ymax must be greater than ymin."),
                        _("The y range is too wide to be shown.")))
         return false;
     WriteXAxis(graph, xmin, xmax);
@@ -490,20 +514,46 @@ bool coordSysProperties::Apply()
     WritePositions(graph);
     graph.UpdateView();
     graph.SendRangeChanged();
-    graph.Refresh(true);
+    graph.ShowNewSettings();
     DisplayXTickUnit(graph.GetXTickUnit());
     DisplayYTickUnit(graph.GetYTickUnit());
     return true;
 }
 
-bool coordSysProperties::RangeAccepted(double min, double max, const wxString& notRising,
-                                       const wxString& notFinite)
+// Every number field in the window's order, each named as the messages name it; the first that
+// holds anything but a number is refused.
+bool coordSysProperties::FieldsAreNumbers()
+{
+    const std::pair<wxTextCtrl*, wxString> fields[] = {
+        {xMinText, "xmin"},
+        {xMaxText, "xmax"},
+        {xTickText, xAutoScaleBox->GetValue() ? _("x max ticks") : _("x tick unit")},
+        {yMinText, "ymin"},
+        {yMaxText, "ymax"},
+        {yTickText, yAutoScaleBox->GetValue() ? _("y max ticks") : _("y tick unit")}};
+    for (const auto& [field, name] : fields)
+        if (!propertiesNumbers::IsNumber(Typed(field)))
+            return Refuse(field, wxString::Format(_("%s must be a number."), name));
+    return true;
+}
+
+bool coordSysProperties::RangeAccepted(double min, double max, wxTextCtrl* maxField,
+                                       const wxString& notRising, const wxString& notFinite)
 {
     const propertiesNumbers::rangeCheck check = propertiesNumbers::CheckRange(min, max);
     if (check == propertiesNumbers::RANGE_OK)
         return true;
-    wxMessageBox(check == propertiesNumbers::RANGE_NOT_RISING ? notRising : notFinite,
-                 _("Error"), wxOK | wxICON_ERROR, this);
+    return Refuse(maxField, check == propertiesNumbers::RANGE_NOT_RISING ? notRising : notFinite);
+}
+
+// The message box takes the focus, and the desktop hands it on to another window when the box
+// closes; it comes back to the refused field, its text selected to be typed over.
+bool coordSysProperties::Refuse(wxTextCtrl* field, const wxString& message)
+{
+    wxMessageBox(message, _("Error"), wxOK | wxICON_ERROR, this);
+    Raise();
+    field->SetFocus();
+    field->SelectAll();
     return false;
 }
 

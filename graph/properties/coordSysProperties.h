@@ -102,11 +102,13 @@ public:
     int ReadXAxisLabelPosition() const;
     int ReadYAxisLabelPosition() const;
 
-    // Checks both ranges and, when they are sound, writes every setting into the graph, which
-    // then recomputes its view, tells its parents and repaints; the tick fields then show the
-    // tick units the graph now uses. A wrong range is answered with an "Error" message box and
-    // nothing is written. Values the graph refuses (a tick unit not above 0, max ticks below 2)
-    // leave its setting as it was.
+    // Checks that every number field holds a number and that both ranges rise and, when they
+    // do, writes every setting into the graph, which then recomputes its view, tells its
+    // parents and shows its picture anew; the tick fields then show the tick units the graph
+    // now uses. A field that is not a number or a wrong range is answered with an "Error"
+    // message box naming it, nothing is written, and the user is put back into that field.
+    // Values the graph refuses (a tick unit not above 0, max ticks below 2) leave its setting
+    // as it was.
     bool Apply();
 
 private:
@@ -130,6 +132,7 @@ private:
     void CreateYAxisControls();
     void CreateGeneralControls();
     void InitialiseControls();
+    void SizeTickCaptions();
     void BuildLayout();
     static wxSizer* RangeRow(wxWindow* minCaption, wxWindow* minText, wxWindow* maxCaption,
                              wxWindow* maxText);
@@ -151,11 +154,15 @@ private:
     static void DisplayTickUnit(const tickField& field, double unit);
     static void ShowMaxTicks(wxStaticText* caption, wxTextCtrl* field, int count);
     static void ShowTickUnit(wxStaticText* caption, wxTextCtrl* field, double unit);
+    static void Relabel(wxStaticText* caption, const wxString& label);
     static double ReadTickUnit(const tickField& field);
     static int ReadMaxTicks(const tickField& field);
 
-    bool RangeAccepted(double min, double max, const wxString& notRising,
+    bool FieldsAreNumbers();
+    bool RangeAccepted(double min, double max, wxTextCtrl* maxField, const wxString& notRising,
                        const wxString& notFinite);
+    // Shows the "Error" box with the message, then puts the user back into the field.
+    bool Refuse(wxTextCtrl* field, const wxString& message);
     coordSys& Graph() const;
     void WriteXAxis(coordSys& graph, double min, double max);
     void WriteYAxis(coordSys& graph, double min, double max);

@@ -1,16 +1,24 @@
 #include "graph/bufferedCoordSys.h"
 #include "graph/clipboardPicture.h"
 
+#include "ScreenArea.h"
+#include "ToolkitTestSupport.h"
 #include "graphWindowFixture.h"
 
 #include <expat.h>
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/file.h>
+#include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/mstream.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -55,6 +63,37 @@ wxSize ClipboardPngSize()
     wxMemoryInputStream in(bytes.data(), bytes.size());
     const wxImage image(in, wxBITMAP_TYPE_PNG);
     return image.IsOk() ? image.GetSize() : wxSize(-1, -1);
+}
+
+// The picture an SVG renderer makes of the text at 96 dpi, read back as an image; not ok when
+// the renderer is not installed. Each command has the SVG file and the PNG file put in.
+wxImage RenderedSvg(const std::string& svg, const char* command)
+{
+    const wxString in = wxFileName::CreateTempFileName("zobrin-svg");
+    const wxString out = in + ".png";
+    wxFile(in, wxFile::write).Write(svg.data(), svg.size());
+    const std::string line = wxString::Format(command, in, out).utf8_string();
+    wxImage image;
+    if (std::system(line.c_str()) == 0)
+        image.LoadFile(out, wxBITMAP_TYPE_PNG);
+    wxRemoveFile(in);
+    wxRemoveFile(out);
+    return image;
+}
+
+// How many pixels of the two images differ by more than a quarter of the range in a channel;
+// -1 when their sizes differ.
+int DifferentPixels(const wxImage& a, const wxImage& b)
+{
+    if (a.GetSize() != b.GetSize())
+        return -1;
+    int different = 0;
+    const unsigned char* p = a.GetData();
+    const unsigned char* q = b.GetData();
+    for (int i = 0; i < a.GetWidth() * a.GetHeight(); ++i, p += 3, q += 3)
+        different += std::abs(p[0] - q[0]) > 64 || std::abs(p[1] - q[1]) > 64 ||
+                     std::abs(p[2] - q[2]) > 64;
+    return different;
 }
 
 class coordSysInteraction : public graphWindowFixture {
@@ -162,10 +201,83 @@ TEST_F(coordSysInteraction, TooltipShowsTheFirstMarkerWithinReachShownOrHidden)
     wxMouseEvent motion(wxEVT_MOTION);
     motion.SetPosition(at + wxSize(-2, 1));
     graph->GetEventHandler()->ProcessEvent(motion);
-    ASSERT_NE(graph->GetToolTip(), nullptr);
-    EXPECT_EQ(graph->GetToolTipText(), "(1.5, -2)\n---------------------\nfirst");
+    EXPECT_EQ(graph->GetShownTooltip(), "(1.5, -2)\n---------------------\nfirst");
 
     motion.SetPosition(at + wxSize(30, 30));
     graph->GetEventHandler()->ProcessEvent(motion);
-    EXPECT_EQ(graph->GetToolTip(), nullptr) << "off every marker the tooltip goes";
+    EXPECT_EQ(graph->GetShownTooltip(), "") << "off every marker the tooltip goes";
+}
+
+TEST_F(coordSysInteraction, TooltipIsOnScreenWithinTheFirstEventLoopTurnsOverAMarker)
+{
+    buffered->Move(0, 150);
+    frame->SetClientSize(400, 300);
+    frame->Show();
+    ASSERT_TRUE(WaitFor([this] { return graph->IsShownOnScreen(); }, 5));
+    graph->UpdateView();
+    pointLabel label;
+    label.x = 1.5;
+    label.y = -2;
+    label.text = "marked";
+    graph->AddLabel(label);
+    const wxPoint marker = graph->ClientToScreen({graph->XToPixel(1.5), graph->YToPixel(-2)});
+    bool reached = false;
+    graph->Bind(wxEVT_MOTION, [&](wxMouseEvent& event) {
+        reached = reached || graph->LabelAt(event.GetPosition());
+        event.Skip();
+    });
+    // Beside the pointer, where a tooltip comes up.
+    const wxRect beside(marker + wxSize(4, 4), wxSize(150, 60));
+    WaitFor([] { return false; }, 0.2);
+    const wxImage before = ScreenArea(beside);
+
+    wxUIActionSimulator user;
+    user.MouseMove(marker);
+    ASSERT_TRUE(WaitFor([&] { return reached; }, 5)) << "the graph never saw the pointer come";
+    int turns = 0;
+    while (DifferentPixels(ScreenArea(beside), before) < 200 && turns < 10) {
+        wxTheApp->Yield();
+        wxMilliSleep(5);
+        ++turns;
+    }
+    EXPECT_LT(turns, 10) << "no tooltip on the screen 10 event-loop turns after the pointer came";
+    EXPECT_EQ(graph->GetShownTooltip(), "(1.5, -2)\n---------------------\nmarked");
+
+    user.MouseMove(graph->ClientToScreen(wxPoint(250, 50))); // off the graph
+    EXPECT_TRUE(WaitFor([this] { return graph->GetShownTooltip().empty(); }, 5));
+}
+
+TEST_F(coordSysInteraction, SvgRendersAsThePngAt96Dpi)
+{
+    const char* renderers[] = {"rsvg-convert --dpi-x 96 --dpi-y 96 -o '%2$s' '%1$s'",
+                               "convert -density 96 '%1$s' '%2$s'"};
+    // Lines, outlined and filled shapes, ellipses and text, and a column reaching far past the
+    // window: a graph with both kinds of grid and a column series.
+    Resize(buffered, 300, 200);
+    dataSeries columns;
+    columns.style = dataSeries::COLUMNS;
+    columns.runs = {{{-2, 3}, {1, 1.5}, {3, 1e9}}};
+    buffered->SetSeries(&columns);
+    const auto draw = [this](wxDC& dc) {
+        buffered->gridStyle = coordSysSettings::RECTANGULAR_GRID;
+        buffered->RenderTo(dc);
+        buffered->gridStyle = coordSysSettings::POLAR_GRID;
+        buffered->DrawGrid(dc);
+    };
+    const clipboardPicture picture(buffered->GetSize(), draw);
+    EXPECT_EQ(picture.GetSvg().find("clip-path"), std::string::npos);
+    const wxImage png = picture.GetBitmap().ConvertToImage();
+    int rendered = 0;
+    for (const char* command : renderers) {
+        const wxImage svg = RenderedSvg(picture.GetSvg(), command);
+        if (!svg.IsOk())
+            continue;
+        ++rendered;
+        // Only the text's letters may differ a little: each renderer shapes glyphs its own way.
+        const int different = DifferentPixels(svg, png);
+        EXPECT_GE(different, 0) << command << ": sizes differ";
+        EXPECT_LT(different, png.GetWidth() * png.GetHeight() / 200) << command;
+    }
+    if (rendered == 0)
+        GTEST_SKIP() << "no SVG renderer installed";
 }

@@ -1,5 +1,6 @@
 #include "graph/properties/coordSysProperties.h"
 
+#include "graph/bufferedCoordSys.h"
 #include "graph/coordSys.h"
 #include "graphWindowFixture.h"
 
@@ -37,6 +38,19 @@ protected:
 
 private:
     wxString text;
+};
+
+// Answers a message box that should not have come, failing the test with its text.
+class NoMessage : public wxExpectModal<wxMessageDialog> {
+public:
+    NoMessage() : wxExpectModal(wxID_OK) { m_isOptional = true; }
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
+        ADD_FAILURE() << "unexpected message: " << dialog->GetMessage();
+        return wxID_OK;
+    }
 };
 
 class coordSysPropertiesWindow : public graphWindowFixture {
@@ -145,7 +159,7 @@ TEST_F(coordSysPropertiesWindow, ShowPropertiesFillsEveryControlFromTheGraph)
     graph->ShowProperties();
 
     EXPECT_TRUE(window->IsShown());
-    EXPECT_EQ(Text(X_MIN)->GetValue() + " " + Text(X_MAX)->GetValue(), "0.333333333333 5");
+    EXPECT_EQ(Text(X_MIN)->GetValue() + " " + Text(X_MAX)->GetValue(), "0.3333333333333333 5");
     EXPECT_EQ(Text(X_LABEL)->GetValue(), "t [s]");
     EXPECT_EQ(Tick(X_TICK) + ", " + Tick(Y_TICK), "max ticks: 7, tick unit: 0.25");
     wxString selected;
@@ -197,7 +211,8 @@ TEST_F(coordSysPropertiesWindow, WrongRangeIsRefusedWithAMessageAndNothingWritte
         {"5", "5", "-5", "5", x},
         {"0", "10", "3", "1", y},
         {"3", "1", "3", "1", x}, // both wrong: the x message alone
-        {"", "", "0", "1", x},   // empty fields read as 0
+        {"", "", "0", "1", "xmin must be a number."},
+        {"0", "1", "-1", "abc", "ymax must be a number."},
         {"0", "1e999", "0", "1", "The x range is too wide to be shown."},
         {"0", "1", "-1e308", "1e308", "The y range is too wide to be shown."},
     };
@@ -278,4 +293,76 @@ TEST_F(coordSysPropertiesWindow, CancelAndCloseOnlyHideAndReopeningShowsTheGraph
     wxTheApp->ProcessIdle();
     ASSERT_NE(graph->GetPropertiesWindow(), nullptr);
     EXPECT_TRUE(graph->GetPropertiesWindow()->IsShown());
+}
+
+TEST_F(coordSysPropertiesWindow, FieldThatIsNotANumberIsRefusedByNameAndTypedOverNext)
+{
+    graph->ShowProperties();
+    const std::string before = Settings();
+    // field, text typed, the message; the tick fields are named by what they show
+    const struct { place at; const char* typed; const char* message; } cases[] = {
+        {X_MAX, "abc", "xmax must be a number."},
+        {X_TICK, "10 ticks", "x max ticks must be a number."},
+        {Y_MIN, "1,000.5", "ymin must be a number."},
+        {Y_MAX, " ", "ymax must be a number."},
+        {X_MAX, "3", "xmax must be greater than xmin."}, // with x min 5 below
+    };
+    Type(X_MIN, "5");
+    for (const auto& c : cases) {
+        Type(c.at, c.typed);
+        Control(APPLY_BUTTON)->SetFocus(); // as the click on Apply leaves it
+        wxTEST_DIALOG(Click(APPLY_BUTTON), ExpectError(c.message));
+        EXPECT_EQ(Settings(), before) << c.typed;
+        EXPECT_EQ(wxWindow::FindFocus(), Control(c.at)) << c.typed;
+        long from = -1, to = -1;
+        Text(c.at)->GetSelection(&from, &to);
+        EXPECT_EQ(to - from, long(Text(c.at)->GetValue().length())) << c.typed;
+        Type(c.at, "8");
+    }
+    // A decimal comma is read as a point.
+    for (const auto& [at, text] :
+         {std::pair{X_MAX, "12,5"}, {X_TICK, "4,0"}, {Y_MIN, "-1"}, {Y_MAX, "1"}})
+        Type(at, text);
+    wxTEST_DIALOG(Click(APPLY_BUTTON), NoMessage());
+    EXPECT_EQ(graph->GetXMax(), 12.5);
+    EXPECT_EQ(graph->GetXMaxTicks(), 4);
+}
+
+TEST_F(coordSysPropertiesWindow, EveryControlShowsWholeWhicheverTickValueIsShown)
+{
+    graph->ShowProperties();
+    const wxWindowList& controls = window->GetChildren()[0]->GetChildren();
+    const wxRect panel(window->GetChildren()[0]->GetClientSize());
+    // both tick fields first showing max ticks, then the tick unit, then max ticks again
+    for (int swaps = 0; swaps < 3; ++swaps) {
+        for (int at = 3; at <= int(controls.size()); ++at) {
+            const wxRect rect = Control(at)->GetRect();
+            if (!Text(at)) { // the text fields have widths of their own
+                EXPECT_GE(rect.width, Control(at)->GetBestSize().x) << "cut: control " << at;
+            }
+            EXPECT_TRUE(panel.Contains(rect)) << "outside: control " << at;
+            for (int other = 3; other < at; ++other)
+                EXPECT_FALSE(rect.Intersects(Control(other)->GetRect()))
+                    << "control " << at << " runs into " << other << " after " << swaps;
+        }
+        Click(X_AUTOSCALE);
+        Click(Y_AUTOSCALE);
+    }
+}
+
+TEST_F(coordSysPropertiesWindow, ApplyOnABufferedGraphDrawsItsPictureAnew)
+{
+    auto* buffered = new bufferedCoordSys(parent, wxID_ANY, wxDefaultPosition, wxSize(200, 150));
+    buffered->gridStyle = coordSysSettings::RECTANGULAR_GRID;
+    buffered->RedrawBitmap();
+    const auto gridShown = [buffered] {
+        const wxImage shown = Picture(*buffered, [buffered](wxDC& dc) { buffered->BlitTo(dc); });
+        return Pixel(shown, buffered->XToPixel(1), 5) == wxColour(204, 204, 204);
+    };
+    EXPECT_TRUE(gridShown());
+    buffered->ShowProperties();
+    coordSysProperties* props = buffered->GetPropertiesWindow();
+    dynamic_cast<wxChoice*>(props->GetChildren()[0]->GetChildren()[GRID - 1])->SetSelection(0);
+    props->Apply();
+    EXPECT_FALSE(gridShown()) << "the grid is gone from the picture at once";
 }

@@ -1,5 +1,7 @@
 #include "graph/coordSys.h"
 
+#include "ScreenArea.h"
+#include "ToolkitTestSupport.h"
 #include "graphWindowFixture.h"
 
 #include <wx/app.h>
@@ -173,4 +175,21 @@ TEST_F(traceWindow, ChangingTheSeriesListEndsATrace)
         EXPECT_FALSE(graph->IsTracing());
         EXPECT_EQ(traceFinished.size(), ++finished);
     }
+}
+
+// Runs under a dark desktop theme (the DarkTheme test registration): the plain graph paints the
+// same black on white as the buffered one, where the user sees it, on the screen.
+TEST_F(coordSysWindow, DarkThemePlainGraphIsBlackOnWhite)
+{
+    frame->SetClientSize(240, 160);
+    graph->SetSize(200, 100);
+    frame->Show();
+    ASSERT_TRUE(WaitFor([this] { return graph->IsShownOnScreen(); }, 5));
+    graph->Update();
+    WaitFor([] { return false; }, 0.3); // the paint and the compositing after it
+
+    const wxImage seen = ScreenArea(wxRect(graph->ClientToScreen({0, 0}), wxSize(200, 100)));
+    EXPECT_EQ(Pixel(seen, 30, 10), *wxWHITE) << "the ground";
+    EXPECT_EQ(Pixel(seen, 30, graph->YToPixel(0)), *wxBLACK) << "the x axis";
+    EXPECT_EQ(Pixel(seen, 190, graph->YToPixel(0)), *wxBLACK) << "its arrowhead";
 }

@@ -7,22 +7,42 @@
 
 using numbers = propertiesNumbers;
 
-TEST(propertiesNumbers, TextReadsAsItsLeadingNumberAndCountsSaturate)
+TEST(propertiesNumbers, TextIsANumberOnlyWhenNothingElseIsTyped)
 {
-    const struct { const char* text; double asDouble; int asInt; } cases[] = {
-        {"7.9", 7.9, 7},
-        {" -5 px", -5, -5},
-        {"abc", 0, 0},
-        {"1e3", 1000, 1},
-        {"99999999999", 99999999999.0, INT_MAX},
-        {"-99999999999999999999999", -99999999999999999999999.0, INT_MIN},
+    // text, whether it is a number, what it reads as (leading number or 0), and as a count
+    const struct { const char* text; bool number; double asDouble; int asInt; } cases[] = {
+        {"2,5", true, 2.5, 2},
+        {" -5.25e1 ", true, -52.5, -52},
+        {"+.5", true, 0.5, 0},
+        {"1e999", true, HUGE_VAL, INT_MAX},
+        {"-99999999999", true, -99999999999.0, INT_MIN},
+        {"abc", false, 0, 0},
+        {"", false, 0, 0},
+        {",", false, 0, 0},
+        {"12 px", false, 12, 12},
+        {"1,000.5", false, 1, 1},
+        {"nan", false, 0, 0},
     };
     for (const auto& c : cases) {
+        EXPECT_EQ(numbers::IsNumber(c.text), c.number) << c.text;
         EXPECT_EQ(numbers::ReadDouble(c.text), c.asDouble) << c.text;
         EXPECT_EQ(numbers::ReadInt(c.text), c.asInt) << c.text;
     }
-    EXPECT_EQ(numbers::FormatDouble(1.0 / 3) + " " + numbers::FormatDouble(2.5e-20),
-              "0.333333333333 2.5e-20");
+}
+
+TEST(propertiesNumbers, DoublesShowTwelveDigitsOrAsManyAsReadBackTheSame)
+{
+    const struct { double value; const char* text; } cases[] = {
+        {1.0000000000000002, "1.0000000000000002"},
+        {1.0 / 3, "0.3333333333333333"},
+        {123456789012.5, "123456789012.5"},
+        {0.1, "0.1"},
+        {2.5e-20, "2.5e-20"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numbers::FormatDouble(c.value), c.text);
+        EXPECT_EQ(numbers::ReadDouble(numbers::FormatDouble(c.value)), c.value) << c.text;
+    }
 }
 
 TEST(propertiesNumbers, RangeMustRiseAndHaveAFiniteSpan)
