@@ -10,8 +10,8 @@ namespace {
 
 // Takes cells from one end of lo..hi until they expect MIN_EXPECTED or none are left; returns
 // the group and what it expects.
-ChiSquareTest::pool TakeFromEnd(const std::vector<double>& expected, int& lo, int& hi,
-                                bool fromLow, double& sum)
+ChiSquareTest::pool TakeFromEnd(const std::vector<double>& expected, int& lo, int& hi, bool fromLow,
+                                double& sum)
 {
     ChiSquareTest::pool taken{fromLow ? lo : hi, fromLow ? lo : hi};
     sum = 0;
@@ -31,7 +31,7 @@ ChiSquareTest::pool TakeFromEnd(const std::vector<double>& expected, int& lo, in
 
 std::vector<ChiSquareTest::pool> ChiSquareTest::Pool(const std::vector<double>& expected)
 {
-    std::vector<pool> low, high;   // high holds the groups from the top end, outermost first
+    std::vector<pool> low, high; // high holds the groups from the top end, outermost first
     int lo = 0;
     int hi = static_cast<int>(expected.size()) - 1;
     for (bool fromLow = true; lo <= hi; fromLow = !fromLow) {

@@ -77,8 +77,8 @@ void DiceFrame::CreateControls()
 {
     mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                             wxTAB_TRAVERSAL | wxNO_BORDER);
-    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                              wxNB_BOTTOM, "notebook");
+    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM,
+                              "notebook");
     graphPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                             wxTAB_TRAVERSAL | wxNO_BORDER);
     analysisPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -101,8 +101,8 @@ void DiceFrame::CreateControls()
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
-    resultsGrid = new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                wxWANTS_CHARS);
+    resultsGrid =
+        new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
     graph = new bufferedCoordSys(graphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize);
     theoryPage = new TheoryPage(notebook, counts);
 }
@@ -112,10 +112,10 @@ void DiceFrame::SetUpPage()
     SetTitle("Zobrin");
     SetIcons(DieImages::Icons());
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
-    for (wxWindow* control : {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
-                              static_cast<wxWindow*>(progressiveCheck),
-                              static_cast<wxWindow*>(speedLabel),
-                              static_cast<wxWindow*>(startButton)})
+    for (wxWindow* control :
+         {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
+          static_cast<wxWindow*>(progressiveCheck), static_cast<wxWindow*>(speedLabel),
+          static_cast<wxWindow*>(startButton)})
         control->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
     // Sizers take a control's minimum size, not its current one, so the sizes are minimums.
     // GTK's spin button with its two buttons needs more than 100 pixels; it never gets less
@@ -152,7 +152,7 @@ int DiceFrame::LabelWidth(const wxString& label) const
 void DiceFrame::SetUpTable()
 {
     resultsGrid->CreateGrid(6, 3, wxGrid::wxGridSelectCells);
-    resultsGrid->SetRowLabelSize(2);   // row labels in effect hidden
+    resultsGrid->SetRowLabelSize(2); // row labels in effect hidden
     resultsGrid->SetColLabelSize(20);
     resultsGrid->EnableEditing(false);
     resultsGrid->EnableDragRowSize(false);
@@ -204,7 +204,7 @@ void DiceFrame::SetUpGraph()
     graph->SetYAxisLabel("Frequency Percentage");
     graph->originAlwaysViewable = false;
     graph->axesAlwaysViewable = true;
-    graph->propertiesMenuEnabled = false;   // this window offers no properties window
+    graph->propertiesMenuEnabled = false; // this window offers no properties window
     graph->SetXAutoScale(true);
     graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
     graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
@@ -326,7 +326,7 @@ void DiceFrame::OnDiceText(wxCommandEvent&)
 void DiceFrame::CheckDiceText()
 {
     if (!diceCheckPending)
-        return;   // a Start click checked the text already
+        return; // a Start click checked the text already
     diceCheckPending = false;
     // The typed text is read rather than the control's value, which keeps its last valid number
     // while the text is not one.
@@ -460,7 +460,7 @@ void DiceFrame::Run()
     if (finished)
         FinishRun(Progressive());
     else
-        Destroy();   // the window was closed during the run
+        Destroy(); // the window was closed during the run
 }
 
 // Rolls until all rolls are made or the run is stopped; false if the window was closed.
@@ -477,8 +477,8 @@ bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
                 progressGauge->SetValue(progress.GaugeValue(n));
         } else {
             // Only the progress points matter between rolls here, so roll up to the next one.
-            n = std::min<long>(numberOfRolls,
-                               (run.Made() / progress.updateInterval + 1) * progress.updateInterval);
+            n = std::min<long>(numberOfRolls, (run.Made() / progress.updateInterval + 1) *
+                                                  progress.updateInterval);
             run.RollUntil(n);
             if (!progress.IsUpdatePoint(n))
                 break;
@@ -608,8 +608,8 @@ void DiceFrame::PrepareTable()
     else if (resultsGrid->GetNumberRows() > rows)
         resultsGrid->DeleteRows(0, resultsGrid->GetNumberRows() - rows);
     for (int row = 0; row < rows; ++row) {
-        resultsGrid->SetCellValue(row, 0, wxString::Format(wxGetTranslation("%d"),
-                                                           numberOfDice + row));
+        resultsGrid->SetCellValue(row, 0,
+                                  wxString::Format(wxGetTranslation("%d"), numberOfDice + row));
         resultsGrid->SetCellValue(row, 1, wxGetTranslation("0"));
         resultsGrid->SetCellValue(row, 2, wxGetTranslation("0%"));
     }

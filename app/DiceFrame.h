@@ -121,7 +121,7 @@ private:
     static constexpr std::size_t NOT_SHOWN = std::string::npos;
     std::size_t logShown = NOT_SHOWN;
     std::function<std::uint32_t()> seedSource = ClockSeed;
-    std::uint32_t runSeed = 0;   // the seed the last run took
+    std::uint32_t runSeed = 0; // the seed the last run took
     RollPace rollPace;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
@@ -145,6 +145,6 @@ private:
     wxNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
 
-    friend class DiceFrameProbe;   // lets the window tests read the controls
+    friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();
 };

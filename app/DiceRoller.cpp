@@ -33,8 +33,7 @@ std::uint64_t SplitMix(std::uint64_t& x)
 
 } // namespace
 
-DiceRoller::DiceRoller(int dice, std::uint32_t seed)
-    : dice(std::clamp(dice, 1, MAX_DICE))
+DiceRoller::DiceRoller(int dice, std::uint32_t seed) : dice(std::clamp(dice, 1, MAX_DICE))
 {
     std::uint64_t mix = seed;
     for (auto& word : state)
@@ -42,7 +41,7 @@ DiceRoller::DiceRoller(int dice, std::uint32_t seed)
             word[l] = static_cast<std::uint32_t>(SplitMix(mix) >> 32);
     for (int l = 0; l < LANES / 2; ++l)
         if ((state[0][l] | state[1][l] | state[2][l] | state[3][l]) == 0)
-            state[0][l] = 1;   // xoshiro must not start from the all-zero state
+            state[0][l] = 1; // xoshiro must not start from the all-zero state
 }
 
 int DiceRoller::Face(std::uint32_t r)
@@ -57,7 +56,7 @@ inline DiceRoller::Draws DiceRoller::FacesOf(Draws draws)
 {
     Draws face = Draws{} + 1;
     for (std::int16_t t : THRESHOLD.value)
-        face -= draws >= t;   // a true comparison is -1 in every lane where it holds
+        face -= draws >= t; // a true comparison is -1 in every lane where it holds
     return face;
 }
 
@@ -123,7 +122,7 @@ void DiceRoller::RollMany(long n, int* counts)
         used = LANES;
     }
     if (n > 0) {
-        NextBlock(true);   // rolls left over for Roll, which may want their faces
+        NextBlock(true); // rolls left over for Roll, which may want their faces
         for (; n > 0; --n)
             ++counts[sums[used++] - dice];
     }

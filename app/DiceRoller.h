@@ -12,7 +12,7 @@
 // Roll and RollMany a caller uses, the same seed gives the same sequence of rolls.
 class DiceRoller {
 public:
-    static constexpr int LANES = 8;    // rolls made together
+    static constexpr int LANES = 8; // rolls made together
     static constexpr int MAX_DICE = 100;
 
     // Dice outside 1..MAX_DICE are taken as the nearest count inside.
@@ -47,5 +47,5 @@ private:
     // LANES x dice digits of the current block. Every block that Roll can hand out from was
     // rolled with its faces kept; only the blocks that RollMany uses up whole skip them.
     std::vector<char> faces;
-    int used = LANES;          // rolls of the current block already handed out
+    int used = LANES; // rolls of the current block already handed out
 };

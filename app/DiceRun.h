@@ -12,8 +12,7 @@ class DiceRun {
 public:
     // Zeroes `counts` to one cell per possible sum and empties `record` for a run of `rolls`.
     // Dice outside 1..DiceRoller::MAX_DICE are taken as the nearest count inside.
-    DiceRun(int dice, long rolls, std::uint32_t seed, std::vector<int>& counts,
-            RollRecord& record);
+    DiceRun(int dice, long rolls, std::uint32_t seed, std::vector<int>& counts, RollRecord& record);
 
     static int RowCount(int dice) { return 5 * dice + 1; }
 
@@ -27,7 +26,7 @@ public:
 
 private:
     DiceRoller roller;
-    int dice;   // as the roller took it: 1 to DiceRoller::MAX_DICE
+    int dice; // as the roller took it: 1 to DiceRoller::MAX_DICE
     std::vector<int>& counts;
     RollRecord& record;
     long made = 0;

@@ -8,6 +8,7 @@
 namespace {
 
 // Drawn by scripts/draw-die (xpm NAME SIZE), each at its size and at twice it for dense screens.
+// clang-format off
 static const char* const ICON_XPM[] = {
     "16 16 6 1",
     "  c None",
@@ -197,6 +198,7 @@ static const char* const PICTURE_2X_XPM[] = {
     "                                                                    ",
     "                                                                    ",
 };
+// clang-format on
 
 } // namespace
 

@@ -7,7 +7,7 @@ class wxIconBundle;
 // screens: no image files are looked up at run time.
 namespace DieImages {
 
-wxIconBundle Icons();       // 16 x 16 and 32 x 32, the window's icon
-wxBitmapBundle Picture();   // 34 x 34 (68 x 68 on dense screens), beside the Start button
+wxIconBundle Icons();     // 16 x 16 and 32 x 32, the window's icon
+wxBitmapBundle Picture(); // 34 x 34 (68 x 68 on dense screens), beside the Start button
 
 } // namespace DieImages

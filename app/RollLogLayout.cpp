@@ -93,8 +93,8 @@ void RollLogLayout::Reflow()
         const std::size_t faces = rollLength - 1;
         const double rollWidth = faces * digitWidth;
         if (rollWidth <= width) {
-            rollsPerLine = std::max<std::size_t>(
-                1, HowMany(width + blankWidth, rollWidth + blankWidth));
+            rollsPerLine =
+                std::max<std::size_t>(1, HowMany(width + blankWidth, rollWidth + blankWidth));
         } else {
             facesPerPiece = std::max<std::size_t>(1, HowMany(width, digitWidth));
             linesPerRoll = (faces + facesPerPiece - 1) / facesPerPiece;
@@ -145,9 +145,7 @@ void RollLogLayout::WrapParagraph(std::size_t begin, std::size_t end)
 // costs a few measurements of about its own length.
 std::size_t RollLogLayout::FittingEnd(std::size_t begin, std::size_t end) const
 {
-    const auto fits = [&](std::size_t n) {
-        return measure(text.substr(begin, n)) <= width;
-    };
+    const auto fits = [&](std::size_t n) { return measure(text.substr(begin, n)) <= width; };
     const std::size_t length = end - begin;
     std::size_t good = 1, bad = 2;
     while (bad <= length && fits(bad)) {
@@ -198,9 +196,9 @@ std::size_t RollLogLayout::LineOf(std::size_t offset) const
 {
     const std::size_t rollLines = RollLines();
     if (!noteLines.empty() && offset >= noteLines.front().begin) {
-        const auto after = std::upper_bound(
-            noteLines.begin(), noteLines.end(), offset,
-            [](std::size_t o, const Line& line) { return o < line.begin; });
+        const auto after =
+            std::upper_bound(noteLines.begin(), noteLines.end(), offset,
+                             [](std::size_t o, const Line& line) { return o < line.begin; });
         return rollLines + static_cast<std::size_t>(after - noteLines.begin()) - 1;
     }
     if (rollLines == 0)
@@ -208,8 +206,8 @@ std::size_t RollLogLayout::LineOf(std::size_t offset) const
     const std::size_t roll = offset / rollLength;
     std::size_t line = roll / rollsPerLine;
     if (linesPerRoll > 1)
-        line = roll * linesPerRoll +
-               std::min(offset % rollLength / facesPerPiece, linesPerRoll - 1);
+        line =
+            roll * linesPerRoll + std::min(offset % rollLength / facesPerPiece, linesPerRoll - 1);
     return std::min(line, rollLines - 1);
 }
 

@@ -64,13 +64,13 @@ private:
 
     Measure measure;
     std::string text;
-    double digitWidth = 1;     // the widest digit
+    double digitWidth = 1; // the widest digit
     double blankWidth = 1;
     double width = 0;
-    std::size_t rollLength = 0;   // a roll's faces and its blank; 0 until the text has a roll
-    std::size_t rollsEnd = 0;     // the rolls are text[0, rollsEnd)
+    std::size_t rollLength = 0; // a roll's faces and its blank; 0 until the text has a roll
+    std::size_t rollsEnd = 0;   // the rolls are text[0, rollsEnd)
     std::size_t rollsPerLine = 1;
     std::size_t linesPerRoll = 1;
-    std::size_t facesPerPiece = 1;   // faces on each line of a roll split over lines
-    std::vector<Line> noteLines;     // the lines of what follows the rolls
+    std::size_t facesPerPiece = 1; // faces on each line of a roll split over lines
+    std::vector<Line> noteLines;   // the lines of what follows the rolls
 };

@@ -157,8 +157,8 @@ void RollLogView::OnPaint(wxPaintEvent&)
     dc.DrawRectangle(wxRect(origin, box.GetSize()));
     const std::size_t first = static_cast<std::size_t>(std::max(origin.y, 0) / lineHeight);
     const std::size_t end = std::min<std::size_t>(
-        layout.LineCount(), static_cast<std::size_t>(std::max(origin.y + box.height, 0)) /
-                                    lineHeight + 1);
+        layout.LineCount(),
+        static_cast<std::size_t>(std::max(origin.y + box.height, 0)) / lineHeight + 1);
     for (std::size_t line = first; line < end; ++line)
         DrawLine(dc, line);
 }
@@ -319,8 +319,7 @@ void RollLogView::OnKeyDown(wxKeyEvent& event)
         SelectAll();
     } else if (event.GetModifiers() == wxMOD_CONTROL && (key == 'C' || key == WXK_INSERT)) {
         Copy();
-    } else if (event.AltDown() ||
-               !(event.ShiftDown() ? SelectByKey(key) : ScrollByKey(key))) {
+    } else if (event.AltDown() || !(event.ShiftDown() ? SelectByKey(key) : ScrollByKey(key))) {
         event.Skip();
     }
 }
@@ -344,13 +343,32 @@ bool RollLogView::ScrollByKey(int key)
 {
     const std::size_t top = TopLine(), page = LinesInView();
     switch (key) {
-    case WXK_HOME: case WXK_NUMPAD_HOME: ScrollToLine(0); return true;
-    case WXK_END: case WXK_NUMPAD_END: ScrollToLine(layout.LineCount()); return true;
-    case WXK_PAGEUP: case WXK_NUMPAD_PAGEUP: ScrollToLine(top > page ? top - page : 0); return true;
-    case WXK_PAGEDOWN: case WXK_NUMPAD_PAGEDOWN: ScrollToLine(top + page); return true;
-    case WXK_UP: case WXK_NUMPAD_UP: ScrollToLine(top > 0 ? top - 1 : 0); return true;
-    case WXK_DOWN: case WXK_NUMPAD_DOWN: ScrollToLine(top + 1); return true;
-    default: return false;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+        ScrollToLine(0);
+        return true;
+    case WXK_END:
+    case WXK_NUMPAD_END:
+        ScrollToLine(layout.LineCount());
+        return true;
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP:
+        ScrollToLine(top > page ? top - page : 0);
+        return true;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN:
+        ScrollToLine(top + page);
+        return true;
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        ScrollToLine(top > 0 ? top - 1 : 0);
+        return true;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        ScrollToLine(top + 1);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -360,15 +378,40 @@ bool RollLogView::SelectByKey(int key)
     const std::size_t page = LinesInView(), last = layout.Text().size();
     std::size_t to;
     switch (key) {
-    case WXK_HOME: case WXK_NUMPAD_HOME: to = 0; break;
-    case WXK_END: case WXK_NUMPAD_END: to = last; break;
-    case WXK_LEFT: case WXK_NUMPAD_LEFT: to = caret > 0 ? caret - 1 : 0; break;
-    case WXK_RIGHT: case WXK_NUMPAD_RIGHT: to = std::min(caret + 1, last); break;
-    case WXK_UP: case WXK_NUMPAD_UP: to = LineAbove(caret, 1); break;
-    case WXK_DOWN: case WXK_NUMPAD_DOWN: to = LineBelow(caret, 1); break;
-    case WXK_PAGEUP: case WXK_NUMPAD_PAGEUP: to = LineAbove(caret, page); break;
-    case WXK_PAGEDOWN: case WXK_NUMPAD_PAGEDOWN: to = LineBelow(caret, page); break;
-    default: return false;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+        to = 0;
+        break;
+    case WXK_END:
+    case WXK_NUMPAD_END:
+        to = last;
+        break;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT:
+        to = caret > 0 ? caret - 1 : 0;
+        break;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT:
+        to = std::min(caret + 1, last);
+        break;
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        to = LineAbove(caret, 1);
+        break;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        to = LineBelow(caret, 1);
+        break;
+    case WXK_PAGEUP:
+    case WXK_NUMPAD_PAGEUP:
+        to = LineAbove(caret, page);
+        break;
+    case WXK_PAGEDOWN:
+    case WXK_NUMPAD_PAGEDOWN:
+        to = LineBelow(caret, page);
+        break;
+    default:
+        return false;
     }
     Select(anchor, to);
     ShowPosition(static_cast<long>(to));

@@ -7,7 +7,7 @@
 class RollRecord {
 public:
     static constexpr long LIMIT = 10000;
-    static const char* const TRUNCATION_NOTE;   // "\nData Truncated."
+    static const char* const TRUNCATION_NOTE; // "\nData Truncated."
 
     // Empties the record and reserves room for a run of `rolls` rolls of `dice` dice.
     void Start(long rolls, int dice);

@@ -21,7 +21,7 @@ bool ParseRunArgument(const std::string& text, int& value)
     if (i == text.size())
         return false;
 
-    long long magnitude = 0;   // saturates just past the int range, so it never overflows
+    long long magnitude = 0; // saturates just past the int range, so it never overflows
     for (; i < text.size(); ++i) {
         if (!IsDigit(text[i]))
             return false;
@@ -29,8 +29,8 @@ bool ParseRunArgument(const std::string& text, int& value)
             magnitude = magnitude * 10 + (text[i] - '0');
     }
     const long long signedValue = negative ? -magnitude : magnitude;
-    value = signedValue > INT_MAX ? INT_MAX
-          : signedValue < INT_MIN ? INT_MIN
-          : static_cast<int>(signedValue);
+    value = signedValue > INT_MAX   ? INT_MAX
+            : signedValue < INT_MIN ? INT_MIN
+                                    : static_cast<int>(signedValue);
     return true;
 }

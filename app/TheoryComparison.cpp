@@ -54,8 +54,7 @@ TheoryComparison::TheoryComparison(const SumDistribution& theory, const std::vec
 
 int TheoryComparison::Count(int k) const
 {
-    return k >= 0 && k < static_cast<int>(counts.size()) ? counts[static_cast<std::size_t>(k)]
-                                                          : 0;
+    return k >= 0 && k < static_cast<int>(counts.size()) ? counts[static_cast<std::size_t>(k)] : 0;
 }
 
 bool TheoryComparison::WorthShowing(int k) const
@@ -113,6 +112,6 @@ std::string TheoryComparison::Verdict(double pValue)
         share = "fewer than 0.001%";
     else if (pValue < UNUSUAL)
         share = "only " + share;
-    return "Differences this large happen by chance in " + share + " of runs: " +
-           (pValue >= UNUSUAL ? "the dice look fair." : "the dice may not be fair.");
+    return "Differences this large happen by chance in " + share +
+           " of runs: " + (pValue >= UNUSUAL ? "the dice look fair." : "the dice may not be fair.");
 }

@@ -69,7 +69,7 @@ TheoryPage::TheoryPage(wxWindow* parent, const std::vector<int>& counts)
 void TheoryPage::SetUpTable()
 {
     table->CreateGrid(0, COLUMNS, wxGrid::wxGridSelectCells);
-    table->SetRowLabelSize(2);   // row labels in effect hidden
+    table->SetRowLabelSize(2); // row labels in effect hidden
     table->SetColLabelSize(20);
     table->EnableEditing(false);
     table->EnableDragRowSize(false);
@@ -109,7 +109,7 @@ void TheoryPage::SetUpGraph()
     graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
     graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
 
-    dataSeries observed;   // green columns, as on the column graph
+    dataSeries observed; // green columns, as on the column graph
     observed.style = dataSeries::COLUMNS;
     observed.columnWidth = 1.0;
     observed.fillColour = graphColour::Green();

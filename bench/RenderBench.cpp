@@ -84,7 +84,5 @@ void TimeRender()
 
 int main(int argc, char** argv)
 {
-    return RunInToolkit(argc, argv, [] {
-        TimeRender();
-    });
+    return RunInToolkit(argc, argv, [] { TimeRender(); });
 }

@@ -66,11 +66,14 @@ int main()
         RollRecord record;
         std::string baselineRecord;
         const int repeats = dice == 1 ? 5 : 3;
-        const double ours = BestNsPerDie(dice, rolls, [&] { sink = sink + OurRun(dice, rolls, counts, record); }, repeats);
+        const double ours = BestNsPerDie(
+            dice, rolls, [&] { sink = sink + OurRun(dice, rolls, counts, record); }, repeats);
         const double baseline = BestNsPerDie(
-            dice, rolls, [&] { sink = sink + BaselineRun(dice, rolls, counts, baselineRecord); }, 1);
+            dice, rolls, [&] { sink = sink + BaselineRun(dice, rolls, counts, baselineRecord); },
+            1);
         std::printf("run-core dice=%d rolls=%ld ns_per_die=%.3f baseline_rand_ns_per_die=%.2f "
-                    "speedup=%.1f\n", dice, rolls, ours, baseline, baseline / ours);
+                    "speedup=%.1f\n",
+                    dice, rolls, ours, baseline, baseline / ours);
     }
     return 0;
 }

@@ -74,7 +74,10 @@ void TimeProgressiveRun(int dice, int rolls, int page = 0)
     DiceFrame* frame = ShowFrame(dice, rolls, page);
     std::vector<double> yields;
     yields.reserve(rolls + 1);
-    frame->Bind(wxEVT_IDLE, [&yields](wxIdleEvent& e) { yields.push_back(Now()); e.Skip(); });
+    frame->Bind(wxEVT_IDLE, [&yields](wxIdleEvent& e) {
+        yields.push_back(Now());
+        e.Skip();
+    });
     const double start = Now();
     const std::clock_t cpuStart = std::clock();
     ClickStart(*frame);

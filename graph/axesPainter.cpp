@@ -124,7 +124,7 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
     const bool pinHorizontal = horizontal.across < 0 || horizontal.across > client.height;
     const bool pinVertical = vertical.across < 0 || vertical.across > client.width;
     if (!pinHorizontal && !pinVertical)
-        return;   // the usual case: measuring the label room would be wasted
+        return; // the usual case: measuring the label room would be wasted
     const labelRoom room = graph.LabelRoom(measurer, false);
     if (pinHorizontal)
         horizontal.across = client.height - graph.YPixelSpan(room.bottom * graph.YScale());

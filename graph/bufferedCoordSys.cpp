@@ -6,14 +6,12 @@
 
 #include <algorithm>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(bufferedCoordSys, coordSys)
     EVT_PAINT(bufferedCoordSys::OnPaint)
     EVT_ERASE_BACKGROUND(bufferedCoordSys::OnEraseBackground)
     EVT_SIZE(bufferedCoordSys::OnSize)
     EVT_KEY_DOWN(bufferedCoordSys::OnKeyDown)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 bufferedCoordSys::bufferedCoordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                    const wxSize& size)
@@ -22,10 +20,7 @@ bufferedCoordSys::bufferedCoordSys(wxWindow* parent, wxWindowID id, const wxPoin
     CreateBitmap();
 }
 
-bufferedCoordSys::~bufferedCoordSys()
-{
-    memoryDC.SelectObject(wxNullBitmap);
-}
+bufferedCoordSys::~bufferedCoordSys() { memoryDC.SelectObject(wxNullBitmap); }
 
 void bufferedCoordSys::RenderTo(wxDC& dc)
 {

@@ -25,13 +25,13 @@ constexpr int ID_PROPERTIES_ITEM = 0;
 // whether the origin lies within its window.
 axesPainter AxesPainter(const coordSys& graph, wxDC& dc)
 {
-    return axesPainter(graph, graph.LabelMeasurer(),
-                       [&graph](double x, double y) { return graph.IsPointVisible(x, y); }, dc);
+    return axesPainter(
+        graph, graph.LabelMeasurer(),
+        [&graph](double x, double y) { return graph.IsPointVisible(x, y); }, dc);
 }
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_PAINT(coordSys::OnPaint)
     EVT_SIZE(coordSys::OnSize)
@@ -42,7 +42,6 @@ wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_LEAVE_WINDOW(coordSys::OnLeave)
     EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                    long style, const wxString& name)
@@ -63,10 +62,7 @@ coordSys::~coordSys()
         properties->Destroy();
 }
 
-void coordSys::UpdateView()
-{
-    UpdateView(labelMeasurer);
-}
+void coordSys::UpdateView() { UpdateView(labelMeasurer); }
 
 bool coordSys::IsPointVisible(double x, double y) const
 {

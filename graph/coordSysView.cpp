@@ -106,10 +106,7 @@ pixelPoint coordSysView::PointToPixel(double x, double y) const
     return {XToPixel(x), YToPixel(y)};
 }
 
-worldPoint coordSysView::PixelToPoint(int px, int py) const
-{
-    return {PixelToX(px), PixelToY(py)};
-}
+worldPoint coordSysView::PixelToPoint(int px, int py) const { return {PixelToX(px), PixelToY(py)}; }
 
 int coordSysView::XPixelSpan(double distance) const
 {
@@ -235,8 +232,7 @@ std::string coordSysView::FormatTickLabel(double value, bool trigScale)
     return text + PI_SIGN;
 }
 
-bool coordSysView::TickLabelAt(bool xAxis, std::size_t index, double tick,
-                               std::string& text) const
+bool coordSysView::TickLabelAt(bool xAxis, std::size_t index, double tick, std::string& text) const
 {
     if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels()) {
         const std::vector<std::string>& custom =

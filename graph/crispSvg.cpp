@@ -77,8 +77,8 @@ std::string WithPixelSize(const std::string& root, pixelSize size)
 {
     static const std::regex width(R"( width="[^"]*")"), height(R"( height="[^"]*")");
     const auto first = std::regex_constants::format_first_only;
-    std::string sized = std::regex_replace(
-        root, width, " width=\"" + std::to_string(size.width) + "px\"", first);
+    std::string sized =
+        std::regex_replace(root, width, " width=\"" + std::to_string(size.width) + "px\"", first);
     sized = std::regex_replace(sized, height, " height=\"" + std::to_string(size.height) + "px\"",
                                first);
     // The bitmap's text is drawn without smoothing too.

@@ -42,7 +42,4 @@ void pointTooltip::ShowAt(const wxString& text, const wxPoint& pointer)
         Show();
 }
 
-wxString pointTooltip::GetShownText() const
-{
-    return IsShown() ? label->GetLabel() : wxString();
-}
+wxString pointTooltip::GetShownText() const { return IsShown() ? label->GetLabel() : wxString(); }

@@ -14,8 +14,7 @@ namespace {
 
 using settings_t = coordSysSettings;
 
-template <typename Handler>
-struct namedHandler {
+template <typename Handler> struct namedHandler {
     const char* key;
     Handler apply;
 };

@@ -4,8 +4,8 @@
 
 bool CellBlock::Intersects(const CellBlock& other) const
 {
-    return topRow <= other.bottomRow && other.topRow <= bottomRow && leftCol <= other.rightCol
-        && other.leftCol <= rightCol;
+    return topRow <= other.bottomRow && other.topRow <= bottomRow && leftCol <= other.rightCol &&
+           other.leftCol <= rightCol;
 }
 
 CellBlock CellBlock::ClippedTo(int rows, int cols) const

@@ -8,18 +8,14 @@ namespace {
 
 // The cells an operation works on: the block, or the cursor cell when there is none,
 // cut down to the grid.
-CellBlock TargetCells(const CellAccess& cells, const CellBlock& block, int cursorRow,
-                      int cursorCol)
+CellBlock TargetCells(const CellAccess& cells, const CellBlock& block, int cursorRow, int cursorCol)
 {
     const CellBlock target =
         block.IsSet() ? block : CellBlock{cursorRow, cursorCol, cursorRow, cursorCol};
     return target.ClippedTo(cells.RowCount(), cells.ColCount());
 }
 
-bool IsSeparator(char c)
-{
-    return c == '\t' || c == '\r' || c == '\n';
-}
+bool IsSeparator(char c) { return c == '\t' || c == '\r' || c == '\n'; }
 
 // Bytes of the first MAX_CELL_CHARACTERS characters of the field, or all of it when shorter.
 // A character starts at each byte that does not continue a UTF-8 sequence.
@@ -34,8 +30,8 @@ std::size_t CappedLength(const std::string& text, std::size_t start, std::size_t
     return length;
 }
 
-void WriteField(CellAccess& cells, const std::string& text, std::size_t start,
-                std::size_t length, int row, int col)
+void WriteField(CellAccess& cells, const std::string& text, std::size_t start, std::size_t length,
+                int row, int col)
 {
     if (length == 0 || !cells.Contains(row, col) || cells.IsReadOnly(row, col))
         return;
@@ -44,8 +40,8 @@ void WriteField(CellAccess& cells, const std::string& text, std::size_t start,
 
 } // namespace
 
-std::string CopyText(const CellAccess& cells, const CellBlock& block, int cursorRow,
-                     int cursorCol, const std::string& rowEnd)
+std::string CopyText(const CellAccess& cells, const CellBlock& block, int cursorRow, int cursorCol,
+                     const std::string& rowEnd)
 {
     if (!block.IsSet())
         return cells.Contains(cursorRow, cursorCol) ? cells.Value(cursorRow, cursorCol)
@@ -72,8 +68,8 @@ void ClearCells(CellAccess& cells, const CellBlock& block, int cursorRow, int cu
                 cells.SetValue(row, col, std::string());
 }
 
-void SpreadText(CellAccess& cells, const std::string& text, const CellBlock& block,
-                int cursorRow, int cursorCol)
+void SpreadText(CellAccess& cells, const std::string& text, const CellBlock& block, int cursorRow,
+                int cursorCol)
 {
     const int rows = cells.RowCount();
     const int cols = cells.ColCount();

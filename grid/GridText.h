@@ -16,8 +16,8 @@ constexpr std::size_t MAX_CELL_CHARACTERS = 32767;
 // The text for a copy: with a block, every row of it with its cells joined by tabs and ended by
 // rowEnd (the last row too); without one, the cursor cell's value alone. Parts of the block
 // outside the grid are left out, so a block remembered before the grid shrank stays safe.
-std::string CopyText(const CellAccess& cells, const CellBlock& block, int cursorRow,
-                     int cursorCol, const std::string& rowEnd);
+std::string CopyText(const CellAccess& cells, const CellBlock& block, int cursorRow, int cursorCol,
+                     const std::string& rowEnd);
 
 // Empties every writable cell of the block, or the cursor cell when there is no block.
 void ClearCells(CellAccess& cells, const CellBlock& block, int cursorRow, int cursorCol);
@@ -27,7 +27,7 @@ void ClearCells(CellAccess& cells, const CellBlock& block, int cursorRow, int cu
 // "\r\n" counts as one line end and a "\n" that starts a field is skipped. Empty fields, cells
 // outside the grid and read-only cells are left as they are. Each field is cut to
 // MAX_CELL_CHARACTERS characters (UTF-8 text; a character is never split).
-void SpreadText(CellAccess& cells, const std::string& text, const CellBlock& block,
-                int cursorRow, int cursorCol);
+void SpreadText(CellAccess& cells, const std::string& text, const CellBlock& block, int cursorRow,
+                int cursorCol);
 
 } // namespace gridText

@@ -112,9 +112,9 @@ void PelkoGrid::OnKeyDown(wxKeyEvent& event)
 
 void PelkoGrid::OnRangeSelect(wxGridRangeSelectEvent& event)
 {
-    TakeSelectionChange({event.GetTopRow(), event.GetLeftCol(), event.GetBottomRow(),
-                         event.GetRightCol()},
-                        event.Selecting());
+    TakeSelectionChange(
+        {event.GetTopRow(), event.GetLeftCol(), event.GetBottomRow(), event.GetRightCol()},
+        event.Selecting());
     event.Skip();
 }
 

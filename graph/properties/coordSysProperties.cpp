@@ -42,7 +42,6 @@ void ShowDouble(wxTextCtrl* field, double value)
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(coordSysProperties, wxFrame)
     EVT_CLOSE(coordSysProperties::OnPropertiesClose)
     EVT_BUTTON(ID_PROPS_OK, coordSysProperties::OnOK)
@@ -51,7 +50,6 @@ wxBEGIN_EVENT_TABLE(coordSysProperties, wxFrame)
     EVT_CHECKBOX(ID_X_AUTOSCALE, coordSysProperties::OnXAutoScale)
     EVT_CHECKBOX(ID_Y_AUTOSCALE, coordSysProperties::OnYAutoScale)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 coordSysProperties::coordSysProperties(coordSys* parent, wxWindowID id, const wxString& title,
                                        const wxPoint& pos, const wxSize& size, long /*style*/)
@@ -163,24 +161,22 @@ void coordSysProperties::SizeTickCaptions()
 // window takes the fitted size of it all, which is also its smallest size.
 void coordSysProperties::BuildLayout()
 {
-    AddRows(xAxisSizer,
-            {RangeRow(xMinCaption, xMinText, xMaxCaption, xMaxText),
-             Row({{xAutoScaleBox, CENTRED | wxRIGHT, 10},
-                  {xTickCaption, CENTRED | wxRIGHT, 10},
-                  {xTickText, CENTRED | wxRIGHT, 10},
-                  {xTickPosCaption, CENTRED | wxRIGHT, 10},
-                  {xTickPosChoice, CENTRED, 0}}),
-             LabelRow(xAxisLabelCaption, xAxisLabelText, xLabelPosCaption, xLabelPosChoice,
-                      xTrigScaleBox)});
-    AddRows(yAxisSizer,
-            {RangeRow(yMinCaption, yMinText, yMaxCaption, yMaxText),
-             Row({{yAutoScaleBox, CENTRED | wxRIGHT, 20},
-                  {yTickCaption, CENTRED | wxRIGHT, 10},
-                  {yTickText, CENTRED | wxRIGHT, 10},
-                  {yTickPosCaption, CENTRED | wxRIGHT, 10},
-                  {yTickPosChoice, 0, 0}}),
-             LabelRow(yAxisLabelCaption, yAxisLabelText, yLabelPosCaption, yLabelPosChoice,
-                      yTrigScaleBox)});
+    AddRows(xAxisSizer, {RangeRow(xMinCaption, xMinText, xMaxCaption, xMaxText),
+                         Row({{xAutoScaleBox, CENTRED | wxRIGHT, 10},
+                              {xTickCaption, CENTRED | wxRIGHT, 10},
+                              {xTickText, CENTRED | wxRIGHT, 10},
+                              {xTickPosCaption, CENTRED | wxRIGHT, 10},
+                              {xTickPosChoice, CENTRED, 0}}),
+                         LabelRow(xAxisLabelCaption, xAxisLabelText, xLabelPosCaption,
+                                  xLabelPosChoice, xTrigScaleBox)});
+    AddRows(yAxisSizer, {RangeRow(yMinCaption, yMinText, yMaxCaption, yMaxText),
+                         Row({{yAutoScaleBox, CENTRED | wxRIGHT, 20},
+                              {yTickCaption, CENTRED | wxRIGHT, 10},
+                              {yTickText, CENTRED | wxRIGHT, 10},
+                              {yTickPosCaption, CENTRED | wxRIGHT, 10},
+                              {yTickPosChoice, 0, 0}}),
+                         LabelRow(yAxisLabelCaption, yAxisLabelText, yLabelPosCaption,
+                                  yLabelPosChoice, yTrigScaleBox)});
 
     auto* inner = new wxBoxSizer(wxVERTICAL);
     inner->Add(xAxisSizer, 1, wxEXPAND, 0);
@@ -192,9 +188,9 @@ void coordSysProperties::BuildLayout()
 
     auto* panelSizer = new wxBoxSizer(wxVERTICAL);
     panelSizer->Add(content, 1, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
-    panelSizer->Add(Row({{okButton, 0, 0}, {cancelButton, wxLEFT | wxRIGHT, 10},
-                         {applyButton, 0, 0}}),
-                    0, wxALIGN_RIGHT | wxALL, 10);
+    panelSizer->Add(
+        Row({{okButton, 0, 0}, {cancelButton, wxLEFT | wxRIGHT, 10}, {applyButton, 0, 0}}), 0,
+        wxALIGN_RIGHT | wxALL, 10);
     FitTo(panel, panelSizer);
     auto* frameSizer = new wxBoxSizer(wxVERTICAL);
     frameSizer->Add(panel, 1, wxEXPAND, 0);
@@ -202,8 +198,8 @@ void coordSysProperties::BuildLayout()
     Layout();
 }
 
-wxSizer* coordSysProperties::RangeRow(wxWindow* minCaption, wxWindow* minText,
-                                      wxWindow* maxCaption, wxWindow* maxText)
+wxSizer* coordSysProperties::RangeRow(wxWindow* minCaption, wxWindow* minText, wxWindow* maxCaption,
+                                      wxWindow* maxText)
 {
     const int sides = wxLEFT | wxRIGHT;
     return Row({{minCaption, CENTRED, 0},
@@ -231,8 +227,8 @@ wxSizer* coordSysProperties::GeneralRows()
                       {axesChoice, wxRIGHT, 10},
                       {equalScalingBox, CENTRED, 0}}),
                  1, wxEXPAND | wxBOTTOM, 5);
-    general->Add(Row({{originViewableBox, CENTRED | wxRIGHT, 5}, {axesViewableBox, CENTRED, 0}}),
-                 1, wxEXPAND, 0);
+    general->Add(Row({{originViewableBox, CENTRED | wxRIGHT, 5}, {axesViewableBox, CENTRED, 0}}), 1,
+                 wxEXPAND, 0);
     return general;
 }
 

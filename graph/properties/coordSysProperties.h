@@ -126,8 +126,8 @@ private:
         int border;
     };
 
-    void CreateControls(coordSys* parent, wxWindowID id, const wxString& title,
-                        const wxPoint& pos, const wxSize& size);
+    void CreateControls(coordSys* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
+                        const wxSize& size);
     void CreateXAxisControls();
     void CreateYAxisControls();
     void CreateGeneralControls();

@@ -7,10 +7,9 @@ namespace {
 using settings = coordSysSettings;
 
 // The axis label codes in the order of their items.
-constexpr int LABEL_POSITIONS[] = {settings::ABOVE + settings::LEFT,
-                                   settings::ABOVE + settings::RIGHT,
-                                   settings::BELOW + settings::LEFT,
-                                   settings::BELOW + settings::RIGHT};
+constexpr int LABEL_POSITIONS[] = {
+    settings::ABOVE + settings::LEFT, settings::ABOVE + settings::RIGHT,
+    settings::BELOW + settings::LEFT, settings::BELOW + settings::RIGHT};
 constexpr int LABEL_POSITION_COUNT = sizeof LABEL_POSITIONS / sizeof LABEL_POSITIONS[0];
 
 } // namespace

@@ -32,14 +32,15 @@ double Contrast(const wxColour& a, const wxColour& b)
 double TextContrast(const wxImage& picture, const wxRect& cell)
 {
     const wxRect inside = wxRect(cell).Deflate(2);
-    const wxColour background(picture.GetRed(inside.x, inside.y), picture.GetGreen(inside.x, inside.y),
+    const wxColour background(picture.GetRed(inside.x, inside.y),
+                              picture.GetGreen(inside.x, inside.y),
                               picture.GetBlue(inside.x, inside.y));
     double best = 1;
     for (int y = inside.y; y < inside.GetBottom(); ++y)
         for (int x = inside.x; x < inside.GetRight(); ++x)
-            best = std::max(best, Contrast(background, wxColour(picture.GetRed(x, y),
-                                                                picture.GetGreen(x, y),
-                                                                picture.GetBlue(x, y))));
+            best = std::max(
+                best, Contrast(background, wxColour(picture.GetRed(x, y), picture.GetGreen(x, y),
+                                                    picture.GetBlue(x, y))));
     return best;
 }
 

@@ -39,7 +39,11 @@ TEST_F(DiceFrameTest, OpensWithItsDefaults)
 
 TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
 {
-    struct Case { std::vector<const char*> args; int dice, rolls; const char* rollsText; };
+    struct Case {
+        std::vector<const char*> args;
+        int dice, rolls;
+        const char* rollsText;
+    };
     const Case cases[] = {
         {{}, 1, 1500, "1500"},
         {{"3"}, 3, 1500, "1500"},
@@ -214,7 +218,11 @@ long FrequencySum(PelkoGrid& grid)
 TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
 {
     using U = SimulatedUser;
-    struct Case { const char* what; std::vector<int> keys; int messages, dice; };
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        int messages, dice;
+    };
     const Case cases[] = {
         {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
         {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
@@ -252,7 +260,12 @@ TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
 TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
 {
     using U = SimulatedUser;
-    struct Case { const char* what; std::vector<int> keys; int messages; long rolls; };
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        int messages;
+        long rolls;
+    };
     const Case cases[] = {
         {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
         {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
@@ -260,7 +273,9 @@ TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
         {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
         {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
         {"a blank after the number", {WXK_END, ' '}, 1, 1500},
-        {"eight digits over all", {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'}, 0,
+        {"eight digits over all",
+         {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'},
+         0,
          1234567},
     };
     const DiceFrameProbe p = Probe();
@@ -286,7 +301,7 @@ TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
 {
     const DiceFrameProbe p = Probe();
     p.SetProgressive(true);
-    frame->SetNumberOfRolls(1000000);   // far longer than the test
+    frame->SetNumberOfRolls(1000000); // far longer than the test
     ASSERT_TRUE(ReadyForInput());
     bool runningAfterTheDoubleClick = false;
     wxTimer later;
@@ -333,7 +348,11 @@ int HighlightedCells(PelkoGrid& grid)
 // the cursor, not a block that no longer shows.
 TEST_F(DiceFrameTest, ARunClearsTheTablesSelectionAndWhatACopyTakes)
 {
-    struct Case { const char* what; int diceBefore, top, bottom, diceAfter; const char* before; };
+    struct Case {
+        const char* what;
+        int diceBefore, top, bottom, diceAfter;
+        const char* before;
+    };
     const Case cases[] = {
         {"the block moves up onto the rows left", 100, 495, 500, 1,
          "595\r\n596\r\n597\r\n598\r\n599\r\n600\r\n"},

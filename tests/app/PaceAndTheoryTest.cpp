@@ -13,7 +13,10 @@ constexpr int TWENTY_A_SECOND = 4;
 
 class PaceAndTheoryTest : public DiceFrameTest {
 protected:
-    PaceAndTheoryTest() { timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { timed(); }); }
+    PaceAndTheoryTest()
+    {
+        timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { timed(); });
+    }
 
     // Does `action` once, `milliseconds` after the run starts: during the first pause of a slow
     // run, when the pause lets events through.

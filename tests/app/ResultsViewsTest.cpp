@@ -19,8 +19,8 @@ Table TableText(PelkoGrid& grid)
 {
     Table rows;
     for (int row = 0; row < grid.GetNumberRows(); ++row)
-        rows.push_back({grid.GetCellValue(row, 0), grid.GetCellValue(row, 1),
-                        grid.GetCellValue(row, 2)});
+        rows.push_back(
+            {grid.GetCellValue(row, 0), grid.GetCellValue(row, 1), grid.GetCellValue(row, 2)});
     return rows;
 }
 
@@ -62,7 +62,10 @@ int MostGreenRunsInARow(const wxImage& picture)
 // How many rectangles an SVG text fills with column green; -1 if it is not well-formed XML.
 int GreenRectangles(const std::string& svg)
 {
-    struct Walk { std::vector<bool> greenGroups; int rectangles = 0; } walk;
+    struct Walk {
+        std::vector<bool> greenGroups;
+        int rectangles = 0;
+    } walk;
     XML_Parser parser = XML_ParserCreate(nullptr);
     XML_SetUserData(parser, &walk);
     XML_SetElementHandler(
@@ -78,8 +81,8 @@ int GreenRectangles(const std::string& svg)
             w.greenGroups.push_back(green);
         },
         [](void* data, const XML_Char*) { static_cast<Walk*>(data)->greenGroups.pop_back(); });
-    const bool wellFormed = XML_Parse(parser, svg.data(), static_cast<int>(svg.size()), 1) ==
-                            XML_STATUS_OK;
+    const bool wellFormed =
+        XML_Parse(parser, svg.data(), static_cast<int>(svg.size()), 1) == XML_STATUS_OK;
     XML_ParserFree(parser);
     return wellFormed ? walk.rectangles : -1;
 }
@@ -108,16 +111,33 @@ TEST_F(ResultsViewsTest, TableAndColumnsShowEveryPossibleSumInBothModes)
 {
     // Counts from a separate model of the generator with the test seed. A progressive run's top
     // is 6 x (whole tallest percentage / 5) + 6; the final fill's is the tallest x 1.2.
-    struct Case { int dice, rolls; Table table; std::vector<double> heights; double top[2]; };
+    struct Case {
+        int dice, rolls;
+        Table table;
+        std::vector<double> heights;
+        double top[2];
+    };
     const Case cases[] = {
-        {1, 1,
-         {{"1", "0", "0%"}, {"2", "0", "0%"}, {"3", "0", "0%"}, {"4", "0", "0%"},
-          {"5", "0", "0%"}, {"6", "1", "100%"}},
-         {0, 0, 0, 0, 0, 100}, {126, 120}},
-        {1, 6000,
-         {{"1", "964", "16.07%"}, {"2", "1044", "17.4%"}, {"3", "1000", "16.67%"},
-          {"4", "1025", "17.08%"}, {"5", "973", "16.22%"}, {"6", "994", "16.57%"}},
-         {16.0667, 17.4, 16.6667, 17.0833, 16.2167, 16.5667}, {24, 20.88}},
+        {1,
+         1,
+         {{"1", "0", "0%"},
+          {"2", "0", "0%"},
+          {"3", "0", "0%"},
+          {"4", "0", "0%"},
+          {"5", "0", "0%"},
+          {"6", "1", "100%"}},
+         {0, 0, 0, 0, 0, 100},
+         {126, 120}},
+        {1,
+         6000,
+         {{"1", "964", "16.07%"},
+          {"2", "1044", "17.4%"},
+          {"3", "1000", "16.67%"},
+          {"4", "1025", "17.08%"},
+          {"5", "973", "16.22%"},
+          {"6", "994", "16.57%"}},
+         {16.0667, 17.4, 16.6667, 17.0833, 16.2167, 16.5667},
+         {24, 20.88}},
         {2, 10, TWO_DICE_TEN_ROLLS, {0, 20, 0, 0, 10, 10, 10, 10, 10, 20, 10}, {30, 24}},
     };
     for (bool progressive : {true, false}) {
@@ -151,7 +171,11 @@ TEST_F(ResultsViewsTest, AShorterTableLosesRowsFromTheTopAndShowsTheRightSums)
 
 TEST_F(ResultsViewsTest, PercentagesHaveFourSignificantDigitsAtMost)
 {
-    struct Case { int count; long rolls; const char* text; };
+    struct Case {
+        int count;
+        long rolls;
+        const char* text;
+    };
     // 12.625 and 12.375 are exact ties at the fifth digit: rounded to the even digit.
     for (const Case& c : {Case{12, 12, "100%"}, Case{1, 12, "8.333%"}, Case{1, 1000000, "0.0001%"},
                           Case{1, 2000000, "5e-05%"}, Case{1, 6, "16.67%"},
@@ -167,8 +191,10 @@ TEST_F(ResultsViewsTest, CheckingProgressiveMidRunStillEndsWithTheWholeTable)
     // sum (374) does not come up again, yet its count shows at the end.
     AtFirstYield([this] { Probe().SetProgressive(true); });
     RunWith(100, 5, false);
-    EXPECT_EQ(RowsRolled(Probe().Grid()), (Table{{"336", "1", "20%"}, {"340", "1", "20%"},
-                                                 {"345", "1", "20%"}, {"361", "1", "20%"},
+    EXPECT_EQ(RowsRolled(Probe().Grid()), (Table{{"336", "1", "20%"},
+                                                 {"340", "1", "20%"},
+                                                 {"345", "1", "20%"},
+                                                 {"361", "1", "20%"},
                                                  {"374", "1", "20%"}}));
 
     // Switched on and stopped at the first yield, after 500 rolls, before any roll of its own.
@@ -177,9 +203,12 @@ TEST_F(ResultsViewsTest, CheckingProgressiveMidRunStillEndsWithTheWholeTable)
         Probe().ClickStart();
     });
     RunWith(1, 100000, false);
-    EXPECT_EQ(TableText(Probe().Grid()),
-              (Table{{"1", "85", "17%"}, {"2", "81", "16.2%"}, {"3", "89", "17.8%"},
-                     {"4", "85", "17%"}, {"5", "73", "14.6%"}, {"6", "87", "17.4%"}}));
+    EXPECT_EQ(TableText(Probe().Grid()), (Table{{"1", "85", "17%"},
+                                                {"2", "81", "16.2%"},
+                                                {"3", "89", "17.8%"},
+                                                {"4", "85", "17%"},
+                                                {"5", "73", "14.6%"},
+                                                {"6", "87", "17.4%"}}));
 }
 
 TEST_F(ResultsViewsTest, CtrlCOnTheGraphCopiesItsColumnsAsPngAndSvg)

@@ -50,7 +50,10 @@ std::string Record(int dice, int rolls)
 
 TEST(RollLogLayout, WrapsRollsAtTheirBlanksBySoManyToALine)
 {
-    struct Case { int dice, rolls, width; std::vector<Line> lines; };
+    struct Case {
+        int dice, rolls, width;
+        std::vector<Line> lines;
+    };
     const Case cases[] = {
         // Two rolls of 2 faces take 14 + 3 + 14 = 31 pixels: at 31 they share a line, at 30 not.
         {2, 5, 31, {{0, 6}, {6, 12}, {12, 15}}},
@@ -64,15 +67,19 @@ TEST(RollLogLayout, WrapsRollsAtTheirBlanksBySoManyToALine)
         {1, 0, 100, {}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.dice << " dice, " << c.rolls << " rolls, width "
-                                        << c.width);
+        SCOPED_TRACE(testing::Message()
+                     << c.dice << " dice, " << c.rolls << " rolls, width " << c.width);
         EXPECT_EQ(Lines(Laid(Record(c.dice, c.rolls), c.width)), c.lines);
     }
 }
 
 TEST(RollLogLayout, WrapsWhatFollowsTheRollsByMeasuring)
 {
-    struct Case { std::string text; int width; std::vector<Line> lines; };
+    struct Case {
+        std::string text;
+        int width;
+        std::vector<Line> lines;
+    };
     const Case cases[] = {
         // The note has its own line; "Data " is 32 + 3 pixels, "Data Truncated." 115.
         {"12 34 \nData Truncated.", 1000, {{0, 6}, {7, 22}}},
@@ -143,10 +150,13 @@ TEST(RollLogLayout, FindsTheLineOfEveryCaretPosition)
     // and three lines to a roll of 5 faces: {0,2} {2,4} {4,6} {6,8} ...
     const RollLogLayout rolls = Laid(Record(1, 30) + "\nData Truncated.", 120);
     const RollLogLayout split = Laid(Record(5, 2), 20);
-    struct Case { const RollLogLayout& layout; std::size_t offset, line; };
+    struct Case {
+        const RollLogLayout& layout;
+        std::size_t offset, line;
+    };
     const Case cases[] = {
-        {rolls, 0, 0}, {rolls, 23, 0}, {rolls, 24, 1}, {rolls, 60, 2}, {rolls, 61, 3},
-        {rolls, 76, 3}, {split, 3, 1}, {split, 5, 2}, {split, 6, 3}, {split, 12, 5},
+        {rolls, 0, 0},  {rolls, 23, 0}, {rolls, 24, 1}, {rolls, 60, 2}, {rolls, 61, 3},
+        {rolls, 76, 3}, {split, 3, 1},  {split, 5, 2},  {split, 6, 3},  {split, 12, 5},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.layout.LineOf(c.offset), c.line) << c.offset;

@@ -158,9 +158,14 @@ TEST_F(RollLogViewTest, SelectsWithTheMouseAndTheKeysAndCopiesTheRecordsText)
     // Shift with the keys moves the caret from where a click put it: the fourth character.
     Mouse(wxEVT_LEFT_DOWN, LineStart(0) + wxPoint(view->GetTextExtent("12 4").x, 0), true);
     Mouse(wxEVT_LEFT_UP, LineStart(0), false);
-    struct Step { int key; std::size_t from, length; };
+    struct Step {
+        int key;
+        std::size_t from, length;
+    };
     const Step steps[] = {
-        {WXK_RIGHT, 4, 1}, {WXK_RIGHT, 4, 2}, {WXK_LEFT, 4, 1},
+        {WXK_RIGHT, 4, 1},
+        {WXK_RIGHT, 4, 2},
+        {WXK_LEFT, 4, 1},
         {WXK_DOWN, 4, lineLength + 1},                     // one line down, the same place across
         {WXK_HOME, 0, 4},                                  // from the anchor to the start
         {WXK_PAGEDOWN, 4, lineLength * LinesInView() - 4}, // to the start of a line a page down

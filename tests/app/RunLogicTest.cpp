@@ -9,12 +9,20 @@
 
 TEST(RunProgress, DivisorRangeAndIntervalFollowTheRollCount)
 {
-    struct Case { long rolls, divisor, range, interval; };
+    struct Case {
+        long rolls, divisor, range, interval;
+    };
     const Case cases[] = {
-        {1, 1, 1, 1},          {199, 1, 199, 1},        {200, 1, 200, 1},
-        {400, 1, 400, 2},      {1500, 1, 1500, 7},      {10000, 1, 10000, 50},
-        {10001, 100, 100, 50}, {1000000, 100, 10000, 5000},
-        {1000001, 10000, 100, 5000}, {9999999, 10000, 999, 49999},
+        {1, 1, 1, 1},
+        {199, 1, 199, 1},
+        {200, 1, 200, 1},
+        {400, 1, 400, 2},
+        {1500, 1, 1500, 7},
+        {10000, 1, 10000, 50},
+        {10001, 100, 100, 50},
+        {1000000, 100, 10000, 5000},
+        {1000001, 10000, 100, 5000},
+        {9999999, 10000, 999, 49999},
     };
     for (const Case& c : cases) {
         const RunProgress p(c.rolls);
@@ -56,16 +64,33 @@ TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
 
 TEST(ParseRunArgument, TakesWholeNumbersAndSaturatesAt32Bits)
 {
-    struct Case { const char* text; bool ok; int value; };
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
     const Case cases[] = {
-        {"3", true, 3},     {"007", true, 7},      {" 5", true, 5},       {"\t+42", true, 42},
-        {"-4", true, -4},   {"0", true, 0},        {"99999999999", true, 2147483647},
+        {"3", true, 3},
+        {"007", true, 7},
+        {" 5", true, 5},
+        {"\t+42", true, 42},
+        {"-4", true, -4},
+        {"0", true, 0},
+        {"99999999999", true, 2147483647},
         {"99999999999999999999999", true, 2147483647},
         {"-99999999999999999999999", true, -2147483647 - 1},
-        {"2147483647", true, 2147483647},          {"-2147483648", true, -2147483647 - 1},
-        {"", false, 0},     {" ", false, 0},       {"-", false, 0},       {"12abc", false, 0},
-        {"5 ", false, 0},   {"1e3", false, 0},     {"abc", false, 0},     {"+-3", false, 0},
-        {"0x10", false, 0}, {"3.0", false, 0},
+        {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1},
+        {"", false, 0},
+        {" ", false, 0},
+        {"-", false, 0},
+        {"12abc", false, 0},
+        {"5 ", false, 0},
+        {"1e3", false, 0},
+        {"abc", false, 0},
+        {"+-3", false, 0},
+        {"0x10", false, 0},
+        {"3.0", false, 0},
     };
     for (const Case& c : cases) {
         int value = -77;
@@ -76,13 +101,16 @@ TEST(ParseRunArgument, TakesWholeNumbersAndSaturatesAt32Bits)
 
 TEST(Percentage, TextHasFourSignificantDigitsOfCountTimes100OverRolls)
 {
-    struct Case { long count, rolls; const char* text; };
+    struct Case {
+        long count, rolls;
+        const char* text;
+    };
     const Case cases[] = {
         // Exactly 14.375 and 30.625: the tie goes to the even digit. Dividing first would give
         // 14.3749... and 30.6250...1, printed 14.37% and 30.63%.
-        {23, 160, "14.38%"}, {49, 160, "30.62%"},
-        {1, 2000000, "5e-05%"}, {1, 9999999, "1e-05%"}, {1, 1000000, "0.0001%"},
-        {99995, 100000, "100%"}, {12, 12, "100%"}, {1, 12, "8.333%"}, {1, 6, "16.67%"},
+        {23, 160, "14.38%"},    {49, 160, "30.62%"},     {1, 2000000, "5e-05%"},
+        {1, 9999999, "1e-05%"}, {1, 1000000, "0.0001%"}, {99995, 100000, "100%"},
+        {12, 12, "100%"},       {1, 12, "8.333%"},       {1, 6, "16.67%"},
         {0, 5, "0%"},
     };
     for (const Case& c : cases)

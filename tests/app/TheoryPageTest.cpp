@@ -1,5 +1,5 @@
-#include "app/DiceRun.h"
 #include "app/TheoryPage.h"
+#include "app/DiceRun.h"
 #include "graph/coordSys.h"
 #include "grid/PelkoGrid.h"
 

@@ -15,7 +15,10 @@ using pool = ChiSquareTest::pool;
 // numbers over 32768^dice) and rounded to 18 digits.
 TEST(SumDistribution, ChancesMatchExactArithmeticTo12Digits)
 {
-    struct { int dice, sum; double exact; } cases[] = {
+    struct {
+        int dice, sum;
+        double exact;
+    } cases[] = {
         {100, 350, 2.33241538002986540e-02}, {100, 300, 3.19551270341153710e-04},
         {100, 500, 1.14936908894522821e-20}, {100, 100, 1.57807106014817935e-78},
         {100, 600, 1.41384526704648041e-78}, {3, 11, 1.25002533506858526e-01},
@@ -33,7 +36,10 @@ TEST(SumDistribution, ChancesMatchExactArithmeticTo12Digits)
 TEST(SumDistribution, MeanAndStandardDeviationOfTheFaceRule)
 {
     // Per die: mean 114673/32768, variance 3131309855/1073741824.
-    struct { int dice; double mean, deviation; } cases[] = {
+    struct {
+        int dice;
+        double mean, deviation;
+    } cases[] = {
         {100, 349.9542236328125, 17.077059337243696},
         {2, 6.99908447265625, 2.4150608920180132},
         {1, 3.499542236328125, 1.7077059337243694},
@@ -46,10 +52,14 @@ TEST(SumDistribution, MeanAndStandardDeviationOfTheFaceRule)
 
 TEST(ChiSquareTest, UpperTailMatchesPublishedTables)
 {
-    struct { double statistic; int df; double p; } cases[] = {
-        {3.841, 1, 0.05},  {6.635, 1, 0.01},   {5.991, 2, 0.05},  {2.0, 2, 0.367879},
-        {18.307, 10, 0.05}, {23.209, 10, 0.01}, {43.773, 30, 0.05}, {0.455, 1, 0.5},
-        {9.342, 10, 0.5},  {124.342, 100, 0.05},
+    struct {
+        double statistic;
+        int df;
+        double p;
+    } cases[] = {
+        {3.841, 1, 0.05},   {6.635, 1, 0.01},     {5.991, 2, 0.05},   {2.0, 2, 0.367879},
+        {18.307, 10, 0.05}, {23.209, 10, 0.01},   {43.773, 30, 0.05}, {0.455, 1, 0.5},
+        {9.342, 10, 0.5},   {124.342, 100, 0.05},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(ChiSquareTest::UpperTail(c.statistic, c.df), c.p, 1e-4)
@@ -61,21 +71,24 @@ TEST(ChiSquareTest, UpperTailMatchesPublishedTables)
 
 TEST(ChiSquareTest, PoolsFromTheTailsInwards)
 {
-    struct { std::vector<double> expected; std::vector<pool> pools; } cases[] = {
+    struct {
+        std::vector<double> expected;
+        std::vector<pool> pools;
+    } cases[] = {
         {{0.5, 2, 6, 8, 6, 2, 0.5}, {{0, 2}, {3, 3}, {4, 6}}},
         {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {{0, 4}, {5, 9}}},
-        {{3, 3, 3, 3, 3}, {{0, 2}, {3, 4}}},          // a short middle joins the low side
-        {{6, 6, 1, 6}, {{0, 0}, {1, 1}, {2, 3}}},     // ... or the high side, whose turn it was
+        {{3, 3, 3, 3, 3}, {{0, 2}, {3, 4}}},      // a short middle joins the low side
+        {{6, 6, 1, 6}, {{0, 0}, {1, 1}, {2, 3}}}, // ... or the high side, whose turn it was
         {{5, 5}, {{0, 0}, {1, 1}}},
-        {{1, 1, 1}, {{0, 2}}},                        // all together still short
+        {{1, 1, 1}, {{0, 2}}}, // all together still short
         {{}, {}},
     };
     for (const auto& c : cases) {
         const std::vector<pool> pools = ChiSquareTest::Pool(c.expected);
         ASSERT_EQ(pools.size(), c.pools.size());
         for (std::size_t i = 0; i < pools.size(); ++i)
-            EXPECT_TRUE(pools[i] == c.pools[i]) << "group " << i << " is " << pools[i].first
-                                                << ".." << pools[i].last;
+            EXPECT_TRUE(pools[i] == c.pools[i])
+                << "group " << i << " is " << pools[i].first << ".." << pools[i].last;
     }
 }
 
@@ -100,7 +113,7 @@ TEST(ChiSquareTest, StatisticOverPooledCells)
 TEST(TheoryComparison, ObservedAgainstExpectedPerSum)
 {
     const SumDistribution two(2);
-    const std::vector<int> counts{0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 1};   // 7, 7, 7 and 12
+    const std::vector<int> counts{0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 1}; // 7, 7, 7 and 12
     const TheoryComparison c(two, counts);
     EXPECT_EQ(c.Rolls(), 4);
     EXPECT_DOUBLE_EQ(c.ObservedMean(), 8.25);
@@ -109,19 +122,20 @@ TEST(TheoryComparison, ObservedAgainstExpectedPerSum)
     EXPECT_NEAR(c.ExpectedPercent(5), 16.6666654869914055, 1e-12);
     EXPECT_NEAR(c.Difference(5), 3 - 4 * 0.166666654869914055, 1e-12);
     EXPECT_NEAR(c.Difference(0), -4 * 2.77947345748543739e-02, 1e-12);
-    EXPECT_EQ(c.Summary(7), (std::vector<std::string>{
-        "4 rolls of 2 dice, seed 7.", "Mean of the sum: 8.250, expected 6.999.",
-        "Standard deviation: 2.165, expected 2.415.",
-        "Too few rolls for the chi-square test, which needs two groups of sums that each "
-        "expect at least 5 rolls.",
-        "Columns: the rolls; red line: what the theory expects."}));
+    EXPECT_EQ(c.Summary(7),
+              (std::vector<std::string>{
+                  "4 rolls of 2 dice, seed 7.", "Mean of the sum: 8.250, expected 6.999.",
+                  "Standard deviation: 2.165, expected 2.415.",
+                  "Too few rolls for the chi-square test, which needs two groups of sums that each "
+                  "expect at least 5 rolls.",
+                  "Columns: the rolls; red line: what the theory expects."}));
 }
 
 TEST(TheoryComparison, ShowsSumsExpectedAtLeastOneInTenThousandOrRolled)
 {
     EXPECT_EQ(TheoryComparison(SumDistribution(100), {}).FirstShownSum(), 294);
     EXPECT_EQ(TheoryComparison(SumDistribution(100), {}).LastShownSum(), 406);
-    const SumDistribution six(6);   // the sum 6 expects 0.0021%, the sum 7 0.0129%
+    const SumDistribution six(6); // the sum 6 expects 0.0021%, the sum 7 0.0129%
     std::vector<int> counts(31, 0);
     EXPECT_EQ(TheoryComparison(six, counts).FirstShownSum(), 7);
     counts[0] = 1;
@@ -131,7 +145,10 @@ TEST(TheoryComparison, ShowsSumsExpectedAtLeastOneInTenThousandOrRolled)
 
 TEST(TheoryComparison, VerdictInPlainWords)
 {
-    struct { double p; const char* text; } cases[] = {
+    struct {
+        double p;
+        const char* text;
+    } cases[] = {
         {0.43, "Differences this large happen by chance in 43% of runs: the dice look fair."},
         {0.05, "Differences this large happen by chance in 5.0% of runs: the dice look fair."},
         {0.012, "Differences this large happen by chance in only 1.2% of runs: the dice may not "

@@ -20,7 +20,6 @@
 
 namespace {
 
-
 class EndToEnd : public testing::Test {
 protected:
     DiceFrame& Frame() { return *static_cast<DiceFrame*>(wxTheApp->GetTopWindow()); }
@@ -59,9 +58,10 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
 
     ASSERT_TRUE(user.Click(p.StartButton()));
     const std::vector<int>& counts = p.Counts();
-    ASSERT_TRUE(WaitFor([&] {
-        return !p.Running() && std::accumulate(counts.begin(), counts.end(), 0L) == 150;
-    }, 20)) << "the run did not end";
+    ASSERT_TRUE(WaitFor(
+        [&] { return !p.Running() && std::accumulate(counts.begin(), counts.end(), 0L) == 150; },
+        20))
+        << "the run did not end";
     EXPECT_EQ(p.StartButton().GetLabel(), "Start");
 
     ASSERT_EQ(counts.size(), 61u) << "one count per sum from 12 to 72";
@@ -80,18 +80,23 @@ TEST_F(EndToEnd, TypedNumbersRunToTheirResultsAndBadEntriesAreRefused)
     p.Notebook().SetSelection(1);
     ASSERT_TRUE(user.Click(p.Graph()));
     user.Key('c' | SimulatedUser::CTRL);
-    EXPECT_TRUE(WaitFor([] {
-        wxClipboardLocker locker;
-        return !!locker && wxTheClipboard->IsSupported(wxDataFormat("image/png"));
-    }, 5)) << "the graph's picture did not reach the clipboard";
+    EXPECT_TRUE(WaitFor(
+        [] {
+            wxClipboardLocker locker;
+            return !!locker && wxTheClipboard->IsSupported(wxDataFormat("image/png"));
+        },
+        5))
+        << "the graph's picture did not reach the clipboard";
 
     // Letters over the whole rolls box: the message for each letter, each of which replaces the
     // text the message left selected; the stored number stays.
     const auto refused = [](const char* what) {
-        return wxExpectModal<wxMessageDialog>(wxID_OK).Describe(wxString("Invalid Entry for ") + what);
+        return wxExpectModal<wxMessageDialog>(wxID_OK).Describe(wxString("Invalid Entry for ") +
+                                                                what);
     };
-    wxTEST_DIALOG(TypeOverAll(p.RollsText(), "abc", [&] { return p.RollsText().GetValue() == "c"; }),
-                  refused("a"), refused("b"), refused("c"));
+    wxTEST_DIALOG(
+        TypeOverAll(p.RollsText(), "abc", [&] { return p.RollsText().GetValue() == "c"; }),
+        refused("a"), refused("b"), refused("c"));
     EXPECT_EQ(p.Rolls(), 150);
 }
 
@@ -148,7 +153,7 @@ TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
     Frame().SetNumberOfDice(1);
     Frame().SetNumberOfRolls(1000);
     p.SetProgressive(true);
-    p.SelectSpeed(1);   // 2 rolls a second
+    p.SelectSpeed(1); // 2 rolls a second
 
     // The tabs sit at the notebook's bottom edge; the "Theory" tab is where the notebook says.
     wxPoint tab;

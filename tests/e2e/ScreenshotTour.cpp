@@ -24,8 +24,8 @@ bool Photograph(wxFrame& frame, const wxString& file)
     const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     WaitFor([&] { return std::chrono::steady_clock::now() > settle; }, 1);
     const wxRect r = frame.GetScreenRect();
-    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s",
-                                              r.width, r.height, r.x, r.y, file);
+    const wxString command = wxString::Format("import -window root -crop %dx%d+%d+%d %s", r.width,
+                                              r.height, r.x, r.y, file);
     return wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE) == 0;
 }
 
@@ -39,11 +39,13 @@ void ClickOn(wxUIActionSimulator& sim, const wxWindow& control)
 bool RunToEnd(wxUIActionSimulator& sim, const DiceFrameProbe& p, int dice, int rolls)
 {
     ClickOn(sim, p.StartButton());
-    return WaitFor([&] {
-        return p.Rolls() == rolls && !p.Running() && p.StartButton().IsEnabled() &&
-               p.Counts().size() == 5u * dice + 1 &&
-               std::accumulate(p.Counts().begin(), p.Counts().end(), 0L) == rolls;
-    }, 120);
+    return WaitFor(
+        [&] {
+            return p.Rolls() == rolls && !p.Running() && p.StartButton().IsEnabled() &&
+                   p.Counts().size() == 5u * dice + 1 &&
+                   std::accumulate(p.Counts().begin(), p.Counts().end(), 0L) == rolls;
+        },
+        120);
 }
 
 // Photographs the log box's first lines and its last after a key that scrolls it there.

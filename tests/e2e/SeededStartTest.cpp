@@ -14,7 +14,10 @@
 
 namespace {
 
-DiceFrameProbe Probe() { return DiceFrameProbe(*static_cast<DiceFrame*>(wxTheApp->GetTopWindow())); }
+DiceFrameProbe Probe()
+{
+    return DiceFrameProbe(*static_cast<DiceFrame*>(wxTheApp->GetTopWindow()));
+}
 
 // The faces of one die rolled 200 times from `seed`, rolled outside any window.
 std::string FacesOf(std::uint32_t seed)

@@ -37,7 +37,7 @@ list PlainWalk(double min, double max, double u)
     for (long k = 1; u * k < max; ++k)
         if (u * k > min)
             ticks.push_back(u * k);
-    for (long k = 1; -(u * k) > min; ++k)
+    for (long k = 1; - (u * k) > min; ++k)
         if (-(u * k) < max)
             ticks.push_back(-(u * k));
     return ticks;
@@ -71,8 +71,11 @@ TEST(coordAxis, RangeWithoutOrderOrFiniteSpanIsRefusedAndChangesNothing)
 TEST(coordAxis, UnitChoiceExamples)
 {
     // min, max, maxTicks, major, minor
-    for (const list& e : {list{-1, 1, 10, 0.2, 0.1}, {0, 7, 10, 1, 0.2}, {0, 10, 10, 1, 1},
-                          {0, 120, 10, 20, 10}, {0, 100, 2, 50, 10}}) {
+    for (const list& e : {list{-1, 1, 10, 0.2, 0.1},
+                          {0, 7, 10, 1, 0.2},
+                          {0, 10, 10, 1, 1},
+                          {0, 120, 10, 20, 10},
+                          {0, 100, 2, 50, 10}}) {
         coordAxis axis;
         axis.SetMaxTicks(static_cast<int>(e[2]));
         axis.SetRange(e[0], e[1]);
@@ -144,7 +147,7 @@ TEST(coordAxis, TickPositionExamples)
 TEST(coordAxis, TickPositionsMatchThePlainWalkInListAndOrder)
 {
     std::mt19937_64 random(11);
-    std::uniform_real_distribution<double> end(-100, 100);   // lists within the bound
+    std::uniform_real_distribution<double> end(-100, 100); // lists within the bound
     std::uniform_int_distribution<int> whole(-40, 40);
     const double units[] = {0.1, 0.25, 0.3, 1, 2.5, 7};
     for (int i = 0; i < 3000; ++i) {

@@ -91,8 +91,8 @@ int DifferentPixels(const wxImage& a, const wxImage& b)
     const unsigned char* p = a.GetData();
     const unsigned char* q = b.GetData();
     for (int i = 0; i < a.GetWidth() * a.GetHeight(); ++i, p += 3, q += 3)
-        different += std::abs(p[0] - q[0]) > 64 || std::abs(p[1] - q[1]) > 64 ||
-                     std::abs(p[2] - q[2]) > 64;
+        different +=
+            std::abs(p[0] - q[0]) > 64 || std::abs(p[1] - q[1]) > 64 || std::abs(p[2] - q[2]) > 64;
     return different;
 }
 
@@ -124,7 +124,8 @@ protected:
         const wxSize size = ClipboardPngSize();
         EXPECT_EQ(SvgSize(ClipboardBytes(SVG)), size);
         EXPECT_TRUE(wxRect(10, 10, window->GetSize().x + 1, window->GetSize().y + 1)
-                        .Contains(wxPoint(size.x, size.y))) << size.x << "x" << size.y;
+                        .Contains(wxPoint(size.x, size.y)))
+            << size.x << "x" << size.y;
     }
 
     coordSys* graph = nullptr;

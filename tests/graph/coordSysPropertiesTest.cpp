@@ -18,10 +18,28 @@ namespace {
 
 // Controls by their place in the creation order (1 is the "y axis" box).
 enum place {
-    X_MIN = 4, X_MAX = 6, X_AUTOSCALE = 7, X_TICK = 9, X_TICK_POS = 11, X_LABEL = 13,
-    X_LABEL_POS = 15, X_TRIG = 16, Y_MIN = 18, Y_MAX = 20, Y_AUTOSCALE = 21, Y_TICK = 23,
-    Y_TICK_POS = 25, Y_LABEL_POS = 29, GRID = 32, AXES = 34, EQUAL = 35, ORIGIN = 36,
-    AXES_VIEWABLE = 37, OK_BUTTON = 38, CANCEL_BUTTON = 39, APPLY_BUTTON = 40
+    X_MIN = 4,
+    X_MAX = 6,
+    X_AUTOSCALE = 7,
+    X_TICK = 9,
+    X_TICK_POS = 11,
+    X_LABEL = 13,
+    X_LABEL_POS = 15,
+    X_TRIG = 16,
+    Y_MIN = 18,
+    Y_MAX = 20,
+    Y_AUTOSCALE = 21,
+    Y_TICK = 23,
+    Y_TICK_POS = 25,
+    Y_LABEL_POS = 29,
+    GRID = 32,
+    AXES = 34,
+    EQUAL = 35,
+    ORIGIN = 36,
+    AXES_VIEWABLE = 37,
+    OK_BUTTON = 38,
+    CANCEL_BUTTON = 39,
+    APPLY_BUTTON = 40
 };
 
 // Expects the "Error" box with the given message and answers it.
@@ -108,16 +126,46 @@ TEST_F(coordSysPropertiesWindow, StartsHiddenWithEveryControlInItsPlace)
 {
     // Each control in creation order: its text (a choice's items, the selected one marked *),
     // and its identifier where it has a fixed one.
-    const char* expected[] = {
-        "y axis", "x axis", "minimum:", "", "maximum:", "", "autoscale#3", "tick unit:", "",
-        "tick label pos:", "*above axis|below axis", "axis label:", "", "label pos:",
-        "*above left|above right|below left|below right", "trig scale",
-        "minimum:", "", "maximum:", "", "autoscale#4", "tick unit:", "", "tick label pos:",
-        "*left of axis|right of axis", "axis label", "", "label pos:",
-        "*top left|top right|bottom left|bottom right", "trig scale", "grid:",
-        "no grid|horizontal grid|vertical grid|*rectangular grid|polar grid", "axes:",
-        "no axes|horizontal axis|vertical axis|*both axes", "equal scaling",
-        "Origin is always viewable", "Axes are always viewable", "&OK#0", "&Cancel#1", "&Apply#2"};
+    const char* expected[] = {"y axis",
+                              "x axis",
+                              "minimum:",
+                              "",
+                              "maximum:",
+                              "",
+                              "autoscale#3",
+                              "tick unit:",
+                              "",
+                              "tick label pos:",
+                              "*above axis|below axis",
+                              "axis label:",
+                              "",
+                              "label pos:",
+                              "*above left|above right|below left|below right",
+                              "trig scale",
+                              "minimum:",
+                              "",
+                              "maximum:",
+                              "",
+                              "autoscale#4",
+                              "tick unit:",
+                              "",
+                              "tick label pos:",
+                              "*left of axis|right of axis",
+                              "axis label",
+                              "",
+                              "label pos:",
+                              "*top left|top right|bottom left|bottom right",
+                              "trig scale",
+                              "grid:",
+                              "no grid|horizontal grid|vertical grid|*rectangular grid|polar grid",
+                              "axes:",
+                              "no axes|horizontal axis|vertical axis|*both axes",
+                              "equal scaling",
+                              "Origin is always viewable",
+                              "Axes are always viewable",
+                              "&OK#0",
+                              "&Cancel#1",
+                              "&Apply#2"};
     const wxWindowList& controls = window->GetChildren()[0]->GetChildren();
     ASSERT_EQ(controls.size(), std::size(expected));
     for (int at = 1; at <= int(controls.size()); ++at) {
@@ -185,7 +233,10 @@ TEST_F(coordSysPropertiesWindow, AutoscaleClicksSwapTheTickFieldKeepingTheOtherV
     graph->SetXTickUnit(0.5);
     graph->ShowProperties();
     // typed while the field shows the tick unit: what it shows after the box is clicked twice
-    const struct { const char* typed; const char* shown; } units[] = {
+    const struct {
+        const char* typed;
+        const char* shown;
+    } units[] = {
         {"0.5", "tick unit: 0.5"}, {"abc", "tick unit: 0"}, {"2.5e-3 cm", "tick unit: 0.0025"}};
     for (const auto& c : units) {
         Type(X_TICK, c.typed);
@@ -207,7 +258,10 @@ TEST_F(coordSysPropertiesWindow, WrongRangeIsRefusedWithAMessageAndNothingWritte
     graph->ShowProperties();
     const std::string before = Settings();
     const wxString x = "xmax must be greater than xmin.", y = "ymax must be greater than ymin.";
-    const struct { const char *xmin, *xmax, *ymin, *ymax; wxString message; } cases[] = {
+    const struct {
+        const char *xmin, *xmax, *ymin, *ymax;
+        wxString message;
+    } cases[] = {
         {"5", "5", "-5", "5", x},
         {"0", "10", "3", "1", y},
         {"3", "1", "3", "1", x}, // both wrong: the x message alone
@@ -217,8 +271,11 @@ TEST_F(coordSysPropertiesWindow, WrongRangeIsRefusedWithAMessageAndNothingWritte
         {"0", "1", "-1e308", "1e308", "The y range is too wide to be shown."},
     };
     for (const auto& c : cases) {
-        for (const auto& [at, text] : {std::pair{X_MIN, c.xmin}, {X_MAX, c.xmax}, {Y_MIN, c.ymin},
-                                       {Y_MAX, c.ymax}, {X_LABEL, "edited"}})
+        for (const auto& [at, text] : {std::pair{X_MIN, c.xmin},
+                                       {X_MAX, c.xmax},
+                                       {Y_MIN, c.ymin},
+                                       {Y_MAX, c.ymax},
+                                       {X_LABEL, "edited"}})
             Type(at, text);
         Click(X_AUTOSCALE);
         wxTEST_DIALOG(Click(OK_BUTTON), ExpectError(c.message));
@@ -238,8 +295,12 @@ TEST_F(coordSysPropertiesWindow, ApplyWritesEverySettingAndShowsTheTickUnitsInUs
     for (int at : {X_TRIG, Y_AUTOSCALE, EQUAL, ORIGIN, AXES_VIEWABLE})
         Click(at);
     Type(Y_TICK, "-1"); // refused by the graph, which keeps its tick unit
-    for (const auto& [at, item] : {std::pair{X_TICK_POS, 0}, {Y_TICK_POS, 1}, {X_LABEL_POS, 2},
-                                   {Y_LABEL_POS, 3}, {GRID, 0}, {AXES, 1}})
+    for (const auto& [at, item] : {std::pair{X_TICK_POS, 0},
+                                   {Y_TICK_POS, 1},
+                                   {X_LABEL_POS, 2},
+                                   {Y_LABEL_POS, 3},
+                                   {GRID, 0},
+                                   {AXES, 1}})
         Choice(at)->SetSelection(item);
 
     Click(APPLY_BUTTON);
@@ -300,7 +361,11 @@ TEST_F(coordSysPropertiesWindow, FieldThatIsNotANumberIsRefusedByNameAndTypedOve
     graph->ShowProperties();
     const std::string before = Settings();
     // field, text typed, the message; the tick fields are named by what they show
-    const struct { place at; const char* typed; const char* message; } cases[] = {
+    const struct {
+        place at;
+        const char* typed;
+        const char* message;
+    } cases[] = {
         {X_MAX, "abc", "xmax must be a number."},
         {X_TICK, "10 ticks", "x max ticks must be a number."},
         {Y_MIN, "1,000.5", "ymin must be a number."},

@@ -29,16 +29,30 @@ std::vector<double> Numbers(const coordSysSettings& s)
 {
     const coordAxis& x = s.GetXAxis();
     const coordAxis& y = s.GetYAxis();
-    return {s.GetXMin(), s.GetXMax(), s.GetYMin(), s.GetYMax(), x.GetTickUnit(), y.GetTickUnit(),
-        x.GetMinorTickUnit(), y.GetMinorTickUnit(), 1.0 * x.GetMaxTicks(), 1.0 * y.GetMaxTicks(),
-        1.0 * (x.autoScale + 2 * y.autoScale + 4 * x.minorAutoScale + 8 * y.minorAutoScale),
-        1.0 * (x.showTicks + 2 * y.showTicks + 4 * x.showMinorTicks + 8 * y.showMinorTicks),
-        1.0 * (x.showTickLabels + 2 * y.showTickLabels + 4 * s.xTrigScale + 8 * s.yTrigScale),
-        1.0 * (s.equalScaling + 2 * s.originAlwaysViewable + 4 * s.axesAlwaysViewable),
-        1.0 * (s.UsesCustomXTickLabels() + 2 * s.UsesCustomYTickLabels()), s.axisIntersection.x,
-        s.axisIntersection.y, 1.0 * s.gridStyle, 1.0 * s.GetAxesStyle(),
-        1.0 * s.GetXTickLabelPosition(), 1.0 * s.GetYTickLabelPosition(),
-        1.0 * s.GetXAxisLabelPosition(), 1.0 * s.GetYAxisLabelPosition(), 1.0 * s.GetFontSize()};
+    return {s.GetXMin(),
+            s.GetXMax(),
+            s.GetYMin(),
+            s.GetYMax(),
+            x.GetTickUnit(),
+            y.GetTickUnit(),
+            x.GetMinorTickUnit(),
+            y.GetMinorTickUnit(),
+            1.0 * x.GetMaxTicks(),
+            1.0 * y.GetMaxTicks(),
+            1.0 * (x.autoScale + 2 * y.autoScale + 4 * x.minorAutoScale + 8 * y.minorAutoScale),
+            1.0 * (x.showTicks + 2 * y.showTicks + 4 * x.showMinorTicks + 8 * y.showMinorTicks),
+            1.0 * (x.showTickLabels + 2 * y.showTickLabels + 4 * s.xTrigScale + 8 * s.yTrigScale),
+            1.0 * (s.equalScaling + 2 * s.originAlwaysViewable + 4 * s.axesAlwaysViewable),
+            1.0 * (s.UsesCustomXTickLabels() + 2 * s.UsesCustomYTickLabels()),
+            s.axisIntersection.x,
+            s.axisIntersection.y,
+            1.0 * s.gridStyle,
+            1.0 * s.GetAxesStyle(),
+            1.0 * s.GetXTickLabelPosition(),
+            1.0 * s.GetYTickLabelPosition(),
+            1.0 * s.GetXAxisLabelPosition(),
+            1.0 * s.GetYAxisLabelPosition(),
+            1.0 * s.GetFontSize()};
 }
 
 // What a document breaking after <xmin>1</xmin> must leave.
@@ -104,7 +118,7 @@ TEST(coordSysSettingsLoader, EveryKeyReachesItsSetting)
         <xAxisLabelPosition>15</xAxisLabelPosition><yAxisLabelPosition>9</yAxisLabelPosition>
         <fontSize>9.9</fontSize>)");
     EXPECT_EQ((std::vector<double>{s.GetXMin(), s.GetXMax(), s.GetYMin(), s.GetYMax()}),
-        (std::vector<double>{2.5, 12, -0.5, 40}));
+              (std::vector<double>{2.5, 12, -0.5, 40}));
     EXPECT_TRUE(s.xTrigScale && s.yTrigScale);
     EXPECT_EQ((std::vector<int>{s.GetXMaxTicks(), s.GetYMaxTicks()}), (std::vector<int>{8, 12}));
     EXPECT_EQ(s.GetXTickUnit(), 0.5);
@@ -113,21 +127,21 @@ TEST(coordSysSettingsLoader, EveryKeyReachesItsSetting)
     EXPECT_EQ(s.GetXAxis().GetMinorTickUnit(), 0.1);
     EXPECT_FALSE(s.GetXAxis().minorAutoScale);
     EXPECT_TRUE(s.GetYAxis().minorAutoScale);
-    EXPECT_FALSE(
-        s.GetXAxis().showTicks || s.GetYAxis().showMinorTicks || s.GetXAxis().showTickLabels);
-    EXPECT_TRUE(
-        s.GetYAxis().showTicks && s.GetXAxis().showMinorTicks && s.GetYAxis().showTickLabels);
+    EXPECT_FALSE(s.GetXAxis().showTicks || s.GetYAxis().showMinorTicks ||
+                 s.GetXAxis().showTickLabels);
+    EXPECT_TRUE(s.GetYAxis().showTicks && s.GetXAxis().showMinorTicks &&
+                s.GetYAxis().showTickLabels);
     EXPECT_EQ(s.GetCustomYTickLabels(), (std::vector<std::string>{"low", "high"}));
     EXPECT_TRUE(s.UsesCustomYTickLabels() && !s.UsesCustomXTickLabels());
     EXPECT_EQ(s.GetYAxisLabel(), "frequency %");
     EXPECT_EQ((std::vector<double>{s.axisIntersection.x, s.axisIntersection.y}),
-        (std::vector<double>{1.5, -2}));
+              (std::vector<double>{1.5, -2}));
     EXPECT_EQ(s.gridStyle, 7);
     EXPECT_EQ(s.GetAxesStyle(), 2);
     EXPECT_TRUE(s.equalScaling && s.originAlwaysViewable && !s.axesAlwaysViewable);
     EXPECT_EQ((std::vector<int>{s.GetXTickLabelPosition(), s.GetYTickLabelPosition(),
-                  s.GetXAxisLabelPosition(), s.GetYAxisLabelPosition()}),
-        (std::vector<int>{2, 8, 6, 9}));
+                                s.GetXAxisLabelPosition(), s.GetYAxisLabelPosition()}),
+              (std::vector<int>{2, 8, 6, 9}));
     EXPECT_EQ(s.GetFontSize(), 9);
 }
 
@@ -155,24 +169,24 @@ TEST(coordSysSettingsLoader, SettingsApplyInDocumentOrder)
 TEST(coordSysSettingsLoader, TextsAreTakenUpToTwentyCharacters)
 {
     EXPECT_EQ(Loaded("<xAxisLabel>abcdefghijklmnopqrst</xAxisLabel>").GetXAxisLabel(),
-        "abcdefghijklmnopqrst");
+              "abcdefghijklmnopqrst");
     EXPECT_EQ(Loaded("<xAxisLabel>abcdefghijklmnopqrstu</xAxisLabel>").GetXAxisLabel(), "");
     // Twenty characters of which some take two bytes.
     EXPECT_EQ(Loaded("<yAxisLabel>Größe der Augensumme</yAxisLabel>").GetYAxisLabel(),
-        "Größe der Augensumme");
+              "Größe der Augensumme");
     // The parser splits text at references and line breaks; each piece is trimmed and the
     // pieces are joined, as long as the next one fits.
     EXPECT_EQ(Loaded("<xAxisLabel>a &amp; b\n  c</xAxisLabel>").GetXAxisLabel(), "a&bc");
     EXPECT_EQ(Loaded("<xAxisLabel>abcdefghij\nklmnopqrstu\nv</xAxisLabel>").GetXAxisLabel(),
-        "abcdefghijv");
+              "abcdefghijv");
 }
 
 TEST(coordSysSettingsLoader, LabelListsAndTheirEmptyEntry)
 {
-    const coordSysSettings s
-        = Loaded("<customXTickLabels><label>1</label><label>nbsp</label><label> </label>"
-                 "<label>abcdefghijklmnopqrstu</label><label>3</label></customXTickLabels>"
-                 "<customYTickLabels/>");
+    const coordSysSettings s =
+        Loaded("<customXTickLabels><label>1</label><label>nbsp</label><label> </label>"
+               "<label>abcdefghijklmnopqrstu</label><label>3</label></customXTickLabels>"
+               "<customYTickLabels/>");
     EXPECT_EQ(s.GetCustomXTickLabels(), (std::vector<std::string>{"1", "", "3"}));
     EXPECT_TRUE(s.UsesCustomXTickLabels());
     EXPECT_TRUE(s.GetCustomYTickLabels().empty());
@@ -181,7 +195,7 @@ TEST(coordSysSettingsLoader, LabelListsAndTheirEmptyEntry)
     EXPECT_EQ(Loaded("<customXTickLabels>junk<label>abcdefghijklmnop</label>"
                      "<label>qrstuvwxyz0123456</label></customXTickLabels>")
                   .GetCustomXTickLabels(),
-        (std::vector<std::string>{"abcdefghijklmnop", "qrstuvwxyz0123456"}));
+              (std::vector<std::string>{"abcdefghijklmnop", "qrstuvwxyz0123456"}));
     // Markup inside a text is read over: its text is part of the value.
     const coordSysSettings marked = Loaded("<customXTickLabels><label><b>Tue</b></label>"
                                            "</customXTickLabels><axisIntersection><x><i>2</i>"
@@ -231,7 +245,7 @@ TEST(coordSysSettingsLoader, OnlyChildrenOfAnOpenGridPropertiesAreSettings)
           <graph><ymin>-9</ymin></graph>
         </document>)"));
     EXPECT_EQ((std::vector<double>{s.GetXMin(), s.GetXMax(), s.GetYMin(), s.GetYMax()}),
-        (std::vector<double>{-5, 7, -5, 3}));
+              (std::vector<double>{-5, 7, -5, 3}));
     EXPECT_EQ(s.GetFontSize(), 8);
 }
 
@@ -240,8 +254,8 @@ TEST(coordSysSettingsLoader, NumbersReadWithAPointUnderACommaLocale)
     const generatedLocales locales;
     ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "none in " COMMA_LOCALE_PATH;
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    const coordSysSettings s
-        = Loaded("<xmin>2.5</xmin><xTickUnit>0.25</xTickUnit><fontSize>9.9</fontSize>");
+    const coordSysSettings s =
+        Loaded("<xmin>2.5</xmin><xTickUnit>0.25</xTickUnit><fontSize>9.9</fontSize>");
     EXPECT_EQ(s.GetXMin(), 2.5);
     EXPECT_EQ(s.GetXTickUnit(), 0.25);
     EXPECT_EQ(s.GetFontSize(), 9);
@@ -251,10 +265,10 @@ TEST(coordSysSettingsLoader, BrokenDocumentsKeepWhatCameBefore)
 {
     const std::string before = "<gridProperties><xmin>1</xmin>";
     const std::string broken[] = {
-        before + "<xmax>2", // cut off mid-element
-        before + "<xAxisLabel>\xff\xfe</xAxisLabel>", // invalid UTF-8
+        before + "<xmax>2",                                             // cut off mid-element
+        before + "<xAxisLabel>\xff\xfe</xAxisLabel>",                   // invalid UTF-8
         before + "</gridProperties>" + std::string(1, '\0') + "<xmax>", // a zero byte after the end
-        before + Repeated("<a>", 100000), // deep, and never closed
+        before + Repeated("<a>", 100000),                               // deep, and never closed
     };
     for (const std::string& text : broken) {
         coordSysSettings s;
@@ -269,27 +283,28 @@ TEST(coordSysSettingsLoader, BrokenDocumentsKeepWhatCameBefore)
 TEST(coordSysSettingsLoader, HostileDocumentsAreBounded)
 {
     // Nesting 100000 deep, then closed again.
-    EXPECT_EQ(Loaded("<xmin>1</xmin>" + Repeated("<a>", 100000) + Repeated("</a>", 100000)
-                  + "<xmax>9</xmax>")
+    EXPECT_EQ(Loaded("<xmin>1</xmin>" + Repeated("<a>", 100000) + Repeated("</a>", 100000) +
+                     "<xmax>9</xmax>")
                   .GetXMax(),
-        9);
+              9);
     // A 50 MB text is no label, and the settings after it still apply.
-    const coordSysSettings s = Loaded(
-        "<xAxisLabel>" + std::string(50 << 20, 'w') + "</xAxisLabel><fontSize>8</fontSize>");
+    const coordSysSettings s =
+        Loaded("<xAxisLabel>" + std::string(50 << 20, 'w') + "</xAxisLabel><fontSize>8</fontSize>");
     EXPECT_EQ(s.GetXAxisLabel(), "");
     EXPECT_EQ(s.GetFontSize(), 8);
     // Entities expanding to gigabytes, nested or side by side, are stopped.
     std::string nested = "<!ENTITY e0 \"lol\">";
     for (int i = 1; i <= 9; ++i)
-        nested += "<!ENTITY e" + std::to_string(i) + " \""
-            + Repeated("&e" + std::to_string(i - 1) + ";", 10) + "\">";
-    const std::pair<std::string, std::string> bombs[] = {{nested, "&e9;"},
+        nested += "<!ENTITY e" + std::to_string(i) + " \"" +
+                  Repeated("&e" + std::to_string(i - 1) + ";", 10) + "\">";
+    const std::pair<std::string, std::string> bombs[] = {
+        {nested, "&e9;"},
         {"<!ENTITY w \"" + std::string(100000, 'w') + "\">", Repeated("&w;", 10000)}};
     for (const auto& [entities, text] : bombs) {
         coordSysSettings bombed;
-        const std::string document = "<!DOCTYPE gridProperties [" + entities + "]>"
-            + "<gridProperties><xmin>1</xmin><xAxisLabel>" + text
-            + "</xAxisLabel></gridProperties>";
+        const std::string document = "<!DOCTYPE gridProperties [" + entities + "]>" +
+                                     "<gridProperties><xmin>1</xmin><xAxisLabel>" + text +
+                                     "</xAxisLabel></gridProperties>";
         EXPECT_FALSE(coordSysSettingsLoader(bombed).LoadSettings(document.c_str()));
         ExpectOnlyXMinOne(bombed);
     }
@@ -311,8 +326,9 @@ TEST(coordSysSettingsLoader, FilesAreReadWholeAndOnlyWhenRegular)
     const std::string fifo = TempPath("settings.fifo");
     mkfifo(fifo.c_str(), 0600);
     for (const std::string& unreadable :
-        {TempFile("empty.xml", ""), TempFile("zero.xml", std::string("<gridProperties/>\0<x>", 22)),
-            TempPath("missing.xml"), testing::TempDir(), fifo})
+         {TempFile("empty.xml", ""),
+          TempFile("zero.xml", std::string("<gridProperties/>\0<x>", 22)), TempPath("missing.xml"),
+          testing::TempDir(), fifo})
         EXPECT_FALSE(loader.LoadSettingsFile(unreadable)) << unreadable;
     EXPECT_EQ(s.GetXMin(), 3);
     for (const char* name : {"settings.xml", "utf16.xml", "settings.fifo", "empty.xml", "zero.xml"})

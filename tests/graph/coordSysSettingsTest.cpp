@@ -28,7 +28,12 @@ TEST(coordSysSettings, PositionSettersKeepOneBitOfEachPartAndRefuseMissingParts)
     const setter xTick = &settings::SetXTickLabelPosition, yTick = &settings::SetYTickLabelPosition;
     const setter xAxis = &settings::SetXAxisLabelPosition, yAxis = &settings::SetYAxisLabelPosition;
     // setter, its getter, the bits given, the value stored (0: refused)
-    const struct { setter set; getter get; int bits; int stored; } cases[] = {
+    const struct {
+        setter set;
+        getter get;
+        int bits;
+        int stored;
+    } cases[] = {
         {xTick, &settings::GetXTickLabelPosition, 3, 2},
         {xTick, &settings::GetXTickLabelPosition, 9, 1},
         {xTick, &settings::GetXTickLabelPosition, 12, 0},

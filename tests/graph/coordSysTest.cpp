@@ -163,9 +163,15 @@ TEST_F(traceWindow, OtherStylesAreDrawnWholeAndUnseenDataIsReported)
 TEST_F(traceWindow, ChangingTheSeriesListEndsATrace)
 {
     const std::function<void(coordSys&)> changes[] = {
-        [](coordSys& g) { dataSeries s; g.AddSeries(s); },
+        [](coordSys& g) {
+            dataSeries s;
+            g.AddSeries(s);
+        },
         [](coordSys& g) { g.RemoveSeries(99); },
-        [](coordSys& g) { dataSeries s; g.ReplaceSeries(99, s); },
+        [](coordSys& g) {
+            dataSeries s;
+            g.ReplaceSeries(99, s);
+        },
         [](coordSys& g) { g.ClearSeries(); },
     };
     std::size_t finished = 0;

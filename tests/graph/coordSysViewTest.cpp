@@ -1,5 +1,5 @@
-#include "graph/coordSysSettingsLoader.h"
 #include "graph/coordSysView.h"
+#include "graph/coordSysSettingsLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -160,9 +160,9 @@ TEST(coordSysView, LabelRoomFollowsTheLabelSides)
     v.SetYTickLabelPosition(coordSysSettings::RIGHT);
     v.SetXTickLabelPosition(coordSysSettings::ABOVE);
     room = v.LabelRoom(measurer, false);
-    EXPECT_DOUBLE_EQ(room.left, 1);   // 20
-    EXPECT_DOUBLE_EQ(room.right, 2.2); // 12 + 20 + 7 + 5
-    EXPECT_DOUBLE_EQ(room.top, 4.6);   // 12 + 15 + 14 + 5
+    EXPECT_DOUBLE_EQ(room.left, 1);     // 20
+    EXPECT_DOUBLE_EQ(room.right, 2.2);  // 12 + 20 + 7 + 5
+    EXPECT_DOUBLE_EQ(room.top, 4.6);    // 12 + 15 + 14 + 5
     EXPECT_DOUBLE_EQ(room.bottom, 1.5); // 15
 }
 
@@ -216,8 +216,12 @@ TEST(coordSysView, TickLabelTexts)
         const char* plain;
         const char* trig;
     } cases[] = {
-        {1, "1", "\u03c0"},          {-1, "-1", "-\u03c0"},         {0, "0", "0"},
-        {0.5, "0.5", "0.5\u03c0"},   {2, "2", "2\u03c0"},           {-1.5, "-1.5", "-1.5\u03c0"},
+        {1, "1", "\u03c0"},
+        {-1, "-1", "-\u03c0"},
+        {0, "0", "0"},
+        {0.5, "0.5", "0.5\u03c0"},
+        {2, "2", "2\u03c0"},
+        {-1.5, "-1.5", "-1.5\u03c0"},
         {123456, "1.2346e+05", "1.2346e+05\u03c0"},
     };
     for (const auto& c : cases) {
@@ -234,8 +238,8 @@ TEST(coordSysView, TickLabelsLeftOutAtTheCrossingOfAVisibleAxis)
         double tick;
         bool labelled;
     } cases[] = {
-        {{0, 0}, 3, 0, false}, {{0, 0}, 3, 1, true},  {{0, 0}, 1, 0, true},
-        {{1, 0}, 3, 1, false}, {{1, 0}, 3, 0, true},  {{1.000001, 0}, 3, 1, false},
+        {{0, 0}, 3, 0, false}, {{0, 0}, 3, 1, true}, {{0, 0}, 1, 0, true},
+        {{1, 0}, 3, 1, false}, {{1, 0}, 3, 0, true}, {{1.000001, 0}, 3, 1, false},
     };
     for (const auto& c : cases) {
         fakeView v(200, 100);

@@ -27,10 +27,7 @@ protected:
     void TearDown() override { frame->Destroy(); }
 
     // A new size, with the size event the toolkit sends for it (at once, on this toolkit).
-    static void Resize(wxWindow* window, int width, int height)
-    {
-        window->SetSize(width, height);
-    }
+    static void Resize(wxWindow* window, int width, int height) { window->SetSize(width, height); }
 
     // What draw puts on a white picture of the graph's client size.
     static wxImage Picture(const coordSys& graph, const std::function<void(wxDC&)>& draw)

@@ -10,7 +10,12 @@ using numbers = propertiesNumbers;
 TEST(propertiesNumbers, TextIsANumberOnlyWhenNothingElseIsTyped)
 {
     // text, whether it is a number, what it reads as (leading number or 0), and as a count
-    const struct { const char* text; bool number; double asDouble; int asInt; } cases[] = {
+    const struct {
+        const char* text;
+        bool number;
+        double asDouble;
+        int asInt;
+    } cases[] = {
         {"2,5", true, 2.5, 2},
         {" -5.25e1 ", true, -52.5, -52},
         {"+.5", true, 0.5, 0},
@@ -32,7 +37,10 @@ TEST(propertiesNumbers, TextIsANumberOnlyWhenNothingElseIsTyped)
 
 TEST(propertiesNumbers, DoublesShowTwelveDigitsOrAsManyAsReadBackTheSame)
 {
-    const struct { double value; const char* text; } cases[] = {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
         {1.0000000000000002, "1.0000000000000002"},
         {1.0 / 3, "0.3333333333333333"},
         {123456789012.5, "123456789012.5"},
@@ -47,7 +55,10 @@ TEST(propertiesNumbers, DoublesShowTwelveDigitsOrAsManyAsReadBackTheSame)
 
 TEST(propertiesNumbers, RangeMustRiseAndHaveAFiniteSpan)
 {
-    const struct { double min, max; numbers::rangeCheck check; } cases[] = {
+    const struct {
+        double min, max;
+        numbers::rangeCheck check;
+    } cases[] = {
         {0, 10, numbers::RANGE_OK},
         {-1e300, 1e300, numbers::RANGE_OK},
         {5, 5, numbers::RANGE_NOT_RISING},

@@ -37,14 +37,18 @@ const Rows dots(3, std::vector<std::string>(3, "."));
 TEST(GridText, CopyTextOfBlocksAndCursorCell)
 {
     const TableCells cells({{"12", "y", ""}, {"a", "b", ""}, {"c", "d", ""}});
-    const struct { CellBlock block; int row, col; std::string expected; } cases[] = {
-        {{1, 0, 2, 1}, 0, 0, "a\tb\r\nc\td\r\n"},   // every row ends with the row end
-        {noBlock, 0, 0, "12"},                      // cursor cell: no row end
-        {{0, 2, 2, 2}, 0, 0, "\r\n\r\n\r\n"},       // empty cells still give their rows
-        {noBlock, 0, 2, ""},                        // an empty cursor cell gives nothing
-        {noBlock, -1, -1, ""},                      // no cursor cell at all
-        {{2, 1, 5, 5}, 0, 0, "d\t\r\n"},            // block remembered before the grid shrank
-        {{4, 0, 6, 1}, 0, 0, ""},                   // ... or wholly gone
+    const struct {
+        CellBlock block;
+        int row, col;
+        std::string expected;
+    } cases[] = {
+        {{1, 0, 2, 1}, 0, 0, "a\tb\r\nc\td\r\n"}, // every row ends with the row end
+        {noBlock, 0, 0, "12"},                    // cursor cell: no row end
+        {{0, 2, 2, 2}, 0, 0, "\r\n\r\n\r\n"},     // empty cells still give their rows
+        {noBlock, 0, 2, ""},                      // an empty cursor cell gives nothing
+        {noBlock, -1, -1, ""},                    // no cursor cell at all
+        {{2, 1, 5, 5}, 0, 0, "d\t\r\n"},          // block remembered before the grid shrank
+        {{4, 0, 6, 1}, 0, 0, ""},                 // ... or wholly gone
     };
     for (const auto& c : cases)
         EXPECT_EQ(gridText::CopyText(cells, c.block, c.row, c.col, "\r\n"), c.expected)
@@ -63,16 +67,20 @@ TEST(GridText, ClearCellsEmptiesWritableTargetCellsOnly)
 
 TEST(GridText, SpreadTextFromTheCursor)
 {
-    const struct { std::string text; Rows expected; } cases[] = {
+    const struct {
+        std::string text;
+        Rows expected;
+    } cases[] = {
         {"1\t2\r\n3\t4", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
         {"1\t2\n3\t4\n", {{"1", "2", "."}, {"3", "4", "."}, {".", ".", "."}}},
         {"1\r2\r3", {{"1", ".", "."}, {"2", ".", "."}, {"3", ".", "."}}},
-        {"1\t\t3", {{"1", ".", "3"}, {".", ".", "."}, {".", ".", "."}}},    // empty field
-        {"1\n\n2", {{"1", ".", "."}, {"2", ".", "."}, {".", ".", "."}}},    // empty "\n" line
+        {"1\t\t3", {{"1", ".", "3"}, {".", ".", "."}, {".", ".", "."}}},     // empty field
+        {"1\n\n2", {{"1", ".", "."}, {"2", ".", "."}, {".", ".", "."}}},     // empty "\n" line
         {"1\r\n\r\n2", {{"1", ".", "."}, {".", ".", "."}, {"2", ".", "."}}}, // empty "\r\n" line
         {"1\t\n2", {{"1", "2", "."}, {".", ".", "."}, {".", ".", "."}}},     // "\n" after a tab
         {"1\t2\t3\t4\r\n5\r\n6\r\n7\t8", {{"1", "2", "3"}, {"5", ".", "."}, {"6", ".", "."}}},
-        {"\xC3\xA4\t\xE2\x82\xAC", {{"\xC3\xA4", "\xE2\x82\xAC", "."}, {".", ".", "."}, {".", ".", "."}}},
+        {"\xC3\xA4\t\xE2\x82\xAC",
+         {{"\xC3\xA4", "\xE2\x82\xAC", "."}, {".", ".", "."}, {".", ".", "."}}},
     };
     for (const auto& c : cases) {
         TableCells cells(dots);

@@ -40,7 +40,8 @@ protected:
     void SetUp() override
     {
         grid->CreateGrid(4, 3, wxGrid::wxGridSelectCells);
-        grid->Bind(wxEVT_GRID_CELL_CHANGED, [this](wxGridEvent& e) { changes.push_back(e.GetId()); });
+        grid->Bind(wxEVT_GRID_CELL_CHANGED,
+                   [this](wxGridEvent& e) { changes.push_back(e.GetId()); });
         grid->PasteText("x\ty\tz\r\na\tb\tz\r\nc\td\tz\r\nu\tv\tw");
         PutOnClipboard("sentinel");
     }
@@ -103,7 +104,10 @@ TEST_F(PelkoGridTest, CopyShortcutsTakeTheBlockOrTheCursorCell)
 TEST_F(PelkoGridTest, DeselectionsForgetTheBlockTheyTouch)
 {
     grid->SetGridCursor(3, 2);
-    const auto copied = [this] { grid->CopySelection(); return ClipboardText(); };
+    const auto copied = [this] {
+        grid->CopySelection();
+        return ClipboardText();
+    };
     grid->SelectBlock(1, 0, 2, 1);
     grid->ClearSelection();
     EXPECT_EQ(copied(), "w");
@@ -164,7 +168,8 @@ TEST_F(PelkoGridTest, ReadOnlyGridOnlyCopies)
 {
     grid->EnableEditing(false);
     grid->SelectBlock(1, 0, 2, 1);
-    for (const auto& [key, ctrl] : {std::pair<int, bool>{'V', true}, {WXK_DELETE, false}, {'X', true}})
+    for (const auto& [key, ctrl] :
+         {std::pair<int, bool>{'V', true}, {WXK_DELETE, false}, {'X', true}})
         Press(key, ctrl);
     EXPECT_EQ(ClipboardText(), block);
     EXPECT_EQ(Rows(1, 2), "a,b,z|c,d,z");
@@ -189,7 +194,7 @@ TEST_F(PelkoGridTest, LoadTextFileRefusesWhatCannotBeReadAndTakesOddTextSafely)
     EXPECT_EQ(Rows(0, 0) + "|" + Rows(1, 2), "x,y,z|a,1,2|c,3,z");
     const std::string longLine(1 << 20, 'q');
     EXPECT_TRUE(grid->LoadTextFile(File(longLine + "\tcaf\xE9"))); // not UTF-8
-    EXPECT_EQ(grid->GetCellValue(1, 1), wxString(32767, 'q')); // cut to the longest cell text
+    EXPECT_EQ(grid->GetCellValue(1, 1), wxString(32767, 'q'));     // cut to the longest cell text
     EXPECT_EQ(grid->GetCellValue(1, 2), wxString::FromUTF8("caf\xC3\xA9"));
 }
 

@@ -84,7 +84,7 @@ int MessageBoxAnswerer::Enter(wxDialog* dialog)
     returnPressed = false;
     polls = 0;
     poll.Start(20);
-    return wxID_NONE;   // the box shows as usual
+    return wxID_NONE; // the box shows as usual
 }
 
 void MessageBoxAnswerer::Exit(wxDialog*)

@@ -33,8 +33,7 @@ void FailOnToolkitAsserts() { wxSetAssertHandler(FailOnAssert); }
 
 bool WaitFor(const std::function<bool()>& done, double seconds)
 {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/init.h>
 #include <wx/image.h>
+#include <wx/init.h>
 
 #include <cstdio>
 
