@@ -10,6 +10,7 @@
 #                                  to build-fuzz/corpus, crashers to fuzz/crashers
 #   make fuzz-merge                fold build-fuzz/corpus into fuzz/corpus, minimised to the inputs
 #                                  that reach new code (hit counts ignored, so it stays small)
+#   make format                    lay the sources out as .clang-format says (make test checks it)
 #   make clean                     remove the build folders
 
 JOBS   ?= $(shell nproc)
@@ -30,7 +31,9 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test bench package screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
+SOURCES = $(shell find app bench common fuzz graph grid tests -name '*.cpp' -o -name '*.h')
+
+.PHONY: format format-check run test bench package screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -38,12 +41,19 @@ deps:
 test-deps:
 	@scripts/install-deps --test
 
+# The sources' layout is the one .clang-format describes; make test fails when a file drifts.
+format-check: test-deps
+	clang-format --dry-run --Werror $(SOURCES)
+
+format: test-deps
+	clang-format -i $(SOURCES)
+
 run: deps
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=OFF >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target zobrin
 	./$(BUILD)/app/zobrin $(ARGS)
 
-test: test-deps
+test: format-check
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 	$(HEADLESS) ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
