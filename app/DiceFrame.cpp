@@ -6,13 +6,16 @@
 #include "app/RollLogView.h"
 #include "app/RunArguments.h"
 #include "app/RunProgress.h"
+#include "app/TheoryPage.h"
 #include "graph/bufferedCoordSys.h"
 #include "grid/PelkoGrid.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/datetime.h>
+#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
@@ -27,12 +30,15 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 
 wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
     EVT_SPINCTRL(ID_DICE, DiceFrame::OnDiceSpin)
     EVT_TEXT(ID_DICE, DiceFrame::OnDiceText)
     EVT_TEXT(ID_ROLLS, DiceFrame::OnRollsText)
+    EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CLOSE(DiceFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -88,6 +94,8 @@ void DiceFrame::CreateControls()
     rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
     rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
     progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
+    speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
+    speedChoice = new wxChoice(mainPanel, ID_SPEED);
     rollLog = new RollLogView(mainPanel, wxID_ANY);
     startButton = new wxButton(mainPanel, ID_START, "Start");
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
@@ -96,6 +104,7 @@ void DiceFrame::CreateControls()
     resultsGrid = new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                 wxWANTS_CHARS);
     graph = new bufferedCoordSys(graphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+    theoryPage = new TheoryPage(notebook, counts);
 }
 
 void DiceFrame::SetUpPage()
@@ -105,6 +114,7 @@ void DiceFrame::SetUpPage()
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
     for (wxWindow* control : {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
                               static_cast<wxWindow*>(progressiveCheck),
+                              static_cast<wxWindow*>(speedLabel),
                               static_cast<wxWindow*>(startButton)})
         control->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
     // Sizers take a control's minimum size, not its current one, so the sizes are minimums.
@@ -113,6 +123,9 @@ void DiceFrame::SetUpPage()
     diceSpin->SetInitialSize(wxSize(std::max(100, diceSpin->GetBestSize().x), -1));
     rollsText->SetMaxLength(7);
     progressiveCheck->SetValue(true);
+    for (int setting = 0; setting < RollPace::Settings(); ++setting)
+        speedChoice->Append(RollPace::Label(setting));
+    speedChoice->SetSelection(rollPace.Setting());
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
     startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
@@ -212,6 +225,12 @@ wxBoxSizer* DiceFrame::MakeLeftColumn()
     left->Add(diceRow, 0, wxEXPAND | wxLEFT, 5);
     left->Add(rollsRow, 0, wxEXPAND | wxLEFT, 5);
     left->Add(progressiveCheck, 0, wxEXPAND | wxALL, 10);
+    // The pace belongs to progressive runs, so it sits under their check box, indented.
+    auto* speedRow = new wxBoxSizer(wxHORIZONTAL);
+    speedRow->AddSpacer(20);
+    speedRow->Add(speedLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
+    speedRow->Add(speedChoice, 0, 0, 0);
+    left->Add(speedRow, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     dataBoxSizer->Add(rollLog, 1, wxEXPAND | wxALL, 3);
     left->Add(dataBoxSizer, 1, wxEXPAND, 0);
     return left;
@@ -249,6 +268,7 @@ void DiceFrame::DoLayout()
     FitTo(graphPage, graphSizer);
     notebook->AddPage(analysisPage, "Analysis", false);
     notebook->AddPage(graphPage, "Column Graph", false);
+    notebook->AddPage(theoryPage, "Theory", false);
 
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
     instructions->Add(instructionsText, 0, wxALL, 5);
@@ -350,6 +370,12 @@ void DiceFrame::OnRollsText(wxCommandEvent&)
     }
 }
 
+void DiceFrame::OnSpeedChoice(wxCommandEvent&)
+{
+    if (speedChoice)
+        rollPace.Set(speedChoice->GetSelection());
+}
+
 // ---- The run ----
 
 std::uint32_t DiceFrame::ClockSeed()
@@ -425,7 +451,9 @@ void DiceFrame::Run()
     const RunProgress progress(numberOfRolls);
     progressGauge->SetRange(progress.gaugeRange);
     SetRunControls(true);
-    DiceRun run(numberOfDice, numberOfRolls, seedSource(), counts, rollRecord);
+    runSeed = seedSource();
+    DiceRun run(numberOfDice, numberOfRolls, runSeed, counts, rollRecord);
+    rollPace.Reset();
     PrepareViews();
     const bool finished = RollLoop(run, progress);
     runOnStack = false;
@@ -442,6 +470,7 @@ bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
         long n;
         if (Progressive()) {
             const int sum = run.RollOne();
+            rollPace.RollMade(Now());
             n = run.Made();
             UpdateViewsAfterRoll(sum, n);
             if (progress.IsUpdatePoint(n))
@@ -465,11 +494,36 @@ bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
 bool DiceFrame::YieldAndCheck(long n)
 {
     wxTheApp->Yield(false);
+    PauseForPace();
     if (closing)
         return false;
     if (!running)
         numberOfRolls = static_cast<int>(n);
     return true;
+}
+
+// At a chosen pace a progressive run waits for events until its next roll is due, so the window
+// stays as lively as between any two rolls; a Stop, a close, a faster pace or unchecking
+// progressive analysis ends the wait at once. As fast as possible, it does not wait at all.
+void DiceFrame::PauseForPace()
+{
+    for (double wait = rollPace.Wait(Now()); wait > 0 && running && !closing && Progressive();
+         wait = rollPace.Wait(Now()))
+        DispatchFor(wait);
+}
+
+// Handles the next event, waiting for one at most `seconds`.
+void DiceFrame::DispatchFor(double seconds)
+{
+    const auto milliseconds = static_cast<unsigned long>(std::ceil(seconds * 1000));
+    if (wxEventLoopBase* active = wxEventLoopBase::GetActive()) {
+        active->DispatchTimeout(milliseconds);
+        return;
+    }
+    // Started before the main loop runs (as in the tests): a loop of its own for the wait.
+    wxEventLoop loop;
+    wxEventLoopActivator activate(&loop);
+    loop.DispatchTimeout(milliseconds);
 }
 
 void DiceFrame::FinishRun(bool progressive)
@@ -481,10 +535,18 @@ void DiceFrame::FinishRun(bool progressive)
         CatchUpLog();
     else
         ShowFinalResults();
+    theoryPage->ShowCounts();
     rollsText->SetValue(wxString::Format("%d", numberOfRolls));
     SetRunControls(false);
     running = false;
     rollRecord.Release();
+}
+
+// Seconds on a steady clock, for the run's pace and the Theory page's refreshes.
+double DiceFrame::Now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 // ---- Views ----
@@ -496,6 +558,7 @@ void DiceFrame::PrepareViews()
 {
     PrepareTable();
     graph->SetXMax(7.0 * numberOfDice);
+    theoryPage->StartRun(numberOfDice, runSeed);
     logShown = NOT_SHOWN;
 }
 
@@ -512,6 +575,7 @@ void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
     const int tallest = static_cast<int>(RebuildColumns(n));
     graph->SetYMax(6 * (tallest / 5) + 6);
     graph->SetSeries(&series);
+    theoryPage->FollowRun(Now());
 }
 
 void DiceFrame::ShowFinalResults()

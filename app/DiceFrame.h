@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RollPace.h"
 #include "app/RollRecord.h"
 #include "graph/dataSeries.h"
 
@@ -14,10 +15,12 @@ class DiceRun;
 class PelkoGrid;
 class RollLogView;
 class RunProgress;
+class TheoryPage;
 class bufferedCoordSys;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
+class wxChoice;
 class wxGauge;
 class wxMouseEvent;
 class wxNotebook;
@@ -34,7 +37,7 @@ class wxTextCtrl;
 // through between rolls so that Stop, closing and repaints still work.
 class DiceFrame : public wxFrame {
 public:
-    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3 };
+    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4 };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
@@ -62,12 +65,15 @@ private:
     void CheckDiceText();
     void RefuseDiceEntry();
     void OnRollsText(wxCommandEvent& event);
+    void OnSpeedChoice(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     void RequestStop();
     void Run();
     bool RollLoop(DiceRun& run, const RunProgress& progress);
     bool YieldAndCheck(long n);
+    void PauseForPace();
+    static void DispatchFor(double seconds);
     void FinishRun(bool progressive);
     void SetRunControls(bool runStarts);
     bool Progressive() const;
@@ -89,6 +95,7 @@ private:
     void UpdateLog(long n);
     void CatchUpLog();
     void ShowInLog(const std::string& text);
+    static double Now();
 
     static void ShowInvalidEntry();
 
@@ -114,6 +121,8 @@ private:
     static constexpr std::size_t NOT_SHOWN = std::string::npos;
     std::size_t logShown = NOT_SHOWN;
     std::function<std::uint32_t()> seedSource = ClockSeed;
+    std::uint32_t runSeed = 0;   // the seed the last run took
+    RollPace rollPace;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
     wxStaticText* instructionsText = nullptr;
@@ -122,6 +131,8 @@ private:
     wxStaticText* rollsLabel = nullptr;
     wxTextCtrl* rollsText = nullptr;
     wxCheckBox* progressiveCheck = nullptr;
+    wxStaticText* speedLabel = nullptr;
+    wxChoice* speedChoice = nullptr;
     RollLogView* rollLog = nullptr;
     wxButton* startButton = nullptr;
     wxStaticBitmap* dicePicture = nullptr;
@@ -130,6 +141,7 @@ private:
     wxPanel* analysisPage = nullptr;
     bufferedCoordSys* graph = nullptr;
     wxPanel* graphPage = nullptr;
+    TheoryPage* theoryPage = nullptr;
     wxNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
 

@@ -2,11 +2,13 @@
 
 #include "app/DiceFrame.h"
 #include "app/RollLogView.h"
+#include "app/TheoryPage.h"
 #include "graph/bufferedCoordSys.h"
 #include "grid/PelkoGrid.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/gauge.h>
 #include <wx/notebook.h>
 #include <wx/spinctrl.h>
@@ -28,6 +30,8 @@ public:
     wxTextCtrl& RollsText() const { return *f.rollsText; }
     RollLogView& RollLog() const { return *f.rollLog; }
     wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
+    wxChoice& SpeedChoice() const { return *f.speedChoice; }
+    TheoryPage& Theory() const { return *f.theoryPage; }
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
@@ -49,8 +53,17 @@ public:
         f.startButton->GetEventHandler()->ProcessEvent(click);
     }
 
-
     void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
+
+    // Picks a pace from the Speed choice, as a click on its item does.
+    void SelectSpeed(int setting) const
+    {
+        f.speedChoice->SetSelection(setting);
+        wxCommandEvent pick(wxEVT_CHOICE, DiceFrame::ID_SPEED);
+        pick.SetEventObject(f.speedChoice);
+        pick.SetInt(setting);
+        f.speedChoice->GetEventHandler()->ProcessEvent(pick);
+    }
 
 private:
     DiceFrame& f;

@@ -25,10 +25,14 @@ TEST_F(DiceFrameTest, OpensWithItsDefaults)
     EXPECT_EQ(frame->GetDefaultItem(), &p.StartButton());
     EXPECT_EQ(p.DiceSpin().GetMin(), 1);
     EXPECT_EQ(p.DiceSpin().GetMax(), 100);
-    ASSERT_EQ(p.Notebook().GetPageCount(), 2u);
+    ASSERT_EQ(p.Notebook().GetPageCount(), 3u);
     EXPECT_EQ(p.Notebook().GetPageText(0), "Analysis");
     EXPECT_EQ(p.Notebook().GetPageText(1), "Column Graph");
+    EXPECT_EQ(p.Notebook().GetPageText(2), "Theory");
     EXPECT_EQ(p.Notebook().GetSelection(), 0);
+    ASSERT_EQ(p.SpeedChoice().GetCount(), 8u);
+    EXPECT_EQ(p.SpeedChoice().GetString(0), "1 roll a second");
+    EXPECT_EQ(p.SpeedChoice().GetStringSelection(), "as fast as possible");
     // The window opens at the smallest size its layout allows.
     EXPECT_EQ(frame->GetMinSize(), frame->GetSize());
 }

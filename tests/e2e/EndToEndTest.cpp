@@ -10,6 +10,7 @@
 #include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -135,6 +136,56 @@ TEST_F(EndToEnd, TheDataBoxSelectsAndCopiesWithTheMouseAndTheKeys)
     user.Key('a' | SimulatedUser::CTRL);
     user.Key('c' | SimulatedUser::CTRL);
     EXPECT_TRUE(WaitFor(copied(record), 5)) << "the whole record did not reach the clipboard";
+}
+
+// A slow run, watched on the "Theory" page and stopped, all with the mouse. The run happens
+// inside the Start click, so what the user does during it comes from timers, at moments that
+// fall in the pauses between rolls.
+TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
+{
+    const DiceFrameProbe p = Probe();
+    ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }, 20));
+    Frame().SetNumberOfDice(1);
+    Frame().SetNumberOfRolls(1000);
+    p.SetProgressive(true);
+    p.SelectSpeed(1);   // 2 rolls a second
+
+    // The tabs sit at the notebook's bottom edge; the "Theory" tab is where the notebook says.
+    wxPoint tab;
+    const wxSize size = p.Notebook().GetClientSize();
+    for (int y = size.y - 1; y > size.y - 60 && tab == wxPoint(); --y)
+        for (int x = 0; x < size.x && tab == wxPoint(); x += 4)
+            if (p.Notebook().HitTest(wxPoint(x, y)) == 2)
+                tab = wxPoint(x + 8, y - 4);
+    ASSERT_NE(tab, wxPoint()) << "no Theory tab found";
+
+    wxString followed;
+    wxUIActionSimulator sim;
+    wxTimer toTheory, stop;
+    toTheory.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        sim.MouseMove(p.Notebook().ClientToScreen(tab));
+        sim.MouseClick();
+    });
+    stop.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        followed = p.Theory().Summary().GetValue();
+        const wxRect button = p.StartButton().GetScreenRect();
+        sim.MouseMove(button.GetPosition() + button.GetSize() / 2);
+        sim.MouseClick();
+    });
+    toTheory.StartOnce(1300);
+    stop.StartOnce(3300);
+    const std::vector<int>& counts = p.Counts();
+    const auto rolled = [&] { return std::accumulate(counts.begin(), counts.end(), 0L); };
+    user.Click(p.StartButton());
+    ASSERT_TRUE(WaitFor([&] { return counts.size() == 6u && rolled() && !p.Running(); }, 20))
+        << "Stop did not get through";
+    const long made = rolled();
+    EXPECT_GE(made, 3);
+    EXPECT_LT(made, 100);
+    EXPECT_EQ(p.Rolls(), made);
+    EXPECT_EQ(p.Notebook().GetSelection(), 2);
+    EXPECT_TRUE(followed.Contains(" of 1 die, seed")) << "the page did not follow the run";
+    EXPECT_TRUE(p.Theory().Summary().GetValue().StartsWith(wxString::Format("%ld rolls", made)));
 }
 
 int main(int argc, char** argv)

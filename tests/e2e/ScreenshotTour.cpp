@@ -1,6 +1,7 @@
 // Takes the README's pictures from the program itself: starts it with 2 dice and 3000 rolls,
-// clicks Start, and photographs the window on each notebook page once the run is over; then runs
-// 100 dice x 10000 rolls and photographs the log box's first lines and its last.
+// clicks Start, and photographs the window on each notebook page once the run is over, the
+// "Theory" page in a larger window; then runs 100 dice x 10000 rolls and photographs the log
+// box's first lines and its last; last the "Theory" page after 100 dice x 100000 rolls.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
 #include "RunDiceApp.h"
@@ -59,6 +60,20 @@ bool PhotographLog(wxUIActionSimulator& sim, DiceFrame& frame, const DiceFramePr
            Photograph(frame, folder + "/data-last-lines.png");
 }
 
+// The "Theory" page needs more room than the smallest window gives it: photographed in a larger
+// window, which then goes back to its size and page.
+bool PhotographTheory(wxFrame& frame, const DiceFrameProbe& p, const wxString& file)
+{
+    const wxSize size = frame.GetSize();
+    const int page = p.Notebook().GetSelection();
+    frame.SetSize(1100, 680);
+    p.Notebook().SetSelection(2);
+    const bool taken = Photograph(frame, file);
+    frame.SetSize(size);
+    p.Notebook().SetSelection(page);
+    return taken;
+}
+
 bool Tour(const wxString& folder)
 {
     auto& frame = *static_cast<DiceFrame*>(wxTheApp->GetTopWindow());
@@ -72,7 +87,8 @@ bool Tour(const wxString& folder)
     if (!Photograph(frame, folder + "/analysis.png"))
         return false;
     p.Notebook().SetSelection(1);
-    if (!Photograph(frame, folder + "/column-graph.png"))
+    if (!Photograph(frame, folder + "/column-graph.png") ||
+        !PhotographTheory(frame, p, folder + "/theory-2-dice.png"))
         return false;
 
     // The longest record the log box can hold, filled at the end of the run.
@@ -80,7 +96,12 @@ bool Tour(const wxString& folder)
     frame.SetNumberOfRolls(10000);
     p.SetProgressive(false);
     p.Notebook().SetSelection(0);
-    return RunToEnd(sim, p, 100, 10000) && PhotographLog(sim, frame, p, folder);
+    if (!RunToEnd(sim, p, 100, 10000) || !PhotographLog(sim, frame, p, folder))
+        return false;
+
+    frame.SetNumberOfRolls(100000);
+    return RunToEnd(sim, p, 100, 100000) &&
+           PhotographTheory(frame, p, folder + "/theory-100-dice.png");
 }
 
 } // namespace

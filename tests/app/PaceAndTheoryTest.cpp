@@ -1,0 +1,92 @@
+#include "DiceFrameFixture.h"
+
+#include <wx/timer.h>
+
+#include <chrono>
+
+using namespace diceframetest;
+
+namespace {
+
+constexpr int ONE_A_SECOND = 0;
+constexpr int TWENTY_A_SECOND = 4;
+
+class PaceAndTheoryTest : public DiceFrameTest {
+protected:
+    PaceAndTheoryTest() { timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { timed(); }); }
+
+    // Does `action` once, `milliseconds` after the run starts: during the first pause of a slow
+    // run, when the pause lets events through.
+    void During(int milliseconds, std::function<void()> action)
+    {
+        timed = std::move(action);
+        timer.StartOnce(milliseconds);
+    }
+    wxString SummaryLine(int line) const { return Probe().Theory().Summary().GetLineText(line); }
+
+    wxTimer timer;
+    std::function<void()> timed;
+};
+
+} // namespace
+
+TEST_F(PaceAndTheoryTest, ASlowRunStopsOrClosesDuringItsPause)
+{
+    // A pause that slept would roll once more before the Stop got through.
+    Probe().SelectSpeed(ONE_A_SECOND);
+    During(100, [this] { Probe().ClickStart(); });
+    RunWith(2, 3000, true);
+    ExpectIdleAfter(1);
+
+    During(100, [this] { frame->Close(); });
+    Probe().ClickStart();
+    EXPECT_TRUE(alive);
+    EXPECT_FALSE(frame->IsShown());
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(alive) << "the window is destroyed once the run is over";
+}
+
+TEST_F(PaceAndTheoryTest, ThePaceSpacesProgressiveRollsAndChangesAtOnce)
+{
+    // Six rolls at twenty a second have five pauses of 50 ms between them at least.
+    Probe().SelectSpeed(TWENTY_A_SECOND);
+    const auto start = std::chrono::steady_clock::now();
+    RunWith(1, 6, true);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    ExpectIdleAfter(6);
+
+    // At one a second these runs would take most of an hour: the first goes as fast as possible
+    // from its first pause on, the second does not follow the pace at all.
+    Probe().SelectSpeed(ONE_A_SECOND);
+    During(100, [this] { Probe().SelectSpeed(RollPace::Fastest()); });
+    RunWith(2, 3000, true);
+    ExpectIdleAfter(3000);
+    Probe().SelectSpeed(ONE_A_SECOND);
+    RunWith(2, 3000, false);
+    ExpectIdleAfter(3000);
+}
+
+TEST_F(PaceAndTheoryTest, TheoryPageShowsEveryRunAtItsEndWithItsSeed)
+{
+    Probe().Notebook().SetSelection(2);
+    RunWith(2, 3000, true);
+    EXPECT_EQ(SummaryLine(0), "3000 rolls of 2 dice, seed 4242.");
+    PelkoGrid& table = Probe().Theory().Table();
+    EXPECT_FALSE(table.IsEditable());
+    // The sum 2 came up 77 times against 83.38 expected, the sum 7 509 times against 500.00.
+    const std::vector<wxString> rows[] = {{"2", "2.779%", "2.567%", "-6.4"},
+                                          {"7", "16.667%", "16.967%", "+9.0"}};
+    for (int row : {0, 1})
+        for (int col = 0; col < 4; ++col)
+            EXPECT_EQ(table.GetCellValue(row * 5, col), rows[row][col]);
+
+    // Shown or not, progressive or not, stopped or not: the page ends with the run.
+    Probe().Notebook().SetSelection(0);
+    RunWith(3, 500, false);
+    EXPECT_EQ(SummaryLine(0), "500 rolls of 3 dice, seed 4242.");
+    EXPECT_EQ(table.GetNumberRows(), 16);
+    EXPECT_EQ(table.GetCellValue(15, 0), "18");
+    AtFirstYield([this] { Probe().ClickStart(); });
+    RunWith(3, 500, true);
+    EXPECT_EQ(SummaryLine(0), "1 roll of 3 dice, seed 4242.");
+}
