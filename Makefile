@@ -43,7 +43,8 @@ test-deps:
 
 # The sources' layout is the one .clang-format describes; make test fails when a file drifts.
 format-check: test-deps
-	clang-format --dry-run --Werror $(SOURCES)
+	@echo "clang-format: checking the layout of $(words $(SOURCES)) sources"
+	@clang-format --dry-run --Werror $(SOURCES)
 
 format: test-deps
 	clang-format -i $(SOURCES)
