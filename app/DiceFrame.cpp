@@ -151,13 +151,7 @@ int DiceFrame::LabelWidth(const wxString& label) const
 
 void DiceFrame::SetUpTable()
 {
-    resultsGrid->CreateGrid(6, 3, wxGrid::wxGridSelectCells);
-    resultsGrid->SetRowLabelSize(2); // row labels in effect hidden
-    resultsGrid->SetColLabelSize(20);
-    resultsGrid->EnableEditing(false);
-    resultsGrid->EnableDragRowSize(false);
-    resultsGrid->SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
-    resultsGrid->SetGridLineColour(*wxBLACK);
+    resultsGrid->CreateResultsTable(6, 3);
     SetUpColumn(0, "Sum of Dice", 90, false);
     SetUpColumn(1, "Frequency", 90, true);
     SetUpColumn(2, "Relative Frequency", 130, true);

@@ -68,13 +68,7 @@ TheoryPage::TheoryPage(wxWindow* parent, const std::vector<int>& counts)
 
 void TheoryPage::SetUpTable()
 {
-    table->CreateGrid(0, COLUMNS, wxGrid::wxGridSelectCells);
-    table->SetRowLabelSize(2); // row labels in effect hidden
-    table->SetColLabelSize(20);
-    table->EnableEditing(false);
-    table->EnableDragRowSize(false);
-    table->SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
-    table->SetGridLineColour(*wxBLACK);
+    table->CreateResultsTable(0, COLUMNS);
     const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp."};
     const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
     for (int col = 0; col < COLUMNS; ++col) {

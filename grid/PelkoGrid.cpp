@@ -6,6 +6,7 @@
 
 #include <wx/clipbrd.h>
 #include <wx/intl.h>
+#include <wx/settings.h>
 
 #include <algorithm>
 #include <string>
@@ -165,4 +166,15 @@ void PelkoGrid::PostCellChanged()
 {
     wxGridEvent event(GetId(), wxEVT_GRID_CELL_CHANGED, this);
     wxPostEvent(GetEventHandler(), event);
+}
+
+void PelkoGrid::CreateResultsTable(int rows, int cols)
+{
+    CreateGrid(rows, cols, wxGridSelectCells);
+    SetRowLabelSize(2);
+    SetColLabelSize(20);
+    EnableEditing(false);
+    EnableDragRowSize(false);
+    SetDefaultCellBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    SetGridLineColour(*wxBLACK);
 }

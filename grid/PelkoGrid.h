@@ -11,6 +11,10 @@
 // Ctrl+Insert copy, Shift+Delete cut, Delete or Ctrl+Delete clear. Other keys go to the grid.
 class PelkoGrid : public wxGrid {
 public:
+    // A results table: cells selected as blocks, no editing, no row resizing, row labels in
+    // effect hidden, button-face cells under black grid lines.
+    void CreateResultsTable(int rows, int cols);
+
     PelkoGrid(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
               const wxSize& size = wxDefaultSize, long style = wxWANTS_CHARS,
               const wxString& name = wxASCII_STR(wxPanelNameStr));
