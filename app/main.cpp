@@ -1,8 +1,8 @@
 // The program's entry point. The command line is read here, as the process received it: the
 // toolkit would drop arguments it cannot convert to text and take out options of its own. Only
 // then does the toolkit start, and only for a run: --help and --version need no display.
-#include "app/CommandLine.h"
-#include "app/DiceApp.h"
+#include "app/run/CommandLine.h"
+#include "app/window/DiceApp.h"
 
 #include <wx/init.h>
 #include <wx/log.h>

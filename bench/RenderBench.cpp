@@ -2,7 +2,7 @@
 // SetSeries with 501 columns, which clears the bitmap, updates the view and draws grid, axes,
 // labels and columns, in a real window.
 #include "ToolkitBench.h"
-#include "graph/bufferedCoordSys.h"
+#include "graph/window/bufferedCoordSys.h"
 
 #include <wx/app.h>
 #include <wx/frame.h>

@@ -4,7 +4,7 @@
 // paints only once a frame); given a whole record of 10000 rolls
 // at once and painted; and wrapped anew at another width with that record in it.
 #include "ToolkitBench.h"
-#include "app/RollLogView.h"
+#include "app/window/RollLogView.h"
 
 #include <wx/app.h>
 #include <wx/frame.h>

@@ -1,6 +1,6 @@
 // Times the non-progressive run's hot loop outside any window: rolling, the face rule, the
 // record of the first rolls and the counting, against the same loop on the C library's rand.
-#include "app/DiceRun.h"
+#include "app/run/DiceRun.h"
 
 #include <chrono>
 #include <cstdio>

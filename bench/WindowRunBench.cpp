@@ -9,7 +9,7 @@
 // after the handler returns.
 // Progressive runs are made with the "Analysis" page shown, and the largest also with "Theory".
 #include "ToolkitBench.h"
-#include "app/DiceFrame.h"
+#include "app/window/DiceFrame.h"
 
 #include <wx/app.h>
 #include <wx/button.h>

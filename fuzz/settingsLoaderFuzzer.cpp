@@ -1,8 +1,8 @@
 // Fuzz target: any bytes as a settings document. The loader must return, without a sanitizer
 // report, whatever it is given; and the graph must then compute its view and its tick lists
 // from whatever settings the document left, in bounded time.
-#include "graph/coordSysSettingsLoader.h"
-#include "graph/coordSysView.h"
+#include "graph/loader/coordSysSettingsLoader.h"
+#include "graph/model/coordSysView.h"
 
 #include <cstddef>
 #include <cstdint>

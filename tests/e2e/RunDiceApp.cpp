@@ -1,6 +1,6 @@
 #include "RunDiceApp.h"
 
-#include "app/DiceApp.h"
+#include "app/window/DiceApp.h"
 
 #include <wx/init.h>
 #include <wx/window.h>

@@ -4,7 +4,7 @@
 #include "RunDiceApp.h"
 #include "ToolkitTestSupport.h"
 
-#include "app/DiceRun.h"
+#include "app/run/DiceRun.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/run/CommandLine.h"
+
+#include <wx/app.h>
+
+class DiceFrame;
+
+// The application: builds the main window, applies the command line's dice, rolls and seed,
+// shows it. The command line is read before the toolkit starts, as the process received it.
+class DiceApp : public wxApp {
+public:
+    explicit DiceApp(CommandLine commandLine) : commandLine(std::move(commandLine)) {}
+
+    bool OnInit() override;
+
+    // Gives the window the command line's numbers and, when one was given, its seed: the first
+    // run takes that seed, each later one the next.
+    static void ApplyArguments(DiceFrame& frame, const CommandLine& commandLine);
+
+private:
+    const CommandLine commandLine;
+    DiceFrame* frame = nullptr;
+};

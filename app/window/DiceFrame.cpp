@@ -1,0 +1,668 @@
+#include "app/window/DiceFrame.h"
+
+#include "app/run/DiceRun.h"
+#include "app/window/DieImages.h"
+#include "app/theory/Percentage.h"
+#include "app/window/RollLogView.h"
+#include "app/run/RunArguments.h"
+#include "app/run/RunProgress.h"
+#include "app/window/TheoryPage.h"
+#include "graph/window/bufferedCoordSys.h"
+#include "grid/window/PelkoGrid.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/datetime.h>
+#include <wx/evtloop.h>
+#include <wx/gauge.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
+#include <wx/spinctrl.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
+    EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
+    EVT_SPINCTRL(ID_DICE, DiceFrame::OnDiceSpin)
+    EVT_TEXT(ID_DICE, DiceFrame::OnDiceText)
+    EVT_TEXT(ID_ROLLS, DiceFrame::OnRollsText)
+    EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
+    EVT_CLOSE(DiceFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+const int MAX_DICE = 100;
+const int MAX_ROLLS_FROM_COMMAND_LINE = 1000000;
+
+wxFont ControlFont(int points, wxFontWeight weight)
+{
+    return wxFont(points, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, weight, false, "",
+                  wxFONTENCODING_DEFAULT);
+}
+
+wxStaticBox* MakeBox(wxWindow* parent, const wxString& label)
+{
+    auto* box = new wxStaticBox(parent, wxID_ANY, label);
+    box->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    return box;
+}
+
+} // namespace
+
+DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
+                     const wxSize& size)
+    : wxFrame(parent, id, title, pos, size, wxDEFAULT_FRAME_STYLE)
+{
+    CreateControls();
+    SetUpPage();
+    DoLayout();
+}
+
+// ---- Building the window ----
+
+void DiceFrame::CreateControls()
+{
+    mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM,
+                              "notebook");
+    graphPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    analysisPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                               wxTAB_TRAVERSAL | wxNO_BORDER);
+    dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
+    instructionsText = new wxStaticText(
+        mainPanel, wxID_ANY,
+        "Enter the number of dice and the number of times to roll them, then click [Start] to "
+        "begin the\nsimulation.");
+    diceLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of dice:");
+    diceSpin = new wxSpinCtrl(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
+                              wxSP_ARROW_KEYS, 1, MAX_DICE, 1);
+    rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
+    rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
+    progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
+    speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
+    speedChoice = new wxChoice(mainPanel, ID_SPEED);
+    rollLog = new RollLogView(mainPanel, wxID_ANY);
+    startButton = new wxButton(mainPanel, ID_START, "Start");
+    dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
+    progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
+                                wxGA_HORIZONTAL | wxGA_SMOOTH);
+    resultsGrid =
+        new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
+    graph = new bufferedCoordSys(graphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+    theoryPage = new TheoryPage(notebook, counts);
+}
+
+void DiceFrame::SetUpPage()
+{
+    SetTitle("Zobrin");
+    SetIcons(DieImages::Icons());
+    instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
+    for (wxWindow* control :
+         {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
+          static_cast<wxWindow*>(progressiveCheck), static_cast<wxWindow*>(speedLabel),
+          static_cast<wxWindow*>(startButton)})
+        control->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    // Sizers take a control's minimum size, not its current one, so the sizes are minimums.
+    // GTK's spin button with its two buttons needs more than 100 pixels; it never gets less
+    // than it needs, or its text is cut off.
+    diceSpin->SetInitialSize(wxSize(std::max(100, diceSpin->GetBestSize().x), -1));
+    rollsText->SetMaxLength(7);
+    progressiveCheck->SetValue(true);
+    for (int setting = 0; setting < RollPace::Settings(); ++setting)
+        speedChoice->Append(RollPace::Label(setting));
+    speedChoice->SetSelection(rollPace.Setting());
+    rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+    startButton->SetDefault();
+    startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
+    startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
+    progressGauge->SetInitialSize(wxSize(-1, 15));
+    SetUpTable();
+    SetUpSeries();
+    SetUpGraph();
+    running = false;
+    numberOfDice = 1;
+    numberOfRolls = 1500;
+    closing = false;
+}
+
+int DiceFrame::LabelWidth(const wxString& label) const
+{
+    const int margin = 12;
+    const wxFont labelFont = resultsGrid->GetLabelFont();
+    int width = 0, height = 0;
+    resultsGrid->GetTextExtent(label, &width, &height, nullptr, nullptr, &labelFont);
+    return width + margin;
+}
+
+void DiceFrame::SetUpTable()
+{
+    resultsGrid->CreateResultsTable(6, 3);
+    SetUpColumn(0, "Sum of Dice", 90, false);
+    SetUpColumn(1, "Frequency", 90, true);
+    SetUpColumn(2, "Relative Frequency", 130, true);
+    resultsGrid->drawCellHighlight = false;
+    resultsGrid->SetInitialSize(wxSize(165, 110));
+}
+
+void DiceFrame::SetUpColumn(int col, const wxString& label, int width, bool white)
+{
+    resultsGrid->SetColLabelValue(col, label);
+    // The label font here is larger than the one the widths were chosen for; a column is never
+    // narrower than its label, so the labels are read whole.
+    resultsGrid->SetColSize(col, std::max(width, LabelWidth(label)));
+    auto* attr = new wxGridCellAttr;
+    attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
+    if (white) {
+        // A cell whose background is set gets a text colour to match: the theme's own text
+        // colour is light on a dark theme and would vanish on white.
+        attr->SetBackgroundColour(*wxWHITE);
+        attr->SetTextColour(*wxBLACK);
+    } else {
+        attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    }
+    resultsGrid->SetColAttr(col, attr);
+}
+
+void DiceFrame::SetUpSeries()
+{
+    series.style = dataSeries::COLUMNS;
+    series.columnWidth = 1.0;
+    series.fillColour = graphColour::Green();
+    series.penColour = graphColour::Blue();
+    series.penWidth = 1;
+}
+
+void DiceFrame::SetUpGraph()
+{
+    graph->SetFontSize(8);
+    graph->SetXMin(0);
+    graph->SetYMin(0);
+    graph->SetXMax(7);
+    graph->SetYMax(120);
+    graph->SetXAxisLabel("Sum of Zobrin Values");
+    graph->SetYAxisLabel("Frequency Percentage");
+    graph->originAlwaysViewable = false;
+    graph->axesAlwaysViewable = true;
+    graph->propertiesMenuEnabled = false; // this window offers no properties window
+    graph->SetXAutoScale(true);
+    graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
+    graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
+    graph->SetSeries(nullptr);
+    graph->SetInitialSize(wxSize(-1, 200));
+}
+
+wxBoxSizer* DiceFrame::MakeLeftColumn()
+{
+    auto* diceRow = new wxBoxSizer(wxHORIZONTAL);
+    diceRow->Add(diceLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
+    diceRow->Add(diceSpin, 0, wxBOTTOM, 4);
+    auto* rollsRow = new wxBoxSizer(wxHORIZONTAL);
+    rollsRow->Add(rollsLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
+    rollsRow->Add(rollsText, 0, wxTOP, 4);
+
+    auto* left = new wxBoxSizer(wxVERTICAL);
+    left->Add(diceRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(rollsRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(progressiveCheck, 0, wxEXPAND | wxALL, 10);
+    // The pace belongs to progressive runs, so it sits under their check box, indented.
+    auto* speedRow = new wxBoxSizer(wxHORIZONTAL);
+    speedRow->AddSpacer(20);
+    speedRow->Add(speedLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
+    speedRow->Add(speedChoice, 0, 0, 0);
+    left->Add(speedRow, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    dataBoxSizer->Add(rollLog, 1, wxEXPAND | wxALL, 3);
+    left->Add(dataBoxSizer, 1, wxEXPAND, 0);
+    return left;
+}
+
+wxBoxSizer* DiceFrame::MakeRightColumn()
+{
+    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
+    buttonRow->Add(startButton, 1, wxEXPAND | wxRIGHT, 7);
+    buttonRow->Add(dicePicture, 0, 0, 0);
+
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    right->Add(buttonRow, 0, wxEXPAND, 0);
+    right->Add(progressGauge, 0, wxEXPAND | wxTOP | wxBOTTOM, 7);
+    // A notebook takes its pages' minimum size by itself, so it goes into the sizer directly.
+    right->Add(notebook, 1, wxEXPAND, 0);
+    return right;
+}
+
+void DiceFrame::FitTo(wxWindow* window, wxSizer* sizer)
+{
+    window->SetAutoLayout(true);
+    window->SetSizer(sizer);
+    sizer->Fit(window);
+    sizer->SetSizeHints(window);
+}
+
+void DiceFrame::DoLayout()
+{
+    auto* analysisSizer = new wxBoxSizer(wxHORIZONTAL);
+    analysisSizer->Add(resultsGrid, 1, wxEXPAND | wxALL, 7);
+    FitTo(analysisPage, analysisSizer);
+    auto* graphSizer = new wxBoxSizer(wxHORIZONTAL);
+    graphSizer->Add(graph, 1, wxEXPAND | wxALL, 7);
+    FitTo(graphPage, graphSizer);
+    notebook->AddPage(analysisPage, "Analysis", false);
+    notebook->AddPage(graphPage, "Column Graph", false);
+    notebook->AddPage(theoryPage, "Theory", false);
+
+    auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
+    instructions->Add(instructionsText, 0, wxALL, 5);
+    auto* body = new wxBoxSizer(wxHORIZONTAL);
+    body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
+    body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
+    auto* panelSizer = new wxBoxSizer(wxVERTICAL);
+    panelSizer->Add(instructions, 0, wxEXPAND | wxALL, 7);
+    panelSizer->Add(body, 1, wxEXPAND, 0);
+    FitTo(mainPanel, panelSizer);
+
+    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
+    frameSizer->Add(mainPanel, 1, wxEXPAND, 0);
+    FitTo(this, frameSizer);
+    Layout();
+}
+
+// ---- Run parameters ----
+
+void DiceFrame::SetNumberOfDice(int n)
+{
+    if (n < 1)
+        return;
+    numberOfDice = std::min(n, MAX_DICE);
+    // The spin control sends no event when the program sets it, so the member is set directly.
+    diceSpin->SetValue(numberOfDice);
+}
+
+void DiceFrame::SetNumberOfRolls(int n)
+{
+    if (n < 1)
+        return;
+    numberOfRolls = std::min(n, MAX_ROLLS_FROM_COMMAND_LINE);
+    rollsText->SetValue(wxString::Format(wxGetTranslation("%d"), numberOfRolls));
+}
+
+// ---- Input checks ----
+
+void DiceFrame::ShowInvalidEntry()
+{
+    wxMessageBox(wxGetTranslation("Please enter a valid positive integer"),
+                 wxGetTranslation("Invalid Entry"), wxOK | wxICON_EXCLAMATION);
+}
+
+// Typing over a selection reports the emptied box first and the new text after it, both within
+// one keystroke, so the text is checked once the keystroke is through.
+void DiceFrame::OnDiceText(wxCommandEvent&)
+{
+    if (!diceSpin || diceCheckPending || refusingDice)
+        return;
+    diceCheckPending = true;
+    CallAfter(&DiceFrame::CheckDiceText);
+}
+
+void DiceFrame::CheckDiceText()
+{
+    if (!diceCheckPending)
+        return; // a Start click checked the text already
+    diceCheckPending = false;
+    // The typed text is read rather than the control's value, which keeps its last valid number
+    // while the text is not one.
+    int v = 0;
+    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1)
+        RefuseDiceEntry();
+    else if (v > MAX_DICE)
+        SetNumberOfDice(MAX_DICE);
+    else
+        numberOfDice = v;
+}
+
+// The message takes the focus, and the spin control, losing it, turns its text into a number of
+// its range and reports it: that is not the user's entry and is not stored. The box then shows
+// the number still in force, selected, so that the next keystroke replaces it.
+void DiceFrame::RefuseDiceEntry()
+{
+    refusingDice = true;
+    ShowInvalidEntry();
+    refusingDice = false;
+    diceSpin->SetValue(numberOfDice);
+    diceSpin->SetSelection(-1, -1);
+}
+
+void DiceFrame::OnDiceSpin(wxSpinEvent&)
+{
+    if (diceSpin && !refusingDice)
+        numberOfDice = diceSpin->GetValue();
+}
+
+void DiceFrame::OnRollsText(wxCommandEvent&)
+{
+    if (!rollsText)
+        return;
+    int v = 0;
+    if (ParseRunArgument(rollsText->GetValue().ToStdString(), v) && v > 0) {
+        numberOfRolls = v;
+    } else {
+        ShowInvalidEntry();
+        rollsText->SetSelection(-1, -1);
+    }
+}
+
+void DiceFrame::OnSpeedChoice(wxCommandEvent&)
+{
+    if (speedChoice)
+        rollPace.Set(speedChoice->GetSelection());
+}
+
+// ---- The run ----
+
+std::uint32_t DiceFrame::ClockSeed()
+{
+    const wxDateTime now = wxDateTime::UNow();
+    const wxDateTime::Tm tm = now.GetTm(wxDateTime::Local);
+    return static_cast<std::uint32_t>(tm.mday) * tm.sec * tm.msec;
+}
+
+void DiceFrame::OnClose(wxCloseEvent& event)
+{
+    closing = true;
+    if (runOnStack) {
+        // The run's handler is still on the stack, even once Stop was clicked: destroying the
+        // window now would pull it out from under the run. Hide it; the run destroys it as soon
+        // as it sees the close.
+        Hide();
+        return;
+    }
+    event.Skip();
+}
+
+void DiceFrame::OnStartStop(wxCommandEvent&)
+{
+    if (!running)
+        Run();
+    else if (startClickRepeated)
+        startClickRepeated = false;
+    else
+        RequestStop();
+}
+
+// The second press of a double-click on Start, while the run that its first click started goes
+// on: the click it makes is not a Stop. (A first click that stopped a run disabled the button,
+// which then takes no second press.) The toolkit tells a double-click by the desktop's own
+// double-click time.
+void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
+{
+    startClickRepeated = running;
+    event.Skip();
+}
+
+// A single press forgets a double-click whose press was let go outside the button.
+void DiceFrame::OnStartPress(wxMouseEvent& event)
+{
+    startClickRepeated = false;
+    event.Skip();
+}
+
+void DiceFrame::RequestStop()
+{
+    running = false;
+    startButton->Enable(false);
+}
+
+bool DiceFrame::Progressive() const { return progressiveCheck->GetValue(); }
+
+void DiceFrame::SetRunControls(bool runStarts)
+{
+    startButton->SetLabel(wxGetTranslation(runStarts ? "Stop" : "Start"));
+    rollsText->Enable(!runStarts);
+    diceSpin->Enable(!runStarts);
+    if (!runStarts)
+        startButton->Enable(true);
+}
+
+void DiceFrame::Run()
+{
+    CheckDiceText();
+    runOnStack = true;
+    running = true;
+    progressGauge->SetValue(0);
+    const RunProgress progress(numberOfRolls);
+    progressGauge->SetRange(progress.gaugeRange);
+    SetRunControls(true);
+    runSeed = seedSource();
+    DiceRun run(numberOfDice, numberOfRolls, runSeed, counts, rollRecord);
+    rollPace.Reset();
+    PrepareViews();
+    const bool finished = RollLoop(run, progress);
+    runOnStack = false;
+    if (finished)
+        FinishRun(Progressive());
+    else
+        Destroy(); // the window was closed during the run
+}
+
+// Rolls until all rolls are made or the run is stopped; false if the window was closed.
+bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
+{
+    while (run.Made() < numberOfRolls) {
+        long n;
+        if (Progressive()) {
+            const int sum = run.RollOne();
+            rollPace.RollMade(Now());
+            n = run.Made();
+            UpdateViewsAfterRoll(sum, n);
+            if (progress.IsUpdatePoint(n))
+                progressGauge->SetValue(progress.GaugeValue(n));
+        } else {
+            // Only the progress points matter between rolls here, so roll up to the next one.
+            n = std::min<long>(numberOfRolls, (run.Made() / progress.updateInterval + 1) *
+                                                  progress.updateInterval);
+            run.RollUntil(n);
+            if (!progress.IsUpdatePoint(n))
+                break;
+            progressGauge->SetValue(progress.GaugeValue(n));
+        }
+        if (!YieldAndCheck(n))
+            return false;
+    }
+    return true;
+}
+
+// Lets events through; then false if the window is closing. A Stop ends the run after n rolls.
+bool DiceFrame::YieldAndCheck(long n)
+{
+    wxTheApp->Yield(false);
+    PauseForPace();
+    if (closing)
+        return false;
+    if (!running)
+        numberOfRolls = static_cast<int>(n);
+    return true;
+}
+
+// At a chosen pace a progressive run waits for events until its next roll is due, so the window
+// stays as lively as between any two rolls; a Stop, a close, a faster pace or unchecking
+// progressive analysis ends the wait at once. As fast as possible, it does not wait at all.
+void DiceFrame::PauseForPace()
+{
+    for (double wait = rollPace.Wait(Now()); wait > 0 && running && !closing && Progressive();
+         wait = rollPace.Wait(Now()))
+        DispatchFor(wait);
+}
+
+// Handles the next event, waiting for one at most `seconds`.
+void DiceFrame::DispatchFor(double seconds)
+{
+    const auto milliseconds = static_cast<unsigned long>(std::ceil(seconds * 1000));
+    if (wxEventLoopBase* active = wxEventLoopBase::GetActive()) {
+        active->DispatchTimeout(milliseconds);
+        return;
+    }
+    // Started before the main loop runs (as in the tests): a loop of its own for the wait.
+    wxEventLoop loop;
+    wxEventLoopActivator activate(&loop);
+    loop.DispatchTimeout(milliseconds);
+}
+
+void DiceFrame::FinishRun(bool progressive)
+{
+    // Counts written while progressive analysis was off stay unwritten if it came on during the
+    // run, so the table is filled whole at every end.
+    ShowTable(numberOfRolls);
+    if (progressive)
+        CatchUpLog();
+    else
+        ShowFinalResults();
+    theoryPage->ShowCounts();
+    rollsText->SetValue(wxString::Format("%d", numberOfRolls));
+    SetRunControls(false);
+    running = false;
+    rollRecord.Release();
+}
+
+// Seconds on a steady clock, for the run's pace and the Theory page's refreshes.
+double DiceFrame::Now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// ---- Views ----
+
+// The three view operations of a run: its start, each roll while progressive analysis is on,
+// and its end while it is off.
+
+void DiceFrame::PrepareViews()
+{
+    PrepareTable();
+    graph->SetXMax(7.0 * numberOfDice);
+    theoryPage->StartRun(numberOfDice, runSeed);
+    logShown = NOT_SHOWN;
+}
+
+void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
+{
+    UpdateLog(n);
+    {
+        wxGridUpdateLocker oneRepaint(resultsGrid);
+        ShowCountInTable(sum - numberOfDice);
+        ShowPercentagesInTable(n);
+    }
+
+    // The top of the y range moves in steps of 6 and always clears the tallest column.
+    const int tallest = static_cast<int>(RebuildColumns(n));
+    graph->SetYMax(6 * (tallest / 5) + 6);
+    graph->SetSeries(&series);
+    theoryPage->FollowRun(Now());
+}
+
+void DiceFrame::ShowFinalResults()
+{
+    graph->SetYMax(RebuildColumns(numberOfRolls) * 1.2);
+    graph->SetSeries(&series);
+    ShowInLog(rollRecord.Text());
+}
+
+// The counts and percentages of the n rolls made, in every row.
+void DiceFrame::ShowTable(long n)
+{
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    for (std::size_t row = 0; row < counts.size(); ++row)
+        if (counts[row] != 0)
+            ShowCountInTable(static_cast<int>(row));
+    ShowPercentagesInTable(n);
+}
+
+// One row per possible sum, counts and percentages at zero; surplus rows go from the top. The
+// grid moves a selection along with deleted rows without reporting it, so the selection goes
+// first: what is highlighted and what a copy takes stay the same cells.
+void DiceFrame::PrepareTable()
+{
+    wxGridUpdateLocker oneRepaint(resultsGrid);
+    resultsGrid->ClearSelection();
+    const int rows = DiceRun::RowCount(numberOfDice);
+    if (resultsGrid->GetNumberRows() < rows)
+        resultsGrid->AppendRows(rows - resultsGrid->GetNumberRows());
+    else if (resultsGrid->GetNumberRows() > rows)
+        resultsGrid->DeleteRows(0, resultsGrid->GetNumberRows() - rows);
+    for (int row = 0; row < rows; ++row) {
+        resultsGrid->SetCellValue(row, 0,
+                                  wxString::Format(wxGetTranslation("%d"), numberOfDice + row));
+        resultsGrid->SetCellValue(row, 1, wxGetTranslation("0"));
+        resultsGrid->SetCellValue(row, 2, wxGetTranslation("0%"));
+    }
+}
+
+void DiceFrame::ShowCountInTable(int row)
+{
+    resultsGrid->SetCellValue(row, 1, wxString::Format(wxGetTranslation("%d"), counts[row]));
+}
+
+// The share of the n rolls of each sum that came up; sums that never did keep "0%".
+void DiceFrame::ShowPercentagesInTable(long n)
+{
+    const wxScopedCharBuffer format = wxGetTranslation(PERCENTAGE_FORMAT).utf8_str();
+    for (std::size_t row = 0; row < counts.size(); ++row)
+        if (counts[row] != 0)
+            resultsGrid->SetCellValue(static_cast<int>(row), 2,
+                                      wxString::FromUTF8(PercentageText(counts[row], n, format)));
+}
+
+// Makes the series one run of columns, (sum, percentage of n rolls) for every possible sum, and
+// returns the tallest percentage.
+double DiceFrame::RebuildColumns(long n)
+{
+    series.runs.resize(1);
+    pointRun& columns = series.runs.front();
+    columns.clear();
+    double tallest = 0;
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        const double y = Percentage(counts[k], n);
+        tallest = std::max(tallest, y);
+        columns.push_back({static_cast<double>(numberOfDice + static_cast<int>(k)), y});
+    }
+    return tallest;
+}
+
+// While a run goes on the log box shows every roll recorded so far.
+void DiceFrame::UpdateLog(long n)
+{
+    if (n <= RollRecord::LIMIT)
+        CatchUpLog();
+}
+
+// Brings the whole record of the rolls made into the log box, scrolled to the latest roll. The
+// box is given only the rolls it lacks, so a roll costs as much late in a run as early in it.
+void DiceFrame::CatchUpLog()
+{
+    const std::size_t length = rollRecord.FacesLength();
+    if (logShown == NOT_SHOWN) {
+        ShowInLog(rollRecord.Text().substr(0, length));
+    } else if (logShown < length) {
+        rollLog->AppendText(rollRecord.Text().substr(logShown, length - logShown));
+        rollLog->ShowPosition(rollLog->GetLastPosition());
+    }
+    logShown = length;
+}
+
+void DiceFrame::ShowInLog(const std::string& text)
+{
+    rollLog->SetValue(text);
+    rollLog->ShowPosition(rollLog->GetLastPosition());
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/theory/SumDistribution.h"
+
+#include <wx/panel.h>
+
+#include <cstdint>
+#include <vector>
+
+class PelkoGrid;
+class TheoryComparison;
+class coordSys;
+class wxTextCtrl;
+
+// The page that sets a run's rolls against the theory: a table of expected and observed shares
+// per sum, a graph of the observed shares as columns under the expected ones as a line, and a
+// summary in plain words (rolls, mean, spread, the chi-square test and the run's seed). It reads
+// the window's counts whenever it is brought up to date and keeps nothing of them itself.
+class TheoryPage : public wxPanel {
+public:
+    // During a run the page is brought up to date at most this often (seconds) while shown.
+    static constexpr double FOLLOW_INTERVAL = 0.25;
+
+    // `counts` (cell k counts the sum dice + k) belongs to the window and outlives the page.
+    TheoryPage(wxWindow* parent, const std::vector<int>& counts);
+
+    // A new run of `dice` dice rolled from `seed`: one row per possible sum with its expected
+    // share, nothing observed yet.
+    void StartRun(int dice, std::uint32_t seed);
+    // Shows the counts as they stand.
+    void ShowCounts();
+    // During a run, at `now` (seconds on a steady clock): shows the counts if the page is on
+    // screen and was last brought up to date FOLLOW_INTERVAL or more ago.
+    void FollowRun(double now);
+
+    PelkoGrid& Table() const { return *table; }
+    coordSys& Graph() const { return *graph; }
+    wxTextCtrl& Summary() const { return *summary; }
+
+private:
+    void SetUpTable();
+    void SetUpGraph();
+    void DoLayout();
+    void PrepareTable();
+    void ScrollToFirstShownSum();
+    void ShowTable(const TheoryComparison& comparison);
+    void ShowGraph(const TheoryComparison& comparison);
+    void ShowSummary(const TheoryComparison& comparison);
+    void FitGraph(const TheoryComparison& comparison, double tallest);
+    void FollowGraphSize();
+    void LabelYTicks();
+    void OnRangeChanged(wxCommandEvent& event);
+
+    const std::vector<int>& counts;
+    SumDistribution theory{1};
+    std::uint32_t seed = 0;
+    double lastShown = 0;
+    int observedId = 0;
+    int expectedId = 0;
+
+    PelkoGrid* table = nullptr;
+    coordSys* graph = nullptr;
+    wxTextCtrl* summary = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};

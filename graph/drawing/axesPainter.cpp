@@ -1,0 +1,237 @@
+#include "graph/drawing/axesPainter.h"
+
+#include <wx/brush.h>
+#include <wx/pen.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+namespace {
+
+const wxColour GRID_COLOUR(204, 204, 204);
+constexpr int ARROW_LENGTH = 16;
+constexpr int ARROW_HALF_WIDTH = 4;
+
+} // namespace
+
+axesPainter::axesPainter(const coordSysView& graph, const windowTextMeasurer& measurer,
+                         pointVisibility isVisible, wxDC& dc)
+    : graphPainter(graph, dc), measurer(measurer), isVisible(std::move(isVisible))
+{
+}
+
+void axesPainter::DrawGrid()
+{
+    const int style = graph.gridStyle;
+    if (style == coordSysSettings::NO_GRID)
+        return;
+    dc.SetPen(wxPen(GRID_COLOUR, 1, wxPENSTYLE_SOLID));
+    const axisLine horizontal = Line(true);
+    const axisLine vertical = Line(false);
+    if (style == coordSysSettings::VERTICAL_GRID || style == coordSysSettings::RECTANGULAR_GRID)
+        for (double t : Ticks(true, coordAxis::MAJOR_TICKS)) {
+            const int x = AlongPixel(true, t);
+            dc.DrawLine(x, vertical.high, x, vertical.low);
+        }
+    if (style == coordSysSettings::HORIZONTAL_GRID || style == coordSysSettings::RECTANGULAR_GRID)
+        for (double t : Ticks(false, coordAxis::MAJOR_TICKS)) {
+            const int y = AlongPixel(false, t);
+            dc.DrawLine(horizontal.low, y, horizontal.high, y);
+        }
+    if (style == coordSysSettings::POLAR_GRID) {
+        DrawPolarRings(true);
+        DrawPolarRings(false);
+    }
+    dc.SetPen(*wxTRANSPARENT_PEN);
+}
+
+void axesPainter::DrawAxes()
+{
+    if (graph.GetAxesStyle() == 0)
+        return;
+    const wxFont tickFont = measurer.Font(graph.GetFontSize(), false);
+    const wxFont labelFont = measurer.Font(graph.GetFontSize() + 2, true);
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(*wxBLACK_BRUSH);
+    dc.SetFont(tickFont);
+    axisLine horizontal = Line(true);
+    axisLine vertical = Line(false);
+    PinOutsideAxes(horizontal, vertical);
+    if (graph.GetXAxis().visible)
+        DrawAxis(horizontal, tickFont, labelFont);
+    if (graph.GetYAxis().visible)
+        DrawAxis(vertical, tickFont, labelFont);
+    DrawOriginCircle(horizontal, vertical);
+}
+
+const coordAxis& axesPainter::Axis(bool horizontal) const
+{
+    return horizontal ? graph.GetXAxis() : graph.GetYAxis();
+}
+
+const std::vector<double>& axesPainter::Ticks(bool horizontal, int kind)
+{
+    Axis(horizontal).TickPositions(ticks, kind);
+    return ticks;
+}
+
+// Tick values are in axis units, so a trig-scale axis places them at multiples of pi.
+int axesPainter::AlongPixel(bool horizontal, double tick) const
+{
+    return horizontal ? graph.XToPixel(tick * graph.XScale())
+                      : graph.YToPixel(tick * graph.YScale());
+}
+
+// The axis runs from one end of the shown range to the other, through the axis intersection.
+axesPainter::axisLine axesPainter::Line(bool horizontal) const
+{
+    const coordAxis& axis = Axis(horizontal);
+    const int first = AlongPixel(horizontal, axis.GetMin());
+    const int last = AlongPixel(horizontal, axis.GetMax());
+    const worldPoint crossing = graph.axisIntersection;
+    const int across = horizontal ? AlongPixel(false, crossing.y) : AlongPixel(true, crossing.x);
+    return horizontal ? axisLine{true, first, last, across} : axisLine{false, last, first, across};
+}
+
+wxPoint axesPainter::At(const axisLine& line, int along, int across)
+{
+    return line.horizontal ? wxPoint(along, line.across + across)
+                           : wxPoint(line.across + across, along);
+}
+
+// Ellipses round the world origin through the ticks of one axis, outlines only; with equal
+// scaling they are circles.
+void axesPainter::DrawPolarRings(bool horizontal)
+{
+    for (double t : Ticks(horizontal, coordAxis::MAJOR_TICKS)) {
+        const double a = std::abs(t);
+        dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));
+        DrawEllipse(graph.XToPixel(-a * graph.XScale()), graph.YToPixel(a * graph.YScale()),
+                    graph.XPixelSpan(2 * a * graph.XScale()) + 1,
+                    graph.YPixelSpan(2 * a * graph.YScale()) + 1);
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    }
+}
+
+// An axis whose crossing lies outside the view is drawn near the bottom or left edge instead,
+// leaving the room its labels need; tick positions and label texts stay.
+void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
+{
+    if (!graph.axesAlwaysViewable || graph.originAlwaysViewable)
+        return;
+    const pixelSize client = graph.ClientExtent();
+    const bool pinHorizontal = horizontal.across < 0 || horizontal.across > client.height;
+    const bool pinVertical = vertical.across < 0 || vertical.across > client.width;
+    if (!pinHorizontal && !pinVertical)
+        return; // the usual case: measuring the label room would be wasted
+    const labelRoom room = graph.LabelRoom(measurer, false);
+    if (pinHorizontal)
+        horizontal.across = client.height - graph.YPixelSpan(room.bottom * graph.YScale());
+    if (pinVertical)
+        vertical.across = graph.XPixelSpan(room.left * graph.XScale());
+}
+
+void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const wxFont& labelFont)
+{
+    dc.DrawLine(At(line, line.low, 0), At(line, line.high, 0));
+    DrawArrowheads(line);
+    const coordAxis& axis = Axis(line.horizontal);
+    if (axis.showTicks)
+        DrawTickMarks(line, coordAxis::MAJOR_TICKS, 4, 5);
+    if (axis.showTickLabels)
+        DrawTickLabels(line);
+    if (axis.showMinorTicks)
+        DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
+    dc.SetFont(labelFont);
+    const textExtent extent = measurer.Extent(axis.label, graph.GetFontSize() + 2, true);
+    dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
+    dc.SetFont(tickFont);
+}
+
+// Filled triangles with their tips on the two ends, pointing outwards.
+void axesPainter::DrawArrowheads(const axisLine& line)
+{
+    for (const int tip : {0, line.high - line.low}) {
+        const int base = tip == 0 ? ARROW_LENGTH : tip - ARROW_LENGTH;
+        wxPoint arrow[] = {At(line, tip, 0), At(line, base, ARROW_HALF_WIDTH),
+                           At(line, base, -ARROW_HALF_WIDTH)};
+        dc.DrawPolygon(3, arrow, 0, 0, wxODDEVEN_RULE);
+    }
+}
+
+// A short line across the axis at every tick, both ends included. The lines are filled as
+// one-pixel boxes in the black brush: on vector DCs that covers the same pixels as a stroke of
+// the black pen and costs a fraction of it, and an axis may carry a hundred ticks.
+void axesPainter::DrawTickMarks(const axisLine& line, int kind, int downOrRight, int upOrLeft)
+{
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    for (double t : Ticks(line.horizontal, kind)) {
+        const int along = AlongPixel(line.horizontal, t);
+        dc.DrawRectangle(wxRect(At(line, along, -upOrLeft), At(line, along, downOrRight)));
+    }
+    dc.SetPen(*wxBLACK_PEN);
+}
+
+void axesPainter::DrawTickLabels(const axisLine& line)
+{
+    std::string text;
+    const std::vector<double>& major = Ticks(line.horizontal, coordAxis::MAJOR_TICKS);
+    for (std::size_t i = 0; i < major.size(); ++i) {
+        if (!graph.TickLabelAt(line.horizontal, i, major[i], text))
+            continue;
+        const int along = AlongPixel(line.horizontal, major[i]);
+        const textExtent extent = measurer.Extent(text, graph.GetFontSize(), false);
+        dc.DrawText(wxString::FromUTF8(text), TickLabelCorner(line, along, extent));
+    }
+}
+
+wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along,
+                                     const textExtent& extent) const
+{
+    if (line.horizontal) {
+        const bool below = graph.GetXTickLabelPosition() == coordSysSettings::BELOW;
+        return {along - extent.width / 2,
+                below ? line.across + 6 : line.across - extent.height - 6};
+    }
+    const bool left = graph.GetYTickLabelPosition() == coordSysSettings::LEFT;
+    return {left ? line.across - extent.width - 11 : line.across + 14, along - extent.height / 2};
+}
+
+// The axis label sits near one end of its axis, on the side its position names, beyond the
+// tick labels when they are on the same side.
+wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& extent) const
+{
+    const textExtent ticks = graph.LargestTickLabel(measurer, line.horizontal);
+    if (line.horizontal) {
+        const int position = graph.GetXAxisLabelPosition();
+        const int tickSide = graph.GetXTickLabelPosition();
+        const int left =
+            position & coordSysSettings::RIGHT ? line.high - extent.width - 10 : line.low + 10;
+        if (position & coordSysSettings::ABOVE)
+            return {left, line.across - extent.height - 10 -
+                              (tickSide == coordSysSettings::ABOVE ? ticks.height : 0)};
+        return {left, line.across + 10 + (tickSide == coordSysSettings::BELOW ? ticks.height : 0)};
+    }
+    const int position = graph.GetYAxisLabelPosition();
+    const int tickSide = graph.GetYTickLabelPosition();
+    const int top =
+        position & coordSysSettings::BELOW ? line.high - extent.height - 10 : line.low + 5;
+    if (position & coordSysSettings::LEFT)
+        return {line.across - extent.width - 10 -
+                    (tickSide == coordSysSettings::LEFT ? ticks.width + 5 : 0),
+                top};
+    return {line.across + 15 + (tickSide == coordSysSettings::RIGHT ? ticks.width + 5 : 0), top};
+}
+
+// A circle of 16 pixels round the origin, when both axes cross exactly there and it is in view.
+void axesPainter::DrawOriginCircle(const axisLine& horizontal, const axisLine& vertical)
+{
+    const worldPoint crossing = graph.axisIntersection;
+    if (graph.GetAxesStyle() != (coordSysSettings::X_AXIS | coordSysSettings::Y_AXIS) ||
+        !isVisible(0, 0) || crossing.x != 0 || crossing.y != 0)
+        return;
+    dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));
+    DrawEllipse(vertical.across - 8, horizontal.across - 8, 16, 16);
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+}

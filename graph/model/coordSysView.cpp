@@ -1,0 +1,284 @@
+#include "graph/model/coordSysView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Clamps to the drawable interval and truncates toward zero. A value that is not a number
+// (from a NaN in the data) has no place on the axis; it goes to the far negative end, outside
+// every window, so it is never reported visible.
+int ToPixel(double value)
+{
+    if (std::isnan(value))
+        return -coordSysView::PIXEL_LIMIT;
+    const double limit = coordSysView::PIXEL_LIMIT;
+    return static_cast<int>(std::clamp(value, -limit, limit));
+}
+
+// Where an axis range starts and ends and how long it is, in world units.
+struct worldSpan {
+    double start;
+    double end;
+    double length;
+};
+
+worldSpan SpanOf(const coordAxis& axis, double scale)
+{
+    return {axis.GetMin() * scale, axis.GetMax() * scale, (axis.GetMax() - axis.GetMin()) * scale};
+}
+
+// The span a room of `pixels` will have once the range has been widened by it. A client no
+// wider than the room cannot hold it at all; the room is then taken as measured rather than
+// turned negative or infinite.
+double Corrected(double span, int extent, int pixels)
+{
+    return extent > pixels ? span * extent / (extent - pixels) : span;
+}
+
+// Pixel room across one axis: its tick labels on one side, its axis label on one side, five
+// pixels more when both are on the same side.
+void SideRoom(int& lowSide, int& highSide, int base, bool ticksLow, int tickSize, bool labelLow,
+              int labelSize)
+{
+    (ticksLow ? lowSide : highSide) = tickSize + base;
+    int& labelSide = labelLow ? lowSide : highSide;
+    labelSide += labelSize;
+    if (ticksLow == labelLow)
+        labelSide += 5;
+}
+
+bool NearCrossing(double lo, double hi, double crossing, double below, double above)
+{
+    return (crossing - below <= lo && lo <= crossing) || (crossing <= hi && hi <= crossing + above);
+}
+
+void Widen(double& lo, double& hi, double crossing, double below, double above)
+{
+    if (lo >= crossing - below)
+        lo = crossing - below;
+    if (hi <= crossing + above)
+        hi = crossing + above;
+}
+
+bool Inside(double lo, double hi, double value) { return lo <= value && value <= hi; }
+
+std::string Printed(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.5g", value);
+    return text;
+}
+
+} // namespace
+
+int coordSysView::XToPixel(double x) const
+{
+    const worldSpan s = SpanOf(GetXAxis(), XScale());
+    return ToPixel(ClientExtent().width * (x - s.start) / s.length);
+}
+
+int coordSysView::YToPixel(double y) const
+{
+    const worldSpan s = SpanOf(GetYAxis(), YScale());
+    return ToPixel(ClientExtent().height * (s.end - y) / s.length);
+}
+
+// An empty client has no pixels to spread the range over: every pixel is the range's start.
+double coordSysView::PixelToX(int px) const
+{
+    const worldSpan s = SpanOf(GetXAxis(), XScale());
+    const int width = ClientExtent().width;
+    return width > 0 ? s.start + s.length * px / width : s.start;
+}
+
+double coordSysView::PixelToY(int py) const
+{
+    const worldSpan s = SpanOf(GetYAxis(), YScale());
+    const int height = ClientExtent().height;
+    return height > 0 ? s.end - s.length * py / height : s.end;
+}
+
+pixelPoint coordSysView::PointToPixel(double x, double y) const
+{
+    return {XToPixel(x), YToPixel(y)};
+}
+
+worldPoint coordSysView::PixelToPoint(int px, int py) const { return {PixelToX(px), PixelToY(py)}; }
+
+int coordSysView::XPixelSpan(double distance) const
+{
+    return std::abs(XToPixel(distance) - XToPixel(0));
+}
+
+int coordSysView::YPixelSpan(double distance) const
+{
+    return std::abs(YToPixel(distance) - YToPixel(0));
+}
+
+double coordSysView::XWorldSpan(int pixels) const
+{
+    return std::fabs(PixelToX(pixels) - PixelToX(0));
+}
+
+double coordSysView::YWorldSpan(int pixels) const
+{
+    return std::fabs(PixelToY(pixels) - PixelToY(0));
+}
+
+void coordSysView::UpdateView(const textMeasurer& measurer)
+{
+    const worldPoint crossing = axisIntersection;
+    viewRange range{GetXMin(), GetXMax(), GetYMin(), GetYMax()};
+    if (originAlwaysViewable) {
+        range.xmin = std::min(range.xmin, crossing.x);
+        range.xmax = std::max(range.xmax, crossing.x);
+        range.ymin = std::min(range.ymin, crossing.y);
+        range.ymax = std::max(range.ymax, crossing.y);
+    }
+    MakeLabelRoom(measurer, range, true, true);
+    if (equalScaling) {
+        EqualiseScales(range);
+        if (axesAlwaysViewable && !originAlwaysViewable) {
+            const bool xInside = Inside(range.xmin, range.xmax, crossing.x);
+            const bool yInside = Inside(range.ymin, range.ymax, crossing.y);
+            if (xInside || yInside)
+                MakeLabelRoom(measurer, range, xInside, yInside);
+            EqualiseScales(range);
+        }
+    }
+    GetXAxis().SetRange(range.xmin, range.xmax);
+    GetYAxis().SetRange(range.ymin, range.ymax);
+}
+
+void coordSysView::MakeLabelRoom(const textMeasurer& measurer, viewRange& range, bool forX,
+                                 bool forY)
+{
+    // Measure against the mapping these ranges give.
+    GetXAxis().SetRange(range.xmin, range.xmax);
+    GetYAxis().SetRange(range.ymin, range.ymax);
+    const labelRoom room = LabelRoom(measurer, true);
+    const worldPoint crossing = axisIntersection;
+    bool takeX = forX;
+    bool takeY = forY;
+    if (!originAlwaysViewable && forX && forY) {
+        // Only an axis whose crossing lies near an end of the view needs the room.
+        takeX = NearCrossing(range.xmin, range.xmax, crossing.x, room.left, room.right);
+        takeY = NearCrossing(range.ymin, range.ymax, crossing.y, room.bottom, room.top);
+    }
+    if (takeX)
+        Widen(range.xmin, range.xmax, crossing.x, room.left, room.right);
+    if (takeY)
+        Widen(range.ymin, range.ymax, crossing.y, room.bottom, room.top);
+}
+
+labelRoom coordSysView::LabelRoom(const textMeasurer& measurer, bool scaleCorrection) const
+{
+    const int labelPoints = GetFontSize() + 2;
+    const int yTickWidth = LargestTickLabel(measurer, false).width;
+    const int xTickHeight = LargestTickLabel(measurer, true).height;
+    const int yLabelWidth = measurer.Extent(GetYAxisLabel(), labelPoints, true).width;
+    const int xLabelHeight = measurer.Extent(GetXAxisLabel(), labelPoints, true).height;
+
+    int left = 20, right = 20, top = 15, bottom = 15;
+    SideRoom(left, right, 20, GetYTickLabelPosition() == LEFT, yTickWidth,
+             (GetYAxisLabelPosition() & LEFT) != 0, yLabelWidth);
+    SideRoom(top, bottom, 15, GetXTickLabelPosition() == ABOVE, xTickHeight,
+             (GetXAxisLabelPosition() & ABOVE) != 0, xLabelHeight);
+
+    labelRoom room{XWorldSpan(left), XWorldSpan(right), YWorldSpan(top), YWorldSpan(bottom)};
+    if (scaleCorrection) {
+        const pixelSize client = ClientExtent();
+        room.left = Corrected(room.left, client.width, left);
+        room.right = Corrected(room.right, client.width, right);
+        room.top = Corrected(room.top, client.height, top);
+        room.bottom = Corrected(room.bottom, client.height, bottom);
+    }
+    return {room.left / XScale(), room.right / XScale(), room.top / YScale(),
+            room.bottom / YScale()};
+}
+
+void coordSysView::EqualiseScales(viewRange& range) const
+{
+    const pixelSize client = ClientExtent();
+    if (client.width <= 0 || client.height <= 0)
+        return; // no shape to match yet
+    const double ratio = static_cast<double>(client.width) / client.height;
+    const double dx = (range.xmax - range.xmin) * XScale();
+    const double dy = (range.ymax - range.ymin) * YScale();
+    if (dx / dy > ratio) {
+        const double a = (dx / ratio - dy) / 2 / YScale();
+        range.ymin -= a;
+        range.ymax += a;
+    } else {
+        const double a = (ratio * dy - dx) / 2 / XScale();
+        range.xmin -= a;
+        range.xmax += a;
+    }
+}
+
+std::string coordSysView::FormatTickLabel(double value, bool trigScale)
+{
+    static const std::string PI_SIGN = "\u03c0";
+    const std::string text = Printed(value);
+    if (!trigScale || text == "0")
+        return text;
+    if (text == "1")
+        return PI_SIGN;
+    if (text == "-1")
+        return "-" + PI_SIGN;
+    return text + PI_SIGN;
+}
+
+bool coordSysView::TickLabelAt(bool xAxis, std::size_t index, double tick, std::string& text) const
+{
+    if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels()) {
+        const std::vector<std::string>& custom =
+            xAxis ? GetCustomXTickLabels() : GetCustomYTickLabels();
+        if (index >= custom.size())
+            return false;
+        text = custom[index];
+        return true;
+    }
+    if (LeftOutAtCrossing(xAxis, tick))
+        return false;
+    text = FormatTickLabel(tick, xAxis ? xTrigScale : yTrigScale);
+    return true;
+}
+
+// Compared as printed, so a tick that only rounding keeps from the crossing counts as on it.
+bool coordSysView::LeftOutAtCrossing(bool xAxis, double tick) const
+{
+    const bool otherVisible = (xAxis ? GetYAxis() : GetXAxis()).visible;
+    return otherVisible &&
+           Printed(tick) == Printed(xAxis ? axisIntersection.x : axisIntersection.y);
+}
+
+// The texts that label the major ticks of one axis, as painting writes them: the whole custom
+// list when it is in use, otherwise the numbers, less the one where the other axis crosses.
+std::vector<std::string> coordSysView::TickLabelTexts(bool xAxis) const
+{
+    if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels())
+        return xAxis ? GetCustomXTickLabels() : GetCustomYTickLabels();
+    std::vector<double> ticks;
+    (xAxis ? GetXAxis() : GetYAxis()).TickPositions(ticks, coordAxis::MAJOR_TICKS);
+    std::vector<std::string> texts;
+    std::string text;
+    for (double t : ticks)
+        if (TickLabelAt(xAxis, texts.size(), t, text))
+            texts.push_back(text);
+    return texts;
+}
+
+textExtent coordSysView::LargestTickLabel(const textMeasurer& measurer, bool xAxis) const
+{
+    textExtent largest;
+    for (const std::string& text : TickLabelTexts(xAxis)) {
+        const textExtent e = measurer.Extent(text, GetFontSize(), false);
+        largest.width = std::max(largest.width, e.width);
+        largest.height = std::max(largest.height, e.height);
+    }
+    return largest;
+}

@@ -1,0 +1,67 @@
+#include "app/run/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+CommandLine Parse(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "zobrin");
+    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+}
+
+} // namespace
+
+TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
+{
+    using Seed = std::optional<std::uint32_t>;
+    using Number = std::optional<int>;
+    using Action = CommandLine::Action;
+    struct Case {
+        std::vector<const char*> args;
+        Number dice, rolls;
+        Seed seed;
+        size_t errors;
+        Action action;
+    };
+    const Case cases[] = {
+        {{"\xff", "5"}, {}, 5, {}, 0, Action::RUN},
+        {{"--seed", "7", "3", "200"}, 3, 200, 7u, 0, Action::RUN},
+        {{"3", "--seed=9", "200"}, 3, 200, 9u, 0, Action::RUN},
+        {{"3", "200", "--seed", "4294967295"}, 3, 200, 4294967295u, 0, Action::RUN},
+        {{"--seed=00000000000012"}, {}, {}, 12u, 0, Action::RUN},
+        {{"--seed", "5", "--seed=6"}, {}, {}, 6u, 0, Action::RUN},
+        {{"--seed", "5", "--seed", "x"}, {}, {}, 5u, 1, Action::RUN},
+        {{"--seed", "-1", "4"}, 4, {}, {}, 1, Action::RUN},
+        {{"--seed=4294967296", "4"}, 4, {}, {}, 1, Action::RUN},
+        {{"--seed=", "--seed= 5", "--seed=+5", "--seed=0x10", "--seed=1.5"},
+         {},
+         {},
+         {},
+         5,
+         Action::RUN},
+        {{"2", "--seed"}, 2, {}, {}, 1, Action::RUN},
+        {{"--seed", "--help"}, {}, {}, {}, 1, Action::RUN},
+        {{"--foo", "3", "-h"}, {}, 3, {}, 0, Action::RUN},
+        {{"--", "--seedling", "2"}, {}, {}, {}, 0, Action::RUN},
+        {{"--SEED=4", "-5", "7"}, {}, -5, {}, 0, Action::RUN},
+        {{"1", "2", "3"}, 1, 2, {}, 0, Action::RUN},
+        {{"99999999999", ""}, 2147483647, {}, {}, 0, Action::RUN},
+        {{"--version", "3", "--help"}, 3, {}, {}, 0, Action::HELP},
+        {{"--help", "--version"}, {}, {}, {}, 0, Action::HELP},
+        {{"2", "--version"}, 2, {}, {}, 0, Action::VERSION},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        const std::string where = testing::PrintToString(c.args);
+        EXPECT_EQ(line.action, c.action) << where;
+        EXPECT_EQ(line.dice, c.dice) << where;
+        EXPECT_EQ(line.rolls, c.rolls) << where;
+        EXPECT_EQ(line.seed, c.seed) << where;
+        EXPECT_EQ(line.errors.size(), c.errors) << where;
+    }
+}

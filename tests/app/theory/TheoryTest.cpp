@@ -1,0 +1,163 @@
+#include "app/theory/ChiSquareTest.h"
+#include "app/theory/SumDistribution.h"
+#include "app/theory/TheoryComparison.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using pool = ChiSquareTest::pool;
+
+// Exact chances, worked out in rational arithmetic (the counts of faces multiplied out as whole
+// numbers over 32768^dice) and rounded to 18 digits.
+TEST(SumDistribution, ChancesMatchExactArithmeticTo12Digits)
+{
+    struct {
+        int dice, sum;
+        double exact;
+    } cases[] = {
+        {100, 350, 2.33241538002986540e-02}, {100, 300, 3.19551270341153710e-04},
+        {100, 500, 1.14936908894522821e-20}, {100, 100, 1.57807106014817935e-78},
+        {100, 600, 1.41384526704648041e-78}, {3, 11, 1.25002533506858526e-01},
+        {2, 7, 1.66666654869914055e-01},     {1, 6, 0.166534423828125},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(SumDistribution(c.dice).Chance(c.sum) / c.exact, 1.0, 1e-12)
+            << c.dice << " dice, sum " << c.sum;
+    EXPECT_EQ(SumDistribution(100).Chances().size(), 501u);
+    EXPECT_EQ(SumDistribution(100).Chance(601), 0.0);
+    EXPECT_EQ(SumDistribution(0).Dice(), 1);
+    EXPECT_EQ(SumDistribution(101).Dice(), 100);
+}
+
+TEST(SumDistribution, MeanAndStandardDeviationOfTheFaceRule)
+{
+    // Per die: mean 114673/32768, variance 3131309855/1073741824.
+    struct {
+        int dice;
+        double mean, deviation;
+    } cases[] = {
+        {100, 349.9542236328125, 17.077059337243696},
+        {2, 6.99908447265625, 2.4150608920180132},
+        {1, 3.499542236328125, 1.7077059337243694},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(SumDistribution(c.dice).Mean(), c.mean);
+        EXPECT_NEAR(SumDistribution(c.dice).StandardDeviation(), c.deviation, 1e-12);
+    }
+}
+
+TEST(ChiSquareTest, UpperTailMatchesPublishedTables)
+{
+    struct {
+        double statistic;
+        int df;
+        double p;
+    } cases[] = {
+        {3.841, 1, 0.05},   {6.635, 1, 0.01},     {5.991, 2, 0.05},   {2.0, 2, 0.367879},
+        {18.307, 10, 0.05}, {23.209, 10, 0.01},   {43.773, 30, 0.05}, {0.455, 1, 0.5},
+        {9.342, 10, 0.5},   {124.342, 100, 0.05},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(ChiSquareTest::UpperTail(c.statistic, c.df), c.p, 1e-4)
+            << c.statistic << " with " << c.df;
+    EXPECT_EQ(ChiSquareTest::UpperTail(7.0, 0), 1.0);
+    EXPECT_EQ(ChiSquareTest::UpperTail(0.0, 4), 1.0);
+    EXPECT_EQ(ChiSquareTest::UpperTail(1e300 * 1e300, 4), 0.0);
+}
+
+TEST(ChiSquareTest, PoolsFromTheTailsInwards)
+{
+    struct {
+        std::vector<double> expected;
+        std::vector<pool> pools;
+    } cases[] = {
+        {{0.5, 2, 6, 8, 6, 2, 0.5}, {{0, 2}, {3, 3}, {4, 6}}},
+        {{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {{0, 4}, {5, 9}}},
+        {{3, 3, 3, 3, 3}, {{0, 2}, {3, 4}}},      // a short middle joins the low side
+        {{6, 6, 1, 6}, {{0, 0}, {1, 1}, {2, 3}}}, // ... or the high side, whose turn it was
+        {{5, 5}, {{0, 0}, {1, 1}}},
+        {{1, 1, 1}, {{0, 2}}}, // all together still short
+        {{}, {}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<pool> pools = ChiSquareTest::Pool(c.expected);
+        ASSERT_EQ(pools.size(), c.pools.size());
+        for (std::size_t i = 0; i < pools.size(); ++i)
+            EXPECT_TRUE(pools[i] == c.pools[i])
+                << "group " << i << " is " << pools[i].first << ".." << pools[i].last;
+    }
+}
+
+TEST(ChiSquareTest, StatisticOverPooledCells)
+{
+    // 100 rolls, 25 expected in each cell: (5^2 + 5^2) / 25 = 2 with 3 degrees of freedom.
+    const ChiSquareTest even({0.25, 0.25, 0.25, 0.25}, {30, 20, 25, 25});
+    EXPECT_DOUBLE_EQ(even.Statistic(), 2.0);
+    EXPECT_EQ(even.DegreesOfFreedom(), 3);
+    EXPECT_NEAR(even.PValue(), 0.5724067, 1e-7);
+
+    // 20 rolls: the tails expect 2 and 2, so each joins its neighbour; cells (4, 10, 6) against
+    // (6, 8, 6) give 4/6 + 4/8 + 0 with 2 degrees of freedom.
+    const ChiSquareTest pooled({0.1, 0.2, 0.4, 0.2, 0.1}, {1, 3, 10, 4, 2});
+    EXPECT_EQ(pooled.PooledCells(), 3);
+    EXPECT_NEAR(pooled.Statistic(), 4.0 / 6 + 0.5, 1e-12);
+    EXPECT_EQ(pooled.DegreesOfFreedom(), 2);
+
+    EXPECT_FALSE(ChiSquareTest({0.5, 0.5}, {}).Possible());
+}
+
+TEST(TheoryComparison, ObservedAgainstExpectedPerSum)
+{
+    const SumDistribution two(2);
+    const std::vector<int> counts{0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 1}; // 7, 7, 7 and 12
+    const TheoryComparison c(two, counts);
+    EXPECT_EQ(c.Rolls(), 4);
+    EXPECT_DOUBLE_EQ(c.ObservedMean(), 8.25);
+    EXPECT_NEAR(c.ObservedDeviation(), 2.1650635094610966, 1e-12);
+    EXPECT_DOUBLE_EQ(c.ObservedPercent(5), 75.0);
+    EXPECT_NEAR(c.ExpectedPercent(5), 16.6666654869914055, 1e-12);
+    EXPECT_NEAR(c.Difference(5), 3 - 4 * 0.166666654869914055, 1e-12);
+    EXPECT_NEAR(c.Difference(0), -4 * 2.77947345748543739e-02, 1e-12);
+    EXPECT_EQ(c.Summary(7),
+              (std::vector<std::string>{
+                  "4 rolls of 2 dice, seed 7.", "Mean of the sum: 8.250, expected 6.999.",
+                  "Standard deviation: 2.165, expected 2.415.",
+                  "Too few rolls for the chi-square test, which needs two groups of sums that each "
+                  "expect at least 5 rolls.",
+                  "Columns: the rolls; red line: what the theory expects."}));
+}
+
+TEST(TheoryComparison, ShowsSumsExpectedAtLeastOneInTenThousandOrRolled)
+{
+    EXPECT_EQ(TheoryComparison(SumDistribution(100), {}).FirstShownSum(), 294);
+    EXPECT_EQ(TheoryComparison(SumDistribution(100), {}).LastShownSum(), 406);
+    const SumDistribution six(6); // the sum 6 expects 0.0021%, the sum 7 0.0129%
+    std::vector<int> counts(31, 0);
+    EXPECT_EQ(TheoryComparison(six, counts).FirstShownSum(), 7);
+    counts[0] = 1;
+    EXPECT_EQ(TheoryComparison(six, counts).FirstShownSum(), 6);
+    EXPECT_EQ(TheoryComparison(six, counts).LastShownSum(), 35);
+}
+
+TEST(TheoryComparison, VerdictInPlainWords)
+{
+    struct {
+        double p;
+        const char* text;
+    } cases[] = {
+        {0.43, "Differences this large happen by chance in 43% of runs: the dice look fair."},
+        {0.05, "Differences this large happen by chance in 5.0% of runs: the dice look fair."},
+        {0.012, "Differences this large happen by chance in only 1.2% of runs: the dice may not "
+                "be fair."},
+        {1e-7, "Differences this large happen by chance in fewer than 0.001% of runs: the dice "
+               "may not be fair."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TheoryComparison::Verdict(c.p), c.text);
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/window/DiceFrame.h"
+#include "app/window/RollLogView.h"
+#include "app/window/TheoryPage.h"
+#include "graph/window/bufferedCoordSys.h"
+#include "grid/window/PelkoGrid.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/gauge.h>
+#include <wx/notebook.h>
+#include <wx/spinctrl.h>
+#include <wx/textctrl.h>
+
+#include <vector>
+
+// Reads a DiceFrame's controls and acts on them the way a user would: clicks and typing arrive
+// as the events the toolkit would send.
+class DiceFrameProbe {
+public:
+    explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
+
+    int Dice() const { return f.numberOfDice; }
+    int Rolls() const { return f.numberOfRolls; }
+    bool Running() const { return f.running; }
+    const std::vector<int>& Counts() const { return f.counts; }
+    wxSpinCtrl& DiceSpin() const { return *f.diceSpin; }
+    wxTextCtrl& RollsText() const { return *f.rollsText; }
+    RollLogView& RollLog() const { return *f.rollLog; }
+    wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
+    wxChoice& SpeedChoice() const { return *f.speedChoice; }
+    TheoryPage& Theory() const { return *f.theoryPage; }
+    wxButton& StartButton() const { return *f.startButton; }
+    wxGauge& Gauge() const { return *f.progressGauge; }
+    wxNotebook& Notebook() const { return *f.notebook; }
+    PelkoGrid& Grid() const { return *f.resultsGrid; }
+    bufferedCoordSys& Graph() const { return *f.graph; }
+    const dataSeries& Series() const { return f.series; }
+
+    // Shows the percentages of made-up counts of n rolls in the table.
+    void ShowPercentages(const std::vector<int>& counts, long n) const
+    {
+        f.counts = counts;
+        f.ShowPercentagesInTable(n);
+    }
+
+    void ClickStart() const
+    {
+        wxCommandEvent click(wxEVT_BUTTON, DiceFrame::ID_START);
+        click.SetEventObject(f.startButton);
+        f.startButton->GetEventHandler()->ProcessEvent(click);
+    }
+
+    void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
+
+    // Picks a pace from the Speed choice, as a click on its item does.
+    void SelectSpeed(int setting) const
+    {
+        f.speedChoice->SetSelection(setting);
+        wxCommandEvent pick(wxEVT_CHOICE, DiceFrame::ID_SPEED);
+        pick.SetEventObject(f.speedChoice);
+        pick.SetInt(setting);
+        f.speedChoice->GetEventHandler()->ProcessEvent(pick);
+    }
+
+private:
+    DiceFrame& f;
+};

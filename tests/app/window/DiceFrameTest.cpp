@@ -1,0 +1,373 @@
+#include "DiceFrameFixture.h"
+
+#include "app/window/DiceApp.h"
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/timer.h>
+
+using namespace diceframetest;
+
+TEST_F(DiceFrameTest, OpensWithItsDefaults)
+{
+    const DiceFrameProbe p = Probe();
+    EXPECT_EQ(frame->GetTitle(), "Zobrin");
+    ASSERT_EQ(frame->GetIcons().GetIconCount(), 2u);
+    EXPECT_EQ(frame->GetIcons().GetIcon(16).GetWidth(), 16);
+    EXPECT_EQ(frame->GetIcons().GetIcon(32).GetWidth(), 32);
+    EXPECT_EQ(p.Dice(), 1);
+    EXPECT_EQ(p.Rolls(), 1500);
+    EXPECT_EQ(p.DiceSpin().GetValue(), 1);
+    EXPECT_EQ(p.RollsText().GetValue(), "1500");
+    EXPECT_TRUE(p.ProgressiveCheck().GetValue());
+    EXPECT_TRUE(p.RollLog().IsEmpty());
+    EXPECT_EQ(p.StartButton().GetLabel(), "Start");
+    EXPECT_EQ(frame->GetDefaultItem(), &p.StartButton());
+    EXPECT_EQ(p.DiceSpin().GetMin(), 1);
+    EXPECT_EQ(p.DiceSpin().GetMax(), 100);
+    ASSERT_EQ(p.Notebook().GetPageCount(), 3u);
+    EXPECT_EQ(p.Notebook().GetPageText(0), "Analysis");
+    EXPECT_EQ(p.Notebook().GetPageText(1), "Column Graph");
+    EXPECT_EQ(p.Notebook().GetPageText(2), "Theory");
+    EXPECT_EQ(p.Notebook().GetSelection(), 0);
+    ASSERT_EQ(p.SpeedChoice().GetCount(), 8u);
+    EXPECT_EQ(p.SpeedChoice().GetString(0), "1 roll a second");
+    EXPECT_EQ(p.SpeedChoice().GetStringSelection(), "as fast as possible");
+    // The window opens at the smallest size its layout allows.
+    EXPECT_EQ(frame->GetMinSize(), frame->GetSize());
+}
+
+TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
+{
+    struct Case {
+        std::vector<const char*> args;
+        int dice, rolls;
+        const char* rollsText;
+    };
+    const Case cases[] = {
+        {{}, 1, 1500, "1500"},
+        {{"3"}, 3, 1500, "1500"},
+        {{"250", "5000000"}, 100, 1000000, "1000000"},
+        {{"0", "0"}, 1, 1500, "1500"},
+        {{"-4", "-10"}, 1, 1500, "1500"},
+        {{"x", "200"}, 1, 200, "200"},
+        {{"12abc"}, 1, 1500, "1500"},
+        {{"2", "3", "4"}, 2, 3, "3"},
+        {{"1", "99999999999"}, 1, 1000000, "1000000"},
+        {{"1", "99999999999999999999999"}, 1, 1000000, "1000000"},
+        {{"", ""}, 1, 1500, "1500"},
+    };
+    for (const Case& c : cases) {
+        DiceFrame* f = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+        std::vector<const char*> argv{"zobrin"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        DiceApp::ApplyArguments(*f, CommandLine::Parse(static_cast<int>(argv.size()), argv.data()));
+        const DiceFrameProbe p(*f);
+        EXPECT_EQ(p.Dice(), c.dice) << c.args.size() << " arguments";
+        EXPECT_EQ(p.DiceSpin().GetValue(), c.dice);
+        EXPECT_EQ(p.Rolls(), c.rolls);
+        EXPECT_EQ(p.RollsText().GetValue(), c.rollsText);
+        f->Destroy();
+    }
+}
+
+TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
+{
+    RunWith(3, 500, true);
+    const ExpectedRun expected(3, 500);
+    ExpectIdleAfter(500);
+    EXPECT_EQ(Probe().Counts(), expected.counts);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+    // Checked against a separate model of the generator, not against the program's own run.
+    EXPECT_TRUE(Probe().RollLog().GetValue().StartsWith("635 125 352 123 166 656 "));
+    EXPECT_EQ(Probe().Counts()[0], 3) << "sum 3";
+    EXPECT_EQ(Probe().Counts()[7], 72) << "sum 10";
+    EXPECT_EQ(Probe().Counts()[15], 2) << "sum 18";
+    EXPECT_EQ(Probe().Gauge().GetRange(), 500);
+    EXPECT_EQ(Probe().Gauge().GetValue(), 500);
+}
+
+TEST_F(DiceFrameTest, ProgressiveLogFollowsTheRunAndEndsWithEveryRoll)
+{
+    const ExpectedRun expected(100, 300);
+    AtFirstYield([&] {
+        EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces().substr(0, 101))
+            << "the first roll shows at once";
+    });
+    RunWith(100, 300, true);
+    ExpectIdleAfter(300);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+}
+
+TEST_F(DiceFrameTest, NonProgressiveRunFillsTheLogOnceWithTheTruncationNote)
+{
+    RunWith(2, 12345, false);
+    const ExpectedRun expected(2, 12345);
+    ExpectIdleAfter(12345);
+    EXPECT_EQ(Probe().Counts(), expected.counts);
+    EXPECT_EQ(Probe().Counts()[0], 358) << "sum 2, from a separate model of the generator";
+    EXPECT_EQ(Probe().Counts()[5], 2050) << "sum 7";
+    const wxString log = Probe().RollLog().GetValue();
+    EXPECT_EQ(log, expected.record.Text());
+    EXPECT_TRUE(log.EndsWith(" \nData Truncated."));
+    // 12345 rolls: 100 rolls a unit, range 12345 / 100 = 123; the bar moves every 12345 / 200 =
+    // 61 rolls, last at 202 x 61 = 12322 (203 x 61 = 12383 is past the end): 12322 / 100 = 123.
+    EXPECT_EQ(Probe().Gauge().GetRange(), 123);
+    EXPECT_EQ(Probe().Gauge().GetValue(), 123);
+}
+
+TEST_F(DiceFrameTest, ProgressBarStopsAtTheLastMultipleOfItsInterval)
+{
+    // 1500 rolls move the bar every 1500 / 200 = 7 rolls: last at 214 x 7 = 1498 of 1500.
+    for (bool progressive : {true, false}) {
+        RunWith(1, 1500, progressive);
+        EXPECT_EQ(Probe().Gauge().GetRange(), 1500) << progressive;
+        EXPECT_EQ(Probe().Gauge().GetValue(), 1498) << progressive;
+    }
+}
+
+TEST_F(DiceFrameTest, ProgressiveLogStopsAtTenThousandRollsWithoutTheNote)
+{
+    RunWith(1, 10050, true);
+    const ExpectedRun expected(1, 10050);
+    ExpectIdleAfter(10050);
+    EXPECT_EQ(Probe().RollLog().GetValue(), expected.Faces());
+    EXPECT_EQ(Probe().RollLog().GetValue().length(), 20000u);
+}
+
+TEST_F(DiceFrameTest, StopEndsTheRunAtTheNextYield)
+{
+    // Without progressive analysis the run yields every 500 rolls here.
+    AtFirstYield([this] { Probe().ClickStart(); });
+    RunWith(1, 100000, false);
+    ExpectIdleAfter(500);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 500).Faces());
+
+    // With it, after every roll.
+    AtFirstYield([this] {
+        EXPECT_EQ(Probe().StartButton().GetLabel(), "Stop");
+        EXPECT_FALSE(Probe().RollsText().IsEnabled());
+        Probe().ClickStart();
+        EXPECT_FALSE(Probe().StartButton().IsEnabled()) << "a second click cannot nest runs";
+    });
+    Probe().SetProgressive(true);
+    Probe().ClickStart();
+    ExpectIdleAfter(1);
+}
+
+TEST_F(DiceFrameTest, UncheckingProgressiveDuringARunFillsTheViewsAtTheEnd)
+{
+    AtFirstYield([this] { Probe().SetProgressive(false); });
+    RunWith(1, 20000, true);
+    ExpectIdleAfter(20000);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 20000).record.Text());
+}
+
+TEST_F(DiceFrameTest, CheckingProgressiveDuringARunFollowsEveryRollFromThen)
+{
+    AtFirstYield([this] { Probe().SetProgressive(true); });
+    RunWith(2, 3000, false);
+    ExpectIdleAfter(3000);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(2, 3000).Faces());
+}
+
+TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
+{
+    // A close alone, and a close in the same pass of events as a Stop, in both modes.
+    for (bool withStop : {false, true}) {
+        for (bool progressive : {true, false}) {
+            SCOPED_TRACE(std::string(withStop ? "stop, then close, " : "close, ") +
+                         (progressive ? "progressive" : "at the end"));
+            AtFirstYield([this, withStop] {
+                if (withStop)
+                    Probe().ClickStart();
+                frame->Close();
+            });
+            RunWith(5, 1000000, progressive);
+            EXPECT_TRUE(alive) << "the window outlives the run's handler";
+            EXPECT_FALSE(frame->IsShown());
+            EXPECT_EQ(Probe().Running(), !withStop) << "an abandoned run leaves the window's state";
+            EXPECT_LT(std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L),
+                      1000000);
+            wxTheApp->ProcessIdle();
+            EXPECT_FALSE(alive) << "the window is destroyed once the run is over";
+            SetUp();
+        }
+    }
+}
+
+namespace {
+
+const std::string INVALID_ENTRY = "Invalid Entry: Please enter a valid positive integer";
+
+// The sum of the table's "Frequency" column.
+long FrequencySum(PelkoGrid& grid)
+{
+    long sum = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        sum += wxAtol(grid.GetCellValue(row, 1));
+    return sum;
+}
+
+} // namespace
+
+// Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
+// used in its table. Typing over a selection passes through an empty text that is no entry of its
+// own; a real invalid entry is refused once, and the box loses the focus to the message without
+// the spin control's own clamping of the text reaching the number of dice.
+TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
+{
+    using U = SimulatedUser;
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        int messages, dice;
+    };
+    const Case cases[] = {
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
+        {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 40},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 40},
+        {"4 over all", {'a' | U::CTRL, '4'}, 0, 4},
+        {"15 over all", {'a' | U::CTRL, '1', '5'}, 0, 15},
+        {"150 over all", {'a' | U::CTRL, '1', '5', '0'}, 0, 100},
+        {"a digit after the 40", {WXK_END, '2'}, 0, 100},
+    };
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(false);
+    frame->SetNumberOfRolls(30);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfDice(40);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.DiceSpin(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Dice(), c.dice);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(boxes.shown.size(), static_cast<std::size_t>(c.messages)) << "after the click";
+        ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
+        EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
+        EXPECT_EQ(FrequencySum(p.Grid()), 30);
+        EXPECT_EQ(p.DiceSpin().GetTextValue(), wxString::Format("%d", c.dice))
+            << "the box shows the dice the run used";
+    }
+}
+
+// Each case starts from 1500 rolls and types keys into the rolls box; the run's table then adds
+// up to the rolls it used, and the box shows them.
+TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
+{
+    using U = SimulatedUser;
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        int messages;
+        long rolls;
+    };
+    const Case cases[] = {
+        {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
+        {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
+        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 0, 500},
+        {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
+        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
+        {"a blank after the number", {WXK_END, ' '}, 1, 1500},
+        {"eight digits over all",
+         {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'},
+         0,
+         1234567},
+    };
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(false);
+    ASSERT_TRUE(ReadyForInput());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frame->SetNumberOfRolls(1500);
+        MessageBoxAnswerer boxes;
+        ASSERT_TRUE(user.TypeKeys(p.RollsText(), c.keys));
+        LetEventsThrough(0.1);
+        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
+        EXPECT_EQ(p.Rolls(), c.rolls);
+        ASSERT_TRUE(ClickStartAndWaitForTheRun());
+        EXPECT_EQ(FrequencySum(p.Grid()), c.rolls);
+        EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
+    }
+    EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
+}
+
+// A double-click on Start starts a run that its second click does not stop; a later click does.
+TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
+{
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(true);
+    frame->SetNumberOfRolls(1000000); // far longer than the test
+    ASSERT_TRUE(ReadyForInput());
+    bool runningAfterTheDoubleClick = false;
+    wxTimer later;
+    later.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        runningAfterTheDoubleClick = p.Running();
+        user.Click(p.StartButton());
+    });
+    later.StartOnce(1000);
+    user.ClickTwice(p.StartButton(), 120);
+    ASSERT_TRUE(WaitFor([&] { return startClicks == 3 && !p.Running(); }, 20));
+    EXPECT_TRUE(runningAfterTheDoubleClick);
+    EXPECT_GT(p.Rolls(), 1) << "the second click stopped the run at its first yield";
+    EXPECT_LT(p.Rolls(), 1000000) << "the third click stopped it";
+    EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
+}
+
+namespace {
+
+// What Ctrl+C on the table puts on the clipboard.
+wxString CopiedByCtrlC(PelkoGrid& grid)
+{
+    wxKeyEvent ctrlC(wxEVT_KEY_DOWN);
+    ctrlC.m_keyCode = 'C';
+    ctrlC.SetControlDown(true);
+    grid.GetEventHandler()->ProcessEvent(ctrlC);
+    wxClipboardLocker locker;
+    wxTextDataObject text;
+    return !!locker && wxTheClipboard->GetData(text) ? text.GetText() : wxString();
+}
+
+// How many cells of the table are highlighted as selected.
+int HighlightedCells(PelkoGrid& grid)
+{
+    int cells = 0;
+    for (int row = 0; row < grid.GetNumberRows(); ++row)
+        for (int col = 0; col < grid.GetNumberCols(); ++col)
+            cells += grid.IsInSelection(row, col);
+    return cells;
+}
+
+} // namespace
+
+// A run rebuilds the table: afterwards nothing is highlighted, and Ctrl+C copies the cell under
+// the cursor, not a block that no longer shows.
+TEST_F(DiceFrameTest, ARunClearsTheTablesSelectionAndWhatACopyTakes)
+{
+    struct Case {
+        const char* what;
+        int diceBefore, top, bottom, diceAfter;
+        const char* before;
+    };
+    const Case cases[] = {
+        {"the block moves up onto the rows left", 100, 495, 500, 1,
+         "595\r\n596\r\n597\r\n598\r\n599\r\n600\r\n"},
+        {"the block moves out of the table", 100, 100, 102, 2, "200\r\n201\r\n202\r\n"},
+        {"the table grows under the block", 2, 0, 2, 100, "2\r\n3\r\n4\r\n"},
+    };
+    PelkoGrid& grid = Probe().Grid();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RunWith(c.diceBefore, 10, false);
+        grid.SelectBlock(c.top, 0, c.bottom, 0);
+        ASSERT_EQ(CopiedByCtrlC(grid), c.before);
+        RunWith(c.diceAfter, 10, false);
+        EXPECT_EQ(HighlightedCells(grid), 0);
+        EXPECT_EQ(CopiedByCtrlC(grid), wxString::Format("%d", c.diceAfter))
+            << "the cursor stays on the first sum";
+    }
+}
