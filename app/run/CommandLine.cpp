@@ -1,7 +1,7 @@
 #include "app/run/CommandLine.h"
 
-#include "app/run/RunArguments.h"
 #include "app/Version.h"
+#include "app/run/RunArguments.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "graph/model/dataSeries.h"
 #include "graph/drawing/graphPainter.h"
+#include "graph/model/dataSeries.h"
 #include "graph/model/pointLabel.h"
 #include "graph/model/seriesTrace.h"
 

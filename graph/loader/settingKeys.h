@@ -1,6 +1,6 @@
 #pragma once
-#include "graph/model/coordSysSettings.h"
 #include "graph/loader/settingsParseState.h"
+#include "graph/model/coordSysSettings.h"
 
 // Applies the setting that just ended in the document: looks its key up by exact,
 // case-sensitive name and stores the value through the setting's own accessor. An unknown key,

@@ -1,6 +1,6 @@
 #pragma once
-#include "graph/window/coordSys.h"
 #include "graph/model/dataSeries.h"
+#include "graph/window/coordSys.h"
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>

@@ -2,8 +2,8 @@
 
 #include "graph/drawing/axesPainter.h"
 #include "graph/drawing/clipboardPicture.h"
-#include "graph/loader/coordSysSettingsLoader.h"
 #include "graph/drawing/plotPainter.h"
+#include "graph/loader/coordSysSettingsLoader.h"
 
 #include <wx/app.h>
 #include <wx/dcclient.h>

@@ -1,10 +1,10 @@
 #pragma once
+#include "graph/drawing/windowTextMeasurer.h"
 #include "graph/model/coordSysView.h"
 #include "graph/model/plotObjectLists.h"
-#include "graph/window/pointTooltip.h"
-#include "graph/window/coordSysProperties.h"
 #include "graph/model/seriesTrace.h"
-#include "graph/drawing/windowTextMeasurer.h"
+#include "graph/window/coordSysProperties.h"
+#include "graph/window/pointTooltip.h"
 
 #include <wx/dc.h>
 #include <wx/event.h>

@@ -1,8 +1,8 @@
 #include "graph/window/coordSysProperties.h"
 
-#include "graph/window/coordSys.h"
 #include "graph/model/propertiesChoices.h"
 #include "graph/model/propertiesNumbers.h"
+#include "graph/window/coordSys.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,8 +1,8 @@
 #include "grid/window/PelkoGrid.h"
 
 #include "common/ReadRegularFile.h"
-#include "grid/window/GridCellAccess.h"
 #include "grid/text/GridText.h"
+#include "grid/window/GridCellAccess.h"
 
 #include <wx/clipbrd.h>
 #include <wx/intl.h>

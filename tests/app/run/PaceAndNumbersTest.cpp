@@ -1,5 +1,5 @@
-#include "app/theory/PlainNumbers.h"
 #include "app/run/RollPace.h"
+#include "app/theory/PlainNumbers.h"
 
 #include <gtest/gtest.h>
 

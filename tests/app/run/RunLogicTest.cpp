@@ -1,7 +1,7 @@
-#include "app/theory/Percentage.h"
 #include "app/run/RollRecord.h"
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
+#include "app/theory/Percentage.h"
 
 #include <gtest/gtest.h>
 

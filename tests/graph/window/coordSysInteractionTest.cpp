@@ -1,5 +1,5 @@
-#include "graph/window/bufferedCoordSys.h"
 #include "graph/drawing/clipboardPicture.h"
+#include "graph/window/bufferedCoordSys.h"
 
 #include "ScreenArea.h"
 #include "ToolkitTestSupport.h"
