@@ -2,7 +2,8 @@
 // scrolled to its end, letting the window paint after each roll as a progressive run does (early:
 // the mean over rolls 100 to 1100; late: over the last 1000, long spans because the window
 // paints only once a frame); given a whole record of 10000 rolls
-// at once and painted; and wrapped anew at another width with that record in it.
+// at once and painted; and wrapped anew at another width with that record in it. A box that
+// does not hold every roll it was given fails the benchmark.
 #include "ToolkitBench.h"
 #include "app/window/RollLogView.h"
 
@@ -36,7 +37,18 @@ std::string Roll(int dice, int index)
     return roll + ' ';
 }
 
-void TimeLog(int dice, int rolls)
+// Whether the box holds the text it was given; says so on stderr if not.
+bool Holds(const RollLogView& view, const std::string& text, int dice, int rolls)
+{
+    if (view.GetValue().utf8_string() == text)
+        return true;
+    std::fprintf(
+        stderr, "roll_log_bench: the box holds %ld characters, not the %zu of %d dice x %d rolls\n",
+        view.GetLastPosition(), text.size(), dice, rolls);
+    return false;
+}
+
+bool TimeLog(int dice, int rolls)
 {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "log");
     auto* view = new RollLogView(frame, wxID_ANY);
@@ -62,6 +74,7 @@ void TimeLog(int dice, int rolls)
     }
     const double late = (Now() - lateStart) / 1000;
     const double grown = Now() - start;
+    const bool grew = Holds(*view, record, dice, rolls);
 
     record += "\nData Truncated.";
     double t = Now();
@@ -69,6 +82,7 @@ void TimeLog(int dice, int rolls)
     view->ShowPosition(view->GetLastPosition());
     Settle(*frame);
     const double set = Now() - t;
+    const bool setWhole = Holds(*view, record, dice, rolls);
 
     t = Now();
     frame->SetClientSize(420, 300);
@@ -80,6 +94,7 @@ void TimeLog(int dice, int rolls)
                 dice, rolls, grown, 1e3 * early, 1e3 * late, 1e3 * set, 1e3 * resize);
     frame->Destroy();
     wxTheApp->ProcessIdle();
+    return grew && setWhole;
 }
 
 } // namespace
@@ -87,7 +102,7 @@ void TimeLog(int dice, int rolls)
 int main(int argc, char** argv)
 {
     return RunInToolkit(argc, argv, [] {
-        TimeLog(1, 10000);
-        TimeLog(100, 10000);
+        const bool held[] = {TimeLog(1, 10000), TimeLog(100, 10000)};
+        return held[0] && held[1];
     });
 }

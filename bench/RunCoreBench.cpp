@@ -1,5 +1,6 @@
 // Times the non-progressive run's hot loop outside any window: rolling, the face rule, the
 // record of the first rolls and the counting, against the same loop on the C library's rand.
+// Each loop must count every roll of the dice asked, or the benchmark fails.
 #include "app/run/DiceRun.h"
 
 #include <chrono>
@@ -55,12 +56,28 @@ template <typename Run> double BestNsPerDie(int dice, long rolls, Run run, int r
     return best * 1e9 / (static_cast<double>(dice) * rolls);
 }
 
+// Whether the counts hold `rolls` rolls of `dice` dice; says so on stderr if not.
+bool Counted(const std::vector<int>& counts, int dice, long rolls, const char* loop)
+{
+    long counted = 0;
+    for (int count : counts)
+        counted += count;
+    if (counts.size() == static_cast<std::size_t>(DiceRun::RowCount(dice)) && counted == rolls)
+        return true;
+    std::fprintf(
+        stderr,
+        "run_core_bench: the %s loop counted %ld rolls in %zu sums, not %ld rolls of %d dice\n",
+        loop, counted, counts.size(), rolls, dice);
+    return false;
+}
+
 } // namespace
 
 int main()
 {
     const long rolls = 9999999;
     volatile long sink = 0;
+    bool counted = true;
     for (int dice : {100, 1}) {
         std::vector<int> counts;
         RollRecord record;
@@ -68,12 +85,14 @@ int main()
         const int repeats = dice == 1 ? 5 : 3;
         const double ours = BestNsPerDie(
             dice, rolls, [&] { sink = sink + OurRun(dice, rolls, counts, record); }, repeats);
+        counted = Counted(counts, dice, rolls, "program's") && counted;
         const double baseline = BestNsPerDie(
             dice, rolls, [&] { sink = sink + BaselineRun(dice, rolls, counts, baselineRecord); },
             1);
+        counted = Counted(counts, dice, rolls, "rand()") && counted;
         std::printf("run-core dice=%d rolls=%ld ns_per_die=%.3f baseline_rand_ns_per_die=%.2f "
                     "speedup=%.1f\n",
                     dice, rolls, ours, baseline, baseline / ours);
     }
-    return 0;
+    return counted ? 0 : 1;
 }

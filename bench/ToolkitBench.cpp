@@ -15,12 +15,12 @@ public:
 
 wxIMPLEMENT_APP_NO_MAIN(BenchApp);
 
-int RunInToolkit(int argc, char** argv, const std::function<void()>& measure)
+int RunInToolkit(int argc, char** argv, const std::function<bool()>& measure)
 {
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
         return 1;
     wxInitAllImageHandlers();
-    measure();
+    const bool measured = measure();
     wxEntryCleanup();
-    return 0;
+    return measured ? 0 : 1;
 }

@@ -22,7 +22,7 @@ template <typename Handler> struct namedHandler {
 using numberHandler = namedHandler<void (*)(settings_t&, double)>;
 using flagHandler = namedHandler<void (*)(settings_t&, bool)>;
 using wholeHandler = namedHandler<void (*)(settings_t&, int)>;
-using stateHandler = namedHandler<void (*)(settings_t&, const settingsParseState&)>;
+using parsedHandler = namedHandler<void (*)(settings_t&, const parsedSetting&)>;
 
 // The validating setters report a refusal through their result; a refused value is simply not
 // stored, so the results are dropped here.
@@ -69,15 +69,15 @@ const wholeHandler WHOLE_KEYS[] = {
 };
 
 // Keys whose value is the text itself, the collected labels or the intersection point.
-const stateHandler STATE_KEYS[] = {
-    {"xAxisLabel", [](settings_t& s, const settingsParseState& p) { s.SetXAxisLabel(p.Value()); }},
-    {"yAxisLabel", [](settings_t& s, const settingsParseState& p) { s.SetYAxisLabel(p.Value()); }},
+const parsedHandler PARSED_KEYS[] = {
+    {"xAxisLabel", [](settings_t& s, const parsedSetting& p) { s.SetXAxisLabel(p.value); }},
+    {"yAxisLabel", [](settings_t& s, const parsedSetting& p) { s.SetYAxisLabel(p.value); }},
     {"customXTickLabels",
-     [](settings_t& s, const settingsParseState& p) { s.SetCustomXTickLabels(p.Labels()); }},
+     [](settings_t& s, const parsedSetting& p) { s.SetCustomXTickLabels(p.labels); }},
     {"customYTickLabels",
-     [](settings_t& s, const settingsParseState& p) { s.SetCustomYTickLabels(p.Labels()); }},
+     [](settings_t& s, const parsedSetting& p) { s.SetCustomYTickLabels(p.labels); }},
     {"axisIntersection",
-     [](settings_t& s, const settingsParseState& p) { s.axisIntersection = p.Intersection(); }},
+     [](settings_t& s, const parsedSetting& p) { s.axisIntersection = p.intersection; }},
 };
 
 template <typename Entry, std::size_t N>
@@ -91,10 +91,10 @@ const Entry* Find(const Entry (&table)[N], const std::string& key)
 
 } // namespace
 
-void ApplySetting(coordSysSettings& settings, const settingsParseState& state)
+void ApplySetting(coordSysSettings& settings, const parsedSetting& setting)
 {
-    const std::string& key = state.Key();
-    const std::string& value = state.Value();
+    const std::string& key = setting.key;
+    const std::string& value = setting.value;
     double number = 0;
     int whole = 0;
     if (const numberHandler* h = Find(NUMBER_KEYS, key); h && ReadDocumentNumber(value, number))
@@ -103,6 +103,6 @@ void ApplySetting(coordSysSettings& settings, const settingsParseState& state)
         f->apply(settings, number != 0);
     else if (const wholeHandler* w = Find(WHOLE_KEYS, key); w && ReadDocumentInt(value, whole))
         w->apply(settings, whole);
-    else if (const stateHandler* t = Find(STATE_KEYS, key))
-        t->apply(settings, state);
+    else if (const parsedHandler* t = Find(PARSED_KEYS, key))
+        t->apply(settings, setting);
 }

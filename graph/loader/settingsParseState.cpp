@@ -53,7 +53,7 @@ void settingsParseState::StartElement(const char* name)
     else if (InsideGridProperties() && depth == SettingDepth() + 1) {
         subElement = ElementName(name);
         if (SubElementOwnsText())
-            value.clear();
+            setting.value.clear();
     }
     ++depth;
 }
@@ -82,25 +82,22 @@ void settingsParseState::CharacterData(const char* text, std::size_t length)
     while (length > 0 && IsWhiteSpace(text[length - 1]))
         --length;
     // A piece that would take the text past its limit is dropped whole, never cut.
-    if (length == 0 || CharacterCount(value) + CharacterCount(text, length) > VALUE_LIMIT)
+    if (length == 0 || CharacterCount(setting.value) + CharacterCount(text, length) > VALUE_LIMIT)
         return;
-    value.append(text, length);
+    setting.value.append(text, length);
 }
 
 void settingsParseState::StartSetting(const char* name)
 {
-    key = ElementName(name);
-    value.clear();
+    setting = parsedSetting{ElementName(name), {}, {}, {}};
     subElement.clear();
-    labels.clear();
-    intersection = worldPoint();
 }
 
 void settingsParseState::EndSetting()
 {
-    ApplySetting(settings, *this);
+    ApplySetting(settings, setting);
     // A setting is applied once: an unbalanced end further on finds no key.
-    key.clear();
+    setting.key.clear();
 }
 
 // A label, x or y sub-element owns the text it collects: the value holds only that text from the
@@ -114,12 +111,13 @@ bool settingsParseState::SubElementOwnsText() const
 
 void settingsParseState::EndSubElement()
 {
-    if (subElement == "label" && !value.empty() && labels.size() < MAX_LABELS)
-        labels.push_back(value == "nbsp" ? std::string() : value);
+    std::string& value = setting.value;
+    if (subElement == "label" && !value.empty() && setting.labels.size() < MAX_LABELS)
+        setting.labels.push_back(value == "nbsp" ? std::string() : value);
     else if (subElement == "x")
-        ReadDocumentNumber(value, intersection.x);
+        ReadDocumentNumber(value, setting.intersection.x);
     else if (subElement == "y")
-        ReadDocumentNumber(value, intersection.y);
+        ReadDocumentNumber(value, setting.intersection.y);
     if (SubElementOwnsText())
         value.clear();
     subElement.clear();

@@ -1,4 +1,5 @@
 #pragma once
+#include "graph/loader/parsedSetting.h"
 #include "graph/model/coordSysSettings.h"
 
 #include <cstddef>
@@ -25,10 +26,8 @@ public:
     void EndElement();
     void CharacterData(const char* text, std::size_t length);
 
-    const std::string& Key() const { return key; }
-    const std::string& Value() const { return value; }
-    const std::vector<std::string>& Labels() const { return labels; }
-    const worldPoint& Intersection() const { return intersection; }
+    // The labels collected so far for the setting being read.
+    const std::vector<std::string>& Labels() const { return setting.labels; }
 
 private:
     bool InsideGridProperties() const { return !settingDepths.empty(); }
@@ -43,9 +42,7 @@ private:
     int depth = 0;
     // Depth of the children of each open "gridProperties" element, innermost last.
     std::vector<int> settingDepths;
-    std::string key;
+    // The setting being read, applied when its element ends.
+    parsedSetting setting;
     std::string subElement;
-    std::string value;
-    std::vector<std::string> labels;
-    worldPoint intersection;
 };

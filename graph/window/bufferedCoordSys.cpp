@@ -35,20 +35,15 @@ void bufferedCoordSys::RedrawBitmap()
 {
     memoryDC.Clear();
     RenderTo(memoryDC);
+    stale = false;
 }
 
-void bufferedCoordSys::ShowNewSettings()
-{
-    RedrawBitmap();
-    Refresh(false);
-}
+void bufferedCoordSys::ShowNewSettings() { MarkStale(); }
 
 void bufferedCoordSys::SetSeries(dataSeries* series)
 {
-    memoryDC.Clear();
     currentSeries = series;
-    RenderTo(memoryDC);
-    Refresh(false);
+    MarkStale();
 }
 
 void bufferedCoordSys::ResizeBitmap(const wxSize& size)
@@ -57,7 +52,14 @@ void bufferedCoordSys::ResizeBitmap(const wxSize& size)
     bitmapHeight = size.y;
     memoryDC.SelectObject(wxNullBitmap);
     CreateBitmap();
-    RenderTo(memoryDC);
+    MarkStale();
+}
+
+void bufferedCoordSys::MarkStale()
+{
+    UpdateView();
+    stale = true;
+    Refresh(false);
 }
 
 // A bitmap of the window's size in its own units, with as many pixels as the screen gives them
@@ -74,6 +76,8 @@ void bufferedCoordSys::CreateBitmap()
 
 void bufferedCoordSys::BlitTo(wxDC& dc)
 {
+    if (stale)
+        RedrawBitmap();
     dc.Blit(0, 0, bitmapWidth, bitmapHeight, &memoryDC, 0, 0, wxCOPY, false);
 }
 

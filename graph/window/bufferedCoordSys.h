@@ -6,9 +6,11 @@
 #include <wx/dcmemory.h>
 
 // A graph that keeps its picture in an off-screen bitmap and shows one series (or none).
-// Painting copies the bitmap; the picture itself changes only through SetSeries,
-// RedrawBitmap and resizing, so a caller that changes settings calls RedrawBitmap (then
-// Refresh) or SetSeries afterwards.
+// Painting copies the bitmap. SetSeries, ShowNewSettings and resizing recompute the view at once
+// but only mark the picture stale and the window for repainting: the picture is drawn the next
+// time it is shown or read (painting, BlitTo), so a graph given a new series after every roll is
+// drawn at most once a repaint, and not at all while it is hidden. A caller that changes
+// settings calls ShowNewSettings, RedrawBitmap or SetSeries afterwards.
 class bufferedCoordSys : public coordSys {
 public:
     bufferedCoordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
@@ -17,16 +19,18 @@ public:
 
     // Recomputes the view and draws the picture into dc.
     void RenderTo(wxDC& dc);
-    // Draws the picture anew into the bitmap without repainting the window.
+    // Draws the picture anew into the bitmap now, without repainting the window.
     void RedrawBitmap();
-    // Draws the picture anew and repaints the window with it.
+    // Marks the picture stale: it is drawn with the settings just changed when next shown.
     void ShowNewSettings() override;
-    // Shows series (not owned; its owner keeps it alive while it is shown), or none.
+    // Shows series (not owned; its owner keeps it alive while it is shown), or none. The series
+    // is read when the picture is drawn, so its owner may change it and call SetSeries again.
     void SetSeries(dataSeries* series);
     dataSeries* GetCurrentSeries() const { return currentSeries; }
-    // Rebuilds the bitmap at a new size and draws the picture into it.
+    // Rebuilds the bitmap at a new size; the picture is drawn into it when next shown.
     void ResizeBitmap(const wxSize& size);
-    // Copies the bitmap into dc at (0, 0): what the window shows when it is painted.
+    // Copies the picture into dc at (0, 0), drawing it first if it is stale: what the window
+    // shows when it is painted.
     void BlitTo(wxDC& dc);
     // Puts the picture RenderTo draws on the clipboard.
     void CopyToClipboard();
@@ -34,6 +38,8 @@ public:
 private:
     void OnKeyDown(wxKeyEvent& event);
     void CreateBitmap();
+    // The view follows the change at once, for whoever reads the mapping; the picture waits.
+    void MarkStale();
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -41,6 +47,9 @@ private:
     int bitmapHeight = 150;
     int bitmapWidth = 150;
     dataSeries* currentSeries = nullptr;
+    // The bitmap no longer shows the series, settings and size. A new graph's bitmap is white,
+    // as nothing is drawn before the first series, settings or size.
+    bool stale = false;
     wxBitmap bitmap;
     wxMemoryDC memoryDC;
 

@@ -41,6 +41,7 @@ wxBEGIN_EVENT_TABLE(coordSys, wxWindow)
     EVT_RIGHT_UP(coordSys::OnRightUp)
     EVT_LEAVE_WINDOW(coordSys::OnLeave)
     EVT_MENU(ID_PROPERTIES_ITEM, coordSys::OnPropertiesItem)
+    EVT_COMMAND(wxID_ANY, coordSysPropertiesApplied, coordSys::OnPropertiesApplied)
 wxEND_EVENT_TABLE()
 
 coordSys::coordSys(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
@@ -358,3 +359,12 @@ void coordSys::OnRightUp(wxMouseEvent& event)
 }
 
 void coordSys::OnPropertiesItem(wxCommandEvent&) { ShowProperties(); }
+
+// The properties window wrote new settings: the view follows them, the parents are told and the
+// picture is shown anew.
+void coordSys::OnPropertiesApplied(wxCommandEvent&)
+{
+    UpdateView();
+    SendRangeChanged();
+    ShowNewSettings();
+}

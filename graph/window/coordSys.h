@@ -123,6 +123,7 @@ private:
     void OnRightUp(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
     void OnPropertiesItem(wxCommandEvent& event);
+    void OnPropertiesApplied(wxCommandEvent& event);
 
     // Normally lives as long as the graph; a close that cannot be refused ends it earlier, and
     // the reference then forgets it.

@@ -1,8 +1,8 @@
 #include "graph/window/coordSysProperties.h"
 
+#include "graph/model/coordSysSettings.h"
 #include "graph/model/propertiesChoices.h"
 #include "graph/model/propertiesNumbers.h"
-#include "graph/window/coordSys.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -42,6 +42,8 @@ void ShowDouble(wxTextCtrl* field, double value)
 
 } // namespace
 
+wxDEFINE_EVENT(coordSysPropertiesApplied, wxCommandEvent);
+
 wxBEGIN_EVENT_TABLE(coordSysProperties, wxFrame)
     EVT_CLOSE(coordSysProperties::OnPropertiesClose)
     EVT_BUTTON(ID_PROPS_OK, coordSysProperties::OnOK)
@@ -51,20 +53,22 @@ wxBEGIN_EVENT_TABLE(coordSysProperties, wxFrame)
     EVT_CHECKBOX(ID_Y_AUTOSCALE, coordSysProperties::OnYAutoScale)
 wxEND_EVENT_TABLE()
 
-coordSysProperties::coordSysProperties(coordSys* parent, wxWindowID id, const wxString& title,
-                                       const wxPoint& pos, const wxSize& size, long /*style*/)
+coordSysProperties::coordSysProperties(wxWindow* owner, coordSysSettings& settings, wxWindowID id,
+                                       const wxString& title, const wxPoint& pos,
+                                       const wxSize& size, long /*style*/)
+    : settings(settings)
 {
-    CreateControls(parent, id, title, pos, size);
+    CreateControls(owner, id, title, pos, size);
     InitialiseControls();
     BuildLayout();
 }
 
 // Creates the controls in the order keyboard navigation visits them: the x group, the y group,
 // the general settings, the buttons.
-void coordSysProperties::CreateControls(coordSys* parent, wxWindowID id, const wxString& title,
+void coordSysProperties::CreateControls(wxWindow* owner, wxWindowID id, const wxString& title,
                                         const wxPoint& pos, const wxSize& size)
 {
-    Create(parent, id, title, pos, size, WINDOW_STYLE);
+    Create(owner, id, title, pos, size, WINDOW_STYLE);
     panel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                         wxTAB_TRAVERSAL | wxNO_BORDER);
     yAxisSizer = new wxStaticBoxSizer(new wxStaticBox(panel, wxID_ANY, _("y axis")), wxVERTICAL);
@@ -492,7 +496,6 @@ int coordSysProperties::ReadYAxisLabelPosition() const
 
 bool coordSysProperties::Apply()
 {
-    coordSys& graph = Graph();
     if (!FieldsAreNumbers())
         return false;
     const double xmin = ReadXMin();
@@ -504,15 +507,13 @@ bool coordSysProperties::Apply()
         !RangeAccepted(ymin, ymax, yMaxText, _("ymax must be greater than ymin."),
                        _("The y range is too wide to be shown.")))
         return false;
-    WriteXAxis(graph, xmin, xmax);
-    WriteYAxis(graph, ymin, ymax);
-    WriteGeneral(graph);
-    WritePositions(graph);
-    graph.UpdateView();
-    graph.SendRangeChanged();
-    graph.ShowNewSettings();
-    DisplayXTickUnit(graph.GetXTickUnit());
-    DisplayYTickUnit(graph.GetYTickUnit());
+    WriteXAxis(xmin, xmax);
+    WriteYAxis(ymin, ymax);
+    WriteGeneral();
+    WritePositions();
+    TellOwner();
+    DisplayXTickUnit(settings.GetXTickUnit());
+    DisplayYTickUnit(settings.GetYTickUnit());
     return true;
 }
 
@@ -553,53 +554,59 @@ bool coordSysProperties::Refuse(wxTextCtrl* field, const wxString& message)
     return false;
 }
 
-coordSys& coordSysProperties::Graph() const { return *static_cast<coordSys*>(GetParent()); }
-
-// Only the tick value on show is written; the other stays as the graph has it.
-void coordSysProperties::WriteXAxis(coordSys& graph, double min, double max)
+// Handled at once, so the tick units the owner's new view chose can be shown next.
+void coordSysProperties::TellOwner()
 {
-    graph.SetXMin(min);
-    graph.SetXMax(max);
-    graph.xTrigScale = ReadXTrigScale();
-    graph.SetXAutoScale(ReadXAutoScale());
-    if (ReadXAutoScale())
-        graph.SetXMaxTicks(ReadXMaxTicks());
-    else
-        graph.SetXTickUnit(ReadXTickUnit());
-    graph.SetXAxisLabel(ReadXAxisLabel());
+    wxCommandEvent applied(coordSysPropertiesApplied, GetId());
+    applied.SetEventObject(this);
+    GetParent()->GetEventHandler()->ProcessEvent(applied);
 }
 
-void coordSysProperties::WriteYAxis(coordSys& graph, double min, double max)
+// Only the tick value on show is written; the other stays as the graph has it.
+void coordSysProperties::WriteXAxis(double min, double max)
 {
-    graph.SetYMin(min);
-    graph.SetYMax(max);
-    graph.yTrigScale = ReadYTrigScale();
-    graph.SetYAutoScale(ReadYAutoScale());
-    if (ReadYAutoScale())
-        graph.SetYMaxTicks(ReadYMaxTicks());
+    settings.SetXMin(min);
+    settings.SetXMax(max);
+    settings.xTrigScale = ReadXTrigScale();
+    settings.SetXAutoScale(ReadXAutoScale());
+    if (ReadXAutoScale())
+        settings.SetXMaxTicks(ReadXMaxTicks());
     else
-        graph.SetYTickUnit(ReadYTickUnit());
-    graph.SetYAxisLabel(ReadYAxisLabel());
+        settings.SetXTickUnit(ReadXTickUnit());
+    settings.SetXAxisLabel(ReadXAxisLabel());
+}
+
+void coordSysProperties::WriteYAxis(double min, double max)
+{
+    settings.SetYMin(min);
+    settings.SetYMax(max);
+    settings.yTrigScale = ReadYTrigScale();
+    settings.SetYAutoScale(ReadYAutoScale());
+    if (ReadYAutoScale())
+        settings.SetYMaxTicks(ReadYMaxTicks());
+    else
+        settings.SetYTickUnit(ReadYTickUnit());
+    settings.SetYAxisLabel(ReadYAxisLabel());
 }
 
 // A grid style the list does not have was shown with nothing selected; unless the user picks
 // one, the graph keeps its own.
-void coordSysProperties::WriteGeneral(coordSys& graph) const
+void coordSysProperties::WriteGeneral()
 {
     if (ReadGridStyle() != wxNOT_FOUND)
-        graph.gridStyle = ReadGridStyle();
-    graph.SetAxesStyle(ReadAxesStyle());
-    graph.equalScaling = ReadEqualScaling();
-    graph.originAlwaysViewable = ReadOriginAlwaysViewable();
-    graph.axesAlwaysViewable = ReadAxesAlwaysViewable();
+        settings.gridStyle = ReadGridStyle();
+    settings.SetAxesStyle(ReadAxesStyle());
+    settings.equalScaling = ReadEqualScaling();
+    settings.originAlwaysViewable = ReadOriginAlwaysViewable();
+    settings.axesAlwaysViewable = ReadAxesAlwaysViewable();
 }
 
-void coordSysProperties::WritePositions(coordSys& graph) const
+void coordSysProperties::WritePositions()
 {
-    graph.SetXTickLabelPosition(ReadXTickLabelPosition());
-    graph.SetYTickLabelPosition(ReadYTickLabelPosition());
-    graph.SetXAxisLabelPosition(ReadXAxisLabelPosition());
-    graph.SetYAxisLabelPosition(ReadYAxisLabelPosition());
+    settings.SetXTickLabelPosition(ReadXTickLabelPosition());
+    settings.SetYTickLabelPosition(ReadYTickLabelPosition());
+    settings.SetXAxisLabelPosition(ReadXAxisLabelPosition());
+    settings.SetYAxisLabelPosition(ReadYAxisLabelPosition());
 }
 
 // The close box only hides the window; a close that cannot be refused ends it.

@@ -1,10 +1,10 @@
 #pragma once
+#include <wx/event.h>
 #include <wx/frame.h>
 
 #include <initializer_list>
 #include <string>
 
-class coordSys;
 class coordSysSettings;
 class wxButton;
 class wxCheckBox;
@@ -15,9 +15,15 @@ class wxStaticBoxSizer;
 class wxStaticText;
 class wxTextCtrl;
 
+// Sent to the properties window's owner once Apply has written the settings, and handled before
+// Apply goes on: the owner recomputes its view and shows its picture anew.
+wxDECLARE_EVENT(coordSysPropertiesApplied, wxCommandEvent);
+
 // The small tool window that edits the axis, tick, label, grid and axes settings of one graph.
 // The graph creates it hidden, fills and shows it on request, and destroys it with itself; the
-// window is the graph's child and writes back into it only on Apply.
+// window is the graph's child, writes into the graph's settings only on Apply, and then tells
+// the graph with coordSysPropertiesApplied. It knows the graph only as a window and a settings
+// model.
 //
 // Each axis has one tick field: it shows the tick unit while the axis's "autoscale" box is
 // unchecked and the maximum number of ticks while it is checked. The value not on show is kept
@@ -32,10 +38,18 @@ public:
         ID_Y_AUTOSCALE = 4
     };
 
-    // The style argument is not used: the window always has a small caption with a close box,
-    // stays above its graph, has no task-bar button and cannot be resized.
-    coordSysProperties(coordSys* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
-                       const wxSize& size, long style);
+    // The window edits `settings` and tells `owner`, its parent. The style argument is not used:
+    // the window always has a small caption with a close box, stays above its graph, has no
+    // task-bar button and cannot be resized.
+    coordSysProperties(wxWindow* owner, coordSysSettings& settings, wxWindowID id,
+                       const wxString& title, const wxPoint& pos, const wxSize& size, long style);
+    // For a graph that is both the window and its settings.
+    template <typename graphWindow>
+    coordSysProperties(graphWindow* graph, wxWindowID id, const wxString& title, const wxPoint& pos,
+                       const wxSize& size, long style)
+        : coordSysProperties(graph, *graph, id, title, pos, size, style)
+    {
+    }
 
     // Shows every setting of the graph, replacing whatever the controls hold.
     void DisplaySettings(const coordSysSettings& graph);
@@ -103,12 +117,12 @@ public:
     int ReadYAxisLabelPosition() const;
 
     // Checks that every number field holds a number and that both ranges rise and, when they
-    // do, writes every setting into the graph, which then recomputes its view, tells its
-    // parents and shows its picture anew; the tick fields then show the tick units the graph
-    // now uses. A field that is not a number or a wrong range is answered with an "Error"
-    // message box naming it, nothing is written, and the user is put back into that field.
-    // Values the graph refuses (a tick unit not above 0, max ticks below 2) leave its setting
-    // as it was.
+    // do, writes every setting and sends coordSysPropertiesApplied to the graph, which
+    // recomputes its view, tells its parents and shows its picture anew; the tick fields then
+    // show the tick units the graph now uses. A field that is not a number or a wrong range is
+    // answered with an "Error" message box naming it, nothing is written, and the user is put back
+    // into that field. Values the graph refuses (a tick unit not above 0, max ticks below 2) leave
+    // its setting as it was.
     bool Apply();
 
 private:
@@ -126,7 +140,7 @@ private:
         int border;
     };
 
-    void CreateControls(coordSys* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
+    void CreateControls(wxWindow* owner, wxWindowID id, const wxString& title, const wxPoint& pos,
                         const wxSize& size);
     void CreateXAxisControls();
     void CreateYAxisControls();
@@ -163,11 +177,11 @@ private:
                        const wxString& notFinite);
     // Shows the "Error" box with the message, then puts the user back into the field.
     bool Refuse(wxTextCtrl* field, const wxString& message);
-    coordSys& Graph() const;
-    void WriteXAxis(coordSys& graph, double min, double max);
-    void WriteYAxis(coordSys& graph, double min, double max);
-    void WriteGeneral(coordSys& graph) const;
-    void WritePositions(coordSys& graph) const;
+    void TellOwner();
+    void WriteXAxis(double min, double max);
+    void WriteYAxis(double min, double max);
+    void WriteGeneral();
+    void WritePositions();
 
     void OnPropertiesClose(wxCloseEvent& event);
     void OnOK(wxCommandEvent& event);
@@ -176,6 +190,7 @@ private:
     void OnXAutoScale(wxCommandEvent& event);
     void OnYAutoScale(wxCommandEvent& event);
 
+    coordSysSettings& settings;
     bool placed = false;
     // Set by every fill before the window is first shown; the defaults only keep an Apply on a
     // window never shown from reading indeterminate values.

@@ -1,5 +1,7 @@
 #include "graph/window/bufferedCoordSys.h"
 
+#include "ScreenArea.h"
+#include "ToolkitTestSupport.h"
 #include "graphWindowFixture.h"
 
 #include <wx/dcmemory.h>
@@ -45,7 +47,26 @@ protected:
             }
     }
 
+    // A green column of the given height at x = 1, on a graph whose y range is 0 to 120.
+    void ShowColumn(double height)
+    {
+        column.style = dataSeries::COLUMNS;
+        column.fillColour = graphColour::Green();
+        column.runs = {{{1, height}}};
+        graph->SetYMin(0);
+        graph->SetYMax(120);
+        graph->SetSeries(&column);
+    }
+
+    // Whether the picture shows the column's fill just below the height given.
+    bool ColumnShown(const wxImage& picture, double below) const
+    {
+        const pixelPoint inside = graph->PointToPixel(1, below - 5);
+        return Pixel(picture, inside.x, inside.y) == wxColour(0, 255, 0);
+    }
+
     bufferedCoordSys* graph = nullptr;
+    dataSeries column;
 };
 
 } // namespace
@@ -82,26 +103,37 @@ TEST_F(bufferedCoordSysWindow, RefreshAloneKeepsTheOldPictureUntilTheBitmapIsRed
 TEST_F(bufferedCoordSysWindow, SetSeriesRendersWithTheCurrentSettings)
 {
     Resize(graph, 250, 250);
-    dataSeries series;
-    series.style = dataSeries::COLUMNS;
-    series.fillColour = graphColour::Green();
-    series.runs = {{{1, 60}}};
-    graph->SetYMin(0);
-    graph->SetYMax(120);
-    const auto columnShown = [this] {
-        const pixelPoint middle = graph->PointToPixel(1, 30);
-        const wxImage picture = Painted();
-        return picture.GetGreen(middle.x, middle.y) == 255 &&
-               picture.GetRed(middle.x, middle.y) == 0;
-    };
-    graph->SetSeries(&series);
-    EXPECT_EQ(graph->GetCurrentSeries(), &series);
+    ShowColumn(60);
+    EXPECT_EQ(graph->GetCurrentSeries(), &column);
     EXPECT_EQ(graph->GetViewYMax(), 120);
     EXPECT_EQ(graph->GetYTickUnit(), 20);
-    EXPECT_TRUE(columnShown());
+    EXPECT_TRUE(ColumnShown(Painted(), 60));
     graph->SetSeries(nullptr);
     EXPECT_EQ(graph->GetCurrentSeries(), nullptr);
-    EXPECT_FALSE(columnShown());
+    EXPECT_FALSE(ColumnShown(Painted(), 60));
+}
+
+// The picture is drawn when the window paints, not when the series is set: on the screen the
+// window shows the series as it was last given, changed in place as a run changes it, and at the
+// size it was last given.
+TEST_F(bufferedCoordSysWindow, PaintingDrawsTheStalePicture)
+{
+    frame->SetClientSize(300, 300);
+    Resize(graph, 250, 250);
+    frame->Show();
+    ASSERT_TRUE(WaitFor([this] { return graph->IsShownOnScreen(); }, 5));
+    const auto shown = [this] {
+        graph->Update();
+        WaitFor([] { return false; }, 0.3); // the paint and the compositing after it
+        return ScreenArea(wxRect(graph->ClientToScreen({0, 0}), graph->GetClientSize()));
+    };
+    ShowColumn(60);
+    EXPECT_TRUE(ColumnShown(shown(), 60));
+    Resize(graph, 200, 160);
+    EXPECT_TRUE(ColumnShown(shown(), 60));
+    column.runs = {{{1, 100}}};
+    graph->SetSeries(&column);
+    EXPECT_TRUE(ColumnShown(shown(), 100));
 }
 
 TEST_F(bufferedCoordSysWindow, BackgroundIsNeverErased)
