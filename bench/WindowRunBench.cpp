@@ -5,10 +5,11 @@
 // taken. The mean is what a user waits, but a few rolls that wait for a repaint or for other
 // programs on a busy machine move it by a third either way; the median is the typical roll,
 // which they move far less, so it is the figure that shows whether a roll grows dearer late.
-// Progressive runs also count the paint events of the results pages and the log box during the
-// run (paints: one for each window painted, several at each repaint of the main window) and the
-// passes through the events in which any of them was painted (repaints): the screen shows at
-// most about 60 pictures a second, and repaints beyond that are wasted.
+// Progressive runs also count how often the results pages and the log box were painted during the
+// run: paints are the passes through the events in which any of them was painted, one picture on
+// the screen each (the screen shows at most about 60 a second, and paints beyond that are
+// wasted); paint_events counts every window painted, several at each paint (the page, the grid's
+// parts, the log box).
 // A run without progressive analysis: the total, including the events that draw its results
 // after the handler returns.
 // Progressive runs are made with the "Analysis" page shown, and the largest also with each other
@@ -229,14 +230,14 @@ bool TimeProgressiveRun(int dice, long rolls, int page = 0)
                      rolls);
     const std::string pageField = page == 0 ? "" : std::string("page=") + PAGES[page] + " ";
     if (timed)
-        std::printf("progressive dice=%ld rolls=%ld %sseconds=%.2f early_ms_per_roll=%.3f "
-                    "late_ms_per_roll=%.3f early_median_ms=%.3f late_median_ms=%.3f "
-                    "cpu_seconds=%.2f paints=%d repaints=%d\n",
-                    shown.dice, shown.tableRolls, pageField.c_str(), seconds,
-                    1e3 * MeanGap(yields, 100, 100 + span),
-                    1e3 * MeanGap(yields, n - 1 - span, n - 1),
-                    1e3 * MedianGap(yields, 100, 100 + span),
-                    1e3 * MedianGap(yields, n - 1 - span, n - 1), cpuSeconds, paints, repaints);
+        std::printf(
+            "progressive dice=%ld rolls=%ld %sseconds=%.2f early_ms_per_roll=%.3f "
+            "late_ms_per_roll=%.3f early_median_ms=%.3f late_median_ms=%.3f "
+            "cpu_seconds=%.2f paints=%d paints_per_second=%.0f paint_events=%d\n",
+            shown.dice, shown.tableRolls, pageField.c_str(), seconds,
+            1e3 * MeanGap(yields, 100, 100 + span), 1e3 * MeanGap(yields, n - 1 - span, n - 1),
+            1e3 * MedianGap(yields, 100, 100 + span), 1e3 * MedianGap(yields, n - 1 - span, n - 1),
+            cpuSeconds, repaints, repaints / seconds, paints);
     Close(frame);
     return MadeAsAsked(shown, dice, rolls) && timed;
 }
