@@ -1,6 +1,7 @@
 #include "app/window/AnalysisPage.h"
 
 #include "app/run/RunModel.h"
+#include "app/window/FitTo.h"
 #include "app/window/FrequencyTable.h"
 #include "grid/window/PelkoGrid.h"
 
@@ -22,10 +23,7 @@ AnalysisPage::AnalysisPage(wxWindow* parent)
 
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     sizer->Add(grid, 1, wxEXPAND | wxALL, 7);
-    SetAutoLayout(true);
-    SetSizer(sizer);
-    sizer->Fit(this);
-    sizer->SetSizeHints(this);
+    FitTo(this, sizer);
 }
 
 int AnalysisPage::LabelWidth(const wxString& label) const

@@ -2,6 +2,7 @@
 
 #include "app/run/RunModel.h"
 #include "app/theory/Percentage.h"
+#include "app/window/FitTo.h"
 #include "graph/window/bufferedCoordSys.h"
 
 #include <wx/sizer.h>
@@ -16,10 +17,7 @@ ColumnGraphPage::ColumnGraphPage(wxWindow* parent)
     SetUpGraph();
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
     sizer->Add(graph, 1, wxEXPAND | wxALL, 7);
-    SetAutoLayout(true);
-    SetSizer(sizer);
-    sizer->Fit(this);
-    sizer->SetSizeHints(this);
+    FitTo(this, sizer);
 }
 
 void ColumnGraphPage::SetUpSeries()

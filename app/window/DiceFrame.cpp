@@ -2,12 +2,11 @@
 
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
-#include "app/window/AnalysisPage.h"
-#include "app/window/ColumnGraphPage.h"
 #include "app/window/DieImages.h"
+#include "app/window/FitTo.h"
+#include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
-#include "app/window/TheoryPage.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -18,7 +17,6 @@
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
-#include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -66,7 +64,6 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     : wxFrame(parent, id, title, pos, size, wxDEFAULT_FRAME_STYLE)
 {
     CreateControls();
-    RegisterViews();
     SetUpPage();
     DoLayout();
 }
@@ -79,10 +76,7 @@ void DiceFrame::CreateControls()
 {
     mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                             wxTAB_TRAVERSAL | wxNO_BORDER);
-    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM,
-                              "notebook");
-    graphPage = new ColumnGraphPage(notebook);
-    analysisPage = new AnalysisPage(notebook);
+    notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
     instructionsText = new wxStaticText(
         mainPanel, wxID_ANY,
@@ -98,20 +92,11 @@ void DiceFrame::CreateControls()
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
     rollLog = new RollLogView(mainPanel, wxID_ANY);
     logFollower = std::make_unique<RollLogFollower>(*rollLog);
+    model.AddView(*logFollower);
     startButton = new wxButton(mainPanel, ID_START, "Start");
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
-    theoryPage = new TheoryPage(notebook);
-}
-
-// The views a run tells, in this order. A new page is a view too: made above, added to the
-// notebook in DoLayout and added here.
-void DiceFrame::RegisterViews()
-{
-    for (RunView* view :
-         std::initializer_list<RunView*>{logFollower.get(), analysisPage, graphPage, theoryPage})
-        model.AddView(*view);
 }
 
 void DiceFrame::SetUpPage()
@@ -178,20 +163,8 @@ wxBoxSizer* DiceFrame::MakeRightColumn()
     return right;
 }
 
-void DiceFrame::FitTo(wxWindow* window, wxSizer* sizer)
-{
-    window->SetAutoLayout(true);
-    window->SetSizer(sizer);
-    sizer->Fit(window);
-    sizer->SetSizeHints(window);
-}
-
 void DiceFrame::DoLayout()
 {
-    notebook->AddPage(analysisPage, "Analysis", false);
-    notebook->AddPage(graphPage, "Column Graph", false);
-    notebook->AddPage(theoryPage, "Theory", false);
-
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
     instructions->Add(instructionsText, 0, wxALL, 5);
     auto* body = new wxBoxSizer(wxHORIZONTAL);

@@ -8,19 +8,16 @@
 #include <functional>
 #include <memory>
 
-class AnalysisPage;
-class ColumnGraphPage;
+class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
-class TheoryPage;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
 class wxChoice;
 class wxGauge;
 class wxMouseEvent;
-class wxNotebook;
 class wxPanel;
 class wxSpinCtrl;
 class wxSpinEvent;
@@ -51,12 +48,10 @@ public:
 
 private:
     void CreateControls();
-    void RegisterViews();
     void SetUpPage();
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
-    static void FitTo(wxWindow* window, wxSizer* sizer);
 
     void OnStartStop(wxCommandEvent& event);
     void OnStartDoubleClick(wxMouseEvent& event);
@@ -113,10 +108,7 @@ private:
     wxButton* startButton = nullptr;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;
-    AnalysisPage* analysisPage = nullptr;
-    ColumnGraphPage* graphPage = nullptr;
-    TheoryPage* theoryPage = nullptr;
-    wxNotebook* notebook = nullptr;
+    ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
 
     friend class DiceFrameProbe; // lets the window tests read the controls

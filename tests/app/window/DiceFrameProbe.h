@@ -4,6 +4,7 @@
 #include "app/window/ColumnGraphPage.h"
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
+#include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/TheoryPage.h"
 #include "graph/window/bufferedCoordSys.h"
@@ -34,18 +35,18 @@ public:
     RollLogView& RollLog() const { return *f.rollLog; }
     wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
     wxChoice& SpeedChoice() const { return *f.speedChoice; }
-    TheoryPage& Theory() const { return *f.theoryPage; }
+    TheoryPage& Theory() const { return f.notebook->Theory(); }
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
-    PelkoGrid& Grid() const { return f.analysisPage->Grid(); }
-    bufferedCoordSys& Graph() const { return f.graphPage->Graph(); }
-    const dataSeries& Series() const { return f.graphPage->Series(); }
+    PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
+    bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
+    const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const
     {
-        f.analysisPage->Table().Show(counts, n);
+        f.notebook->Analysis().Table().Show(counts, n);
     }
 
     void ClickStart() const
