@@ -27,7 +27,6 @@ public:
     void SetRolls(int n) { rolls = n; }
     int Rolls() const { return rolls; }
     RollPace& Pace() { return pace; }
-    const RollPace& Pace() const { return pace; }
 
     // Starts a run of Dice() dice and Rolls() rolls from `seed`: counts at zero, nothing
     // recorded, the pace's first roll due at once.
