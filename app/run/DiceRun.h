@@ -23,6 +23,7 @@ public:
     void RollUntil(long n);
 
     long Made() const { return made; }
+    int Dice() const { return dice; }
 
 private:
     DiceRoller roller;

@@ -1,14 +1,12 @@
 #include "app/window/DiceFrame.h"
 
-#include "app/run/DiceRun.h"
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
-#include "app/theory/Percentage.h"
 #include "app/window/DieImages.h"
+#include "app/window/FitTo.h"
+#include "app/window/ResultsNotebook.h"
+#include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
-#include "app/window/TheoryPage.h"
-#include "graph/window/bufferedCoordSys.h"
-#include "grid/window/PelkoGrid.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -19,7 +17,6 @@
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
-#include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -71,18 +68,15 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     DoLayout();
 }
 
+DiceFrame::~DiceFrame() = default;
+
 // ---- Building the window ----
 
 void DiceFrame::CreateControls()
 {
     mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                             wxTAB_TRAVERSAL | wxNO_BORDER);
-    notebook = new wxNotebook(mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM,
-                              "notebook");
-    graphPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxTAB_TRAVERSAL | wxNO_BORDER);
-    analysisPage = new wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                               wxTAB_TRAVERSAL | wxNO_BORDER);
+    notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
     instructionsText = new wxStaticText(
         mainPanel, wxID_ANY,
@@ -97,14 +91,12 @@ void DiceFrame::CreateControls()
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
     rollLog = new RollLogView(mainPanel, wxID_ANY);
+    logFollower = std::make_unique<RollLogFollower>(*rollLog);
+    model.AddView(*logFollower);
     startButton = new wxButton(mainPanel, ID_START, "Start");
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
-    resultsGrid =
-        new PelkoGrid(analysisPage, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
-    graph = new bufferedCoordSys(graphPage, wxID_ANY, wxDefaultPosition, wxDefaultSize);
-    theoryPage = new TheoryPage(notebook, counts);
 }
 
 void DiceFrame::SetUpPage()
@@ -125,85 +117,12 @@ void DiceFrame::SetUpPage()
     progressiveCheck->SetValue(true);
     for (int setting = 0; setting < RollPace::Settings(); ++setting)
         speedChoice->Append(RollPace::Label(setting));
-    speedChoice->SetSelection(rollPace.Setting());
+    speedChoice->SetSelection(model.Pace().Setting());
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
     startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
     startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
     progressGauge->SetInitialSize(wxSize(-1, 15));
-    SetUpTable();
-    SetUpSeries();
-    SetUpGraph();
-    running = false;
-    numberOfDice = 1;
-    numberOfRolls = 1500;
-    closing = false;
-}
-
-int DiceFrame::LabelWidth(const wxString& label) const
-{
-    const int margin = 12;
-    const wxFont labelFont = resultsGrid->GetLabelFont();
-    int width = 0, height = 0;
-    resultsGrid->GetTextExtent(label, &width, &height, nullptr, nullptr, &labelFont);
-    return width + margin;
-}
-
-void DiceFrame::SetUpTable()
-{
-    resultsGrid->CreateResultsTable(6, 3);
-    SetUpColumn(0, "Sum of Dice", 90, false);
-    SetUpColumn(1, "Frequency", 90, true);
-    SetUpColumn(2, "Relative Frequency", 130, true);
-    resultsGrid->drawCellHighlight = false;
-    resultsGrid->SetInitialSize(wxSize(165, 110));
-}
-
-void DiceFrame::SetUpColumn(int col, const wxString& label, int width, bool white)
-{
-    resultsGrid->SetColLabelValue(col, label);
-    // The label font here is larger than the one the widths were chosen for; a column is never
-    // narrower than its label, so the labels are read whole.
-    resultsGrid->SetColSize(col, std::max(width, LabelWidth(label)));
-    auto* attr = new wxGridCellAttr;
-    attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
-    if (white) {
-        // A cell whose background is set gets a text colour to match: the theme's own text
-        // colour is light on a dark theme and would vanish on white.
-        attr->SetBackgroundColour(*wxWHITE);
-        attr->SetTextColour(*wxBLACK);
-    } else {
-        attr->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
-    }
-    resultsGrid->SetColAttr(col, attr);
-}
-
-void DiceFrame::SetUpSeries()
-{
-    series.style = dataSeries::COLUMNS;
-    series.columnWidth = 1.0;
-    series.fillColour = graphColour::Green();
-    series.penColour = graphColour::Blue();
-    series.penWidth = 1;
-}
-
-void DiceFrame::SetUpGraph()
-{
-    graph->SetFontSize(8);
-    graph->SetXMin(0);
-    graph->SetYMin(0);
-    graph->SetXMax(7);
-    graph->SetYMax(120);
-    graph->SetXAxisLabel("Sum of Zobrin Values");
-    graph->SetYAxisLabel("Frequency Percentage");
-    graph->originAlwaysViewable = false;
-    graph->axesAlwaysViewable = true;
-    graph->propertiesMenuEnabled = false; // this window offers no properties window
-    graph->SetXAutoScale(true);
-    graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
-    graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
-    graph->SetSeries(nullptr);
-    graph->SetInitialSize(wxSize(-1, 200));
 }
 
 wxBoxSizer* DiceFrame::MakeLeftColumn()
@@ -244,26 +163,8 @@ wxBoxSizer* DiceFrame::MakeRightColumn()
     return right;
 }
 
-void DiceFrame::FitTo(wxWindow* window, wxSizer* sizer)
-{
-    window->SetAutoLayout(true);
-    window->SetSizer(sizer);
-    sizer->Fit(window);
-    sizer->SetSizeHints(window);
-}
-
 void DiceFrame::DoLayout()
 {
-    auto* analysisSizer = new wxBoxSizer(wxHORIZONTAL);
-    analysisSizer->Add(resultsGrid, 1, wxEXPAND | wxALL, 7);
-    FitTo(analysisPage, analysisSizer);
-    auto* graphSizer = new wxBoxSizer(wxHORIZONTAL);
-    graphSizer->Add(graph, 1, wxEXPAND | wxALL, 7);
-    FitTo(graphPage, graphSizer);
-    notebook->AddPage(analysisPage, "Analysis", false);
-    notebook->AddPage(graphPage, "Column Graph", false);
-    notebook->AddPage(theoryPage, "Theory", false);
-
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
     instructions->Add(instructionsText, 0, wxALL, 5);
     auto* body = new wxBoxSizer(wxHORIZONTAL);
@@ -286,17 +187,17 @@ void DiceFrame::SetNumberOfDice(int n)
 {
     if (n < 1)
         return;
-    numberOfDice = std::min(n, MAX_DICE);
-    // The spin control sends no event when the program sets it, so the member is set directly.
-    diceSpin->SetValue(numberOfDice);
+    model.SetDice(std::min(n, MAX_DICE));
+    // The spin control sends no event when the program sets it, so the model is set directly.
+    diceSpin->SetValue(model.Dice());
 }
 
 void DiceFrame::SetNumberOfRolls(int n)
 {
     if (n < 1)
         return;
-    numberOfRolls = std::min(n, MAX_ROLLS_FROM_COMMAND_LINE);
-    rollsText->SetValue(wxString::Format(wxGetTranslation("%d"), numberOfRolls));
+    model.SetRolls(std::min(n, MAX_ROLLS_FROM_COMMAND_LINE));
+    rollsText->SetValue(wxString::Format(wxGetTranslation("%d"), model.Rolls()));
 }
 
 // ---- Input checks ----
@@ -330,7 +231,7 @@ void DiceFrame::CheckDiceText()
     else if (v > MAX_DICE)
         SetNumberOfDice(MAX_DICE);
     else
-        numberOfDice = v;
+        model.SetDice(v);
 }
 
 // The message takes the focus, and the spin control, losing it, turns its text into a number of
@@ -341,14 +242,14 @@ void DiceFrame::RefuseDiceEntry()
     refusingDice = true;
     ShowInvalidEntry();
     refusingDice = false;
-    diceSpin->SetValue(numberOfDice);
+    diceSpin->SetValue(model.Dice());
     diceSpin->SetSelection(-1, -1);
 }
 
 void DiceFrame::OnDiceSpin(wxSpinEvent&)
 {
     if (diceSpin && !refusingDice)
-        numberOfDice = diceSpin->GetValue();
+        model.SetDice(diceSpin->GetValue());
 }
 
 void DiceFrame::OnRollsText(wxCommandEvent&)
@@ -357,7 +258,7 @@ void DiceFrame::OnRollsText(wxCommandEvent&)
         return;
     int v = 0;
     if (ParseRunArgument(rollsText->GetValue().ToStdString(), v) && v > 0) {
-        numberOfRolls = v;
+        model.SetRolls(v);
     } else {
         ShowInvalidEntry();
         rollsText->SetSelection(-1, -1);
@@ -367,7 +268,7 @@ void DiceFrame::OnRollsText(wxCommandEvent&)
 void DiceFrame::OnSpeedChoice(wxCommandEvent&)
 {
     if (speedChoice)
-        rollPace.Set(speedChoice->GetSelection());
+        model.Pace().Set(speedChoice->GetSelection());
 }
 
 // ---- The run ----
@@ -394,7 +295,7 @@ void DiceFrame::OnClose(wxCloseEvent& event)
 
 void DiceFrame::OnStartStop(wxCommandEvent&)
 {
-    if (!running)
+    if (!model.Running())
         Run();
     else if (startClickRepeated)
         startClickRepeated = false;
@@ -408,7 +309,7 @@ void DiceFrame::OnStartStop(wxCommandEvent&)
 // double-click time.
 void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
 {
-    startClickRepeated = running;
+    startClickRepeated = model.Running();
     event.Skip();
 }
 
@@ -421,7 +322,7 @@ void DiceFrame::OnStartPress(wxMouseEvent& event)
 
 void DiceFrame::RequestStop()
 {
-    running = false;
+    model.Stop();
     startButton->Enable(false);
 }
 
@@ -440,16 +341,13 @@ void DiceFrame::Run()
 {
     CheckDiceText();
     runOnStack = true;
-    running = true;
     progressGauge->SetValue(0);
-    const RunProgress progress(numberOfRolls);
+    const RunProgress progress(model.Rolls());
     progressGauge->SetRange(progress.gaugeRange);
     SetRunControls(true);
-    runSeed = seedSource();
-    DiceRun run(numberOfDice, numberOfRolls, runSeed, counts, rollRecord);
-    rollPace.Reset();
+    model.Start(seedSource());
     PrepareViews();
-    const bool finished = RollLoop(run, progress);
+    const bool finished = RollLoop(progress);
     runOnStack = false;
     if (finished)
         FinishRun(Progressive());
@@ -458,22 +356,22 @@ void DiceFrame::Run()
 }
 
 // Rolls until all rolls are made or the run is stopped; false if the window was closed.
-bool DiceFrame::RollLoop(DiceRun& run, const RunProgress& progress)
+bool DiceFrame::RollLoop(const RunProgress& progress)
 {
-    while (run.Made() < numberOfRolls) {
+    while (model.Made() < model.Rolls()) {
         long n;
         if (Progressive()) {
-            const int sum = run.RollOne();
-            rollPace.RollMade(Now());
-            n = run.Made();
-            UpdateViewsAfterRoll(sum, n);
+            model.RollOne();
+            model.Pace().RollMade(Now());
+            n = model.Made();
+            UpdateViewsAfterRoll();
             if (progress.IsUpdatePoint(n))
                 progressGauge->SetValue(progress.GaugeValue(n));
         } else {
             // Only the progress points matter between rolls here, so roll up to the next one.
-            n = std::min<long>(numberOfRolls, (run.Made() / progress.updateInterval + 1) *
+            n = std::min<long>(model.Rolls(), (model.Made() / progress.updateInterval + 1) *
                                                   progress.updateInterval);
-            run.RollUntil(n);
+            model.RollUntil(n);
             if (!progress.IsUpdatePoint(n))
                 break;
             progressGauge->SetValue(progress.GaugeValue(n));
@@ -491,8 +389,8 @@ bool DiceFrame::YieldAndCheck(long n)
     PauseForPace();
     if (closing)
         return false;
-    if (!running)
-        numberOfRolls = static_cast<int>(n);
+    if (!model.Running())
+        model.SetRolls(static_cast<int>(n));
     return true;
 }
 
@@ -501,8 +399,8 @@ bool DiceFrame::YieldAndCheck(long n)
 // progressive analysis ends the wait at once. As fast as possible, it does not wait at all.
 void DiceFrame::PauseForPace()
 {
-    for (double wait = rollPace.Wait(Now()); wait > 0 && running && !closing && Progressive();
-         wait = rollPace.Wait(Now()))
+    for (double wait = model.Pace().Wait(Now());
+         wait > 0 && model.Running() && !closing && Progressive(); wait = model.Pace().Wait(Now()))
         DispatchFor(wait);
 }
 
@@ -522,18 +420,10 @@ void DiceFrame::DispatchFor(double seconds)
 
 void DiceFrame::FinishRun(bool progressive)
 {
-    // Counts written while progressive analysis was off stay unwritten if it came on during the
-    // run, so the table is filled whole at every end.
-    ShowTable(numberOfRolls);
-    if (progressive)
-        CatchUpLog();
-    else
-        ShowFinalResults();
-    theoryPage->ShowCounts();
-    rollsText->SetValue(wxString::Format("%d", numberOfRolls));
+    ShowFinalResults(progressive);
+    rollsText->SetValue(wxString::Format("%d", model.Rolls()));
     SetRunControls(false);
-    running = false;
-    rollRecord.Release();
+    model.End();
 }
 
 // Seconds on a steady clock, for the run's pace and the Theory page's refreshes.
@@ -546,123 +436,10 @@ double DiceFrame::Now()
 // ---- Views ----
 
 // The three view operations of a run: its start, each roll while progressive analysis is on,
-// and its end while it is off.
+// and its end, whether or not the views followed it roll by roll.
 
-void DiceFrame::PrepareViews()
-{
-    PrepareTable();
-    graph->SetXMax(7.0 * numberOfDice);
-    theoryPage->StartRun(numberOfDice, runSeed);
-    logShown = NOT_SHOWN;
-}
+void DiceFrame::PrepareViews() { model.TellStarted(); }
 
-void DiceFrame::UpdateViewsAfterRoll(int sum, long n)
-{
-    UpdateLog(n);
-    {
-        wxGridUpdateLocker oneRepaint(resultsGrid);
-        ShowCountInTable(sum - numberOfDice);
-        ShowPercentagesInTable(n);
-    }
+void DiceFrame::UpdateViewsAfterRoll() { model.TellRollMade(Now()); }
 
-    // The top of the y range moves in steps of 6 and always clears the tallest column.
-    const int tallest = static_cast<int>(RebuildColumns(n));
-    graph->SetYMax(6 * (tallest / 5) + 6);
-    graph->SetSeries(&series);
-    theoryPage->FollowRun(Now());
-}
-
-void DiceFrame::ShowFinalResults()
-{
-    graph->SetYMax(RebuildColumns(numberOfRolls) * 1.2);
-    graph->SetSeries(&series);
-    ShowInLog(rollRecord.Text());
-}
-
-// The counts and percentages of the n rolls made, in every row.
-void DiceFrame::ShowTable(long n)
-{
-    wxGridUpdateLocker oneRepaint(resultsGrid);
-    for (std::size_t row = 0; row < counts.size(); ++row)
-        if (counts[row] != 0)
-            ShowCountInTable(static_cast<int>(row));
-    ShowPercentagesInTable(n);
-}
-
-// One row per possible sum, counts and percentages at zero; surplus rows go from the top. The
-// grid moves a selection along with deleted rows without reporting it, so the selection goes
-// first: what is highlighted and what a copy takes stay the same cells.
-void DiceFrame::PrepareTable()
-{
-    wxGridUpdateLocker oneRepaint(resultsGrid);
-    resultsGrid->ClearSelection();
-    const int rows = DiceRun::RowCount(numberOfDice);
-    if (resultsGrid->GetNumberRows() < rows)
-        resultsGrid->AppendRows(rows - resultsGrid->GetNumberRows());
-    else if (resultsGrid->GetNumberRows() > rows)
-        resultsGrid->DeleteRows(0, resultsGrid->GetNumberRows() - rows);
-    for (int row = 0; row < rows; ++row) {
-        resultsGrid->SetCellValue(row, 0,
-                                  wxString::Format(wxGetTranslation("%d"), numberOfDice + row));
-        resultsGrid->SetCellValue(row, 1, wxGetTranslation("0"));
-        resultsGrid->SetCellValue(row, 2, wxGetTranslation("0%"));
-    }
-}
-
-void DiceFrame::ShowCountInTable(int row)
-{
-    resultsGrid->SetCellValue(row, 1, wxString::Format(wxGetTranslation("%d"), counts[row]));
-}
-
-// The share of the n rolls of each sum that came up; sums that never did keep "0%".
-void DiceFrame::ShowPercentagesInTable(long n)
-{
-    const wxScopedCharBuffer format = wxGetTranslation(PERCENTAGE_FORMAT).utf8_str();
-    for (std::size_t row = 0; row < counts.size(); ++row)
-        if (counts[row] != 0)
-            resultsGrid->SetCellValue(static_cast<int>(row), 2,
-                                      wxString::FromUTF8(PercentageText(counts[row], n, format)));
-}
-
-// Makes the series one run of columns, (sum, percentage of n rolls) for every possible sum, and
-// returns the tallest percentage.
-double DiceFrame::RebuildColumns(long n)
-{
-    series.runs.resize(1);
-    pointRun& columns = series.runs.front();
-    columns.clear();
-    double tallest = 0;
-    for (std::size_t k = 0; k < counts.size(); ++k) {
-        const double y = Percentage(counts[k], n);
-        tallest = std::max(tallest, y);
-        columns.push_back({static_cast<double>(numberOfDice + static_cast<int>(k)), y});
-    }
-    return tallest;
-}
-
-// While a run goes on the log box shows every roll recorded so far.
-void DiceFrame::UpdateLog(long n)
-{
-    if (n <= RollRecord::LIMIT)
-        CatchUpLog();
-}
-
-// Brings the whole record of the rolls made into the log box, scrolled to the latest roll. The
-// box is given only the rolls it lacks, so a roll costs as much late in a run as early in it.
-void DiceFrame::CatchUpLog()
-{
-    const std::size_t length = rollRecord.FacesLength();
-    if (logShown == NOT_SHOWN) {
-        ShowInLog(rollRecord.Text().substr(0, length));
-    } else if (logShown < length) {
-        rollLog->AppendText(rollRecord.Text().substr(logShown, length - logShown));
-        rollLog->ShowPosition(rollLog->GetLastPosition());
-    }
-    logShown = length;
-}
-
-void DiceFrame::ShowInLog(const std::string& text)
-{
-    rollLog->SetValue(text);
-    rollLog->ShowPosition(rollLog->GetLastPosition());
-}
+void DiceFrame::ShowFinalResults(bool followed) { model.TellEnded(followed); }

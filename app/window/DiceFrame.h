@@ -1,29 +1,23 @@
 #pragma once
 
-#include "app/run/RollPace.h"
-#include "app/run/RollRecord.h"
-#include "graph/model/dataSeries.h"
+#include "app/run/RunModel.h"
 
 #include <wx/frame.h>
 
 #include <cstdint>
 #include <functional>
-#include <string>
-#include <vector>
+#include <memory>
 
-class DiceRun;
-class PelkoGrid;
+class ResultsNotebook;
+class RollLogFollower;
 class RollLogView;
 class RunProgress;
-class TheoryPage;
-class bufferedCoordSys;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
 class wxChoice;
 class wxGauge;
 class wxMouseEvent;
-class wxNotebook;
 class wxPanel;
 class wxSpinCtrl;
 class wxSpinEvent;
@@ -34,13 +28,16 @@ class wxTextCtrl;
 
 // The program's window: the run parameters, the Start/Stop button, the log of faces rolled and
 // the notebook with the results. A run happens inside the Start click's handler, letting events
-// through between rolls so that Stop, closing and repaints still work.
+// through between rolls so that Stop, closing and repaints still work. The run's state is the
+// model's; the log box and each page of the notebook are views of it, told through the model
+// when a run starts, after each roll while progressive analysis is on, and when it ends.
 class DiceFrame : public wxFrame {
 public:
     enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4 };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
+    ~DiceFrame() override;
 
     void SetNumberOfDice(int n);
     void SetNumberOfRolls(int n);
@@ -55,7 +52,6 @@ private:
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
-    static void FitTo(wxWindow* window, wxSizer* sizer);
 
     void OnStartStop(wxCommandEvent& event);
     void OnStartDoubleClick(wxMouseEvent& event);
@@ -70,7 +66,7 @@ private:
 
     void RequestStop();
     void Run();
-    bool RollLoop(DiceRun& run, const RunProgress& progress);
+    bool RollLoop(const RunProgress& progress);
     bool YieldAndCheck(long n);
     void PauseForPace();
     static void DispatchFor(double seconds);
@@ -78,51 +74,25 @@ private:
     void SetRunControls(bool runStarts);
     bool Progressive() const;
 
-    void SetUpTable();
-    void SetUpColumn(int col, const wxString& label, int width, bool white);
-    int LabelWidth(const wxString& label) const;
-    void SetUpSeries();
-    void SetUpGraph();
-
     void PrepareViews();
-    void UpdateViewsAfterRoll(int sum, long n);
-    void ShowFinalResults();
-    void ShowTable(long n);
-    void PrepareTable();
-    void ShowCountInTable(int row);
-    void ShowPercentagesInTable(long n);
-    double RebuildColumns(long n);
-    void UpdateLog(long n);
-    void CatchUpLog();
-    void ShowInLog(const std::string& text);
+    void UpdateViewsAfterRoll();
+    void ShowFinalResults(bool followed);
     static double Now();
 
     static void ShowInvalidEntry();
 
-    // The columns of the graph: the window owns them, the graph only shows them.
-    dataSeries series;
-    std::vector<int> counts;
-    bool running = false;
+    RunModel model;
     // The second press of a double-click on Start came while the run goes on: the click it
     // makes is not a Stop.
     bool startClickRepeated = false;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;
-    int numberOfRolls = 1500;
-    int numberOfDice = 1;
     // A check of the dice box's text waits for the keystroke to be through.
     bool diceCheckPending = false;
     // The message about an invalid number of dice is up.
     bool refusingDice = false;
-    RollRecord rollRecord;
-    // The length of this run's record that the log box shows, or NOT_SHOWN while it still shows
-    // an earlier run's.
-    static constexpr std::size_t NOT_SHOWN = std::string::npos;
-    std::size_t logShown = NOT_SHOWN;
     std::function<std::uint32_t()> seedSource = ClockSeed;
-    std::uint32_t runSeed = 0; // the seed the last run took
-    RollPace rollPace;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
     wxStaticText* instructionsText = nullptr;
@@ -134,15 +104,11 @@ private:
     wxStaticText* speedLabel = nullptr;
     wxChoice* speedChoice = nullptr;
     RollLogView* rollLog = nullptr;
+    std::unique_ptr<RollLogFollower> logFollower;
     wxButton* startButton = nullptr;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;
-    PelkoGrid* resultsGrid = nullptr;
-    wxPanel* analysisPage = nullptr;
-    bufferedCoordSys* graph = nullptr;
-    wxPanel* graphPage = nullptr;
-    TheoryPage* theoryPage = nullptr;
-    wxNotebook* notebook = nullptr;
+    ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
 
     friend class DiceFrameProbe; // lets the window tests read the controls

@@ -1,5 +1,6 @@
 #include "app/window/TheoryPage.h"
 
+#include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
 #include "graph/window/coordSys.h"
@@ -52,9 +53,8 @@ int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
 
 } // namespace
 
-TheoryPage::TheoryPage(wxWindow* parent, const std::vector<int>& counts)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
-      counts(counts)
+TheoryPage::TheoryPage(wxWindow* parent)
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
     table = new PelkoGrid(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
     graph = new coordSys(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
@@ -63,7 +63,7 @@ TheoryPage::TheoryPage(wxWindow* parent, const std::vector<int>& counts)
     SetUpTable();
     SetUpGraph();
     DoLayout();
-    StartRun(1, 0);
+    StartRun(1, 0, {});
 }
 
 void TheoryPage::SetUpTable()
@@ -133,15 +133,20 @@ void TheoryPage::DoLayout()
     sizer->SetSizeHints(this);
 }
 
-void TheoryPage::StartRun(int dice, std::uint32_t runSeed)
+void TheoryPage::RunStarted(const RunModel& run)
+{
+    StartRun(run.LowestSum(), run.Seed(), run.Counts());
+}
+
+void TheoryPage::StartRun(int dice, std::uint32_t runSeed, const std::vector<int>& counts)
 {
     if (dice != theory.Dice())
         theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
     PrepareTable();
-    ShowCounts();
-    ScrollToFirstShownSum();
+    ShowCounts(counts);
+    ScrollToFirstShownSum(counts);
 }
 
 // One row per possible sum with its expected share; surplus rows go from the top.
@@ -162,22 +167,24 @@ void TheoryPage::PrepareTable()
 
 // Many dice make many sums too rare to ever come up; the table opens where the likely ones
 // begin.
-void TheoryPage::ScrollToFirstShownSum()
+void TheoryPage::ScrollToFirstShownSum(const std::vector<int>& counts)
 {
     const TheoryComparison comparison(theory, counts);
     table->MakeCellVisible(table->GetNumberRows() - 1, SUM_COLUMN);
     table->MakeCellVisible(comparison.FirstShownSum() - theory.LowestSum(), SUM_COLUMN);
 }
 
-void TheoryPage::FollowRun(double now)
+void TheoryPage::RollMade(const RunModel& run, double now)
 {
     if (now - lastShown < FOLLOW_INTERVAL || !IsShownOnScreen())
         return;
     lastShown = now;
-    ShowCounts();
+    ShowCounts(run.Counts());
 }
 
-void TheoryPage::ShowCounts()
+void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts()); }
+
+void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
     const TheoryComparison comparison(theory, counts);
     ShowTable(comparison);

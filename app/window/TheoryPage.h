@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/run/RunView.h"
 #include "app/theory/SumDistribution.h"
 
 #include <wx/panel.h>
@@ -15,23 +16,22 @@ class wxTextCtrl;
 // The page that sets a run's rolls against the theory: a table of expected and observed shares
 // per sum, a graph of the observed shares as columns under the expected ones as a line, and a
 // summary in plain words (rolls, mean, spread, the chi-square test and the run's seed). It reads
-// the window's counts whenever it is brought up to date and keeps nothing of them itself.
-class TheoryPage : public wxPanel {
+// the run's counts whenever it is brought up to date and keeps nothing of them itself.
+class TheoryPage : public wxPanel, public RunView {
 public:
     // During a run the page is brought up to date at most this often (seconds) while shown.
     static constexpr double FOLLOW_INTERVAL = 0.25;
 
-    // `counts` (cell k counts the sum dice + k) belongs to the window and outlives the page.
-    TheoryPage(wxWindow* parent, const std::vector<int>& counts);
+    explicit TheoryPage(wxWindow* parent);
 
-    // A new run of `dice` dice rolled from `seed`: one row per possible sum with its expected
-    // share, nothing observed yet.
-    void StartRun(int dice, std::uint32_t seed);
+    // One row per possible sum of the run's dice with its expected share; the counts as they
+    // stand.
+    void RunStarted(const RunModel& run) override;
+    // Shows the counts if the page is on screen and was last brought up to date FOLLOW_INTERVAL
+    // or more before `now`.
+    void RollMade(const RunModel& run, double now) override;
     // Shows the counts as they stand.
-    void ShowCounts();
-    // During a run, at `now` (seconds on a steady clock): shows the counts if the page is on
-    // screen and was last brought up to date FOLLOW_INTERVAL or more ago.
-    void FollowRun(double now);
+    void RunEnded(const RunModel& run, bool followed) override;
 
     PelkoGrid& Table() const { return *table; }
     coordSys& Graph() const { return *graph; }
@@ -41,8 +41,10 @@ private:
     void SetUpTable();
     void SetUpGraph();
     void DoLayout();
+    void StartRun(int dice, std::uint32_t seed, const std::vector<int>& counts);
     void PrepareTable();
-    void ScrollToFirstShownSum();
+    void ScrollToFirstShownSum(const std::vector<int>& counts);
+    void ShowCounts(const std::vector<int>& counts);
     void ShowTable(const TheoryComparison& comparison);
     void ShowGraph(const TheoryComparison& comparison);
     void ShowSummary(const TheoryComparison& comparison);
@@ -51,7 +53,6 @@ private:
     void LabelYTicks();
     void OnRangeChanged(wxCommandEvent& event);
 
-    const std::vector<int>& counts;
     SumDistribution theory{1};
     std::uint32_t seed = 0;
     double lastShown = 0;

@@ -171,6 +171,17 @@ void PelkoGrid::PostCellChanged()
 void PelkoGrid::CreateResultsTable(int rows, int cols)
 {
     CreateGrid(rows, cols, wxGridSelectCells);
+    SetUpResultsTable();
+}
+
+void PelkoGrid::CreateResultsTable(wxGridTableBase* table)
+{
+    SetTable(table, true, wxGridSelectCells);
+    SetUpResultsTable();
+}
+
+void PelkoGrid::SetUpResultsTable()
+{
     SetRowLabelSize(2);
     SetColLabelSize(20);
     EnableEditing(false);

@@ -14,6 +14,8 @@ public:
     // A results table: cells selected as blocks, no editing, no row resizing, row labels in
     // effect hidden, button-face cells under black grid lines.
     void CreateResultsTable(int rows, int cols);
+    // The same over `table`, which the grid takes over.
+    void CreateResultsTable(wxGridTableBase* table);
 
     PelkoGrid(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
               const wxSize& size = wxDefaultSize, long style = wxWANTS_CHARS,
@@ -47,6 +49,7 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnRangeSelect(wxGridRangeSelectEvent& event);
 
+    void SetUpResultsTable();
     bool RunShortcut(const wxKeyEvent& event);
     void TakeSelectionChange(const CellBlock& block, bool selecting);
     CellBlock RememberedBlock() const;

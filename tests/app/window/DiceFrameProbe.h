@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/window/AnalysisPage.h"
+#include "app/window/ColumnGraphPage.h"
 #include "app/window/DiceFrame.h"
+#include "app/window/FrequencyTable.h"
+#include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/TheoryPage.h"
 #include "graph/window/bufferedCoordSys.h"
@@ -22,28 +26,27 @@ class DiceFrameProbe {
 public:
     explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
 
-    int Dice() const { return f.numberOfDice; }
-    int Rolls() const { return f.numberOfRolls; }
-    bool Running() const { return f.running; }
-    const std::vector<int>& Counts() const { return f.counts; }
+    int Dice() const { return f.model.Dice(); }
+    int Rolls() const { return f.model.Rolls(); }
+    bool Running() const { return f.model.Running(); }
+    const std::vector<int>& Counts() const { return f.model.Counts(); }
     wxSpinCtrl& DiceSpin() const { return *f.diceSpin; }
     wxTextCtrl& RollsText() const { return *f.rollsText; }
     RollLogView& RollLog() const { return *f.rollLog; }
     wxCheckBox& ProgressiveCheck() const { return *f.progressiveCheck; }
     wxChoice& SpeedChoice() const { return *f.speedChoice; }
-    TheoryPage& Theory() const { return *f.theoryPage; }
+    TheoryPage& Theory() const { return f.notebook->Theory(); }
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
-    PelkoGrid& Grid() const { return *f.resultsGrid; }
-    bufferedCoordSys& Graph() const { return *f.graph; }
-    const dataSeries& Series() const { return f.series; }
+    PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
+    bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
+    const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const
     {
-        f.counts = counts;
-        f.ShowPercentagesInTable(n);
+        f.notebook->Analysis().Table().Show(counts, n);
     }
 
     void ClickStart() const

@@ -211,6 +211,22 @@ TEST_F(ResultsViewsTest, CheckingProgressiveMidRunStillEndsWithTheWholeTable)
                                                 {"6", "87", "17.4%"}}));
 }
 
+TEST_F(ResultsViewsTest, WithoutProgressiveAnalysisTheTableShowsNoCountBeforeTheEnd)
+{
+    long counted = 0;
+    Table shown;
+    AtFirstYield([&] {
+        counted = std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L);
+        shown = TableText(Probe().Grid());
+    });
+    RunWith(2, 100000, false);
+    EXPECT_EQ(counted, 500) << "the first yield comes after 500 rolls";
+    ASSERT_EQ(shown.size(), 11u);
+    for (const auto& row : shown)
+        EXPECT_EQ(row, (std::vector<wxString>{row[0], "0", "0%"}))
+            << "a count shown before the end";
+}
+
 TEST_F(ResultsViewsTest, CtrlCOnTheGraphCopiesItsColumnsAsPngAndSvg)
 {
     RunWith(2, 3000, false);

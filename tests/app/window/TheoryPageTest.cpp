@@ -1,5 +1,5 @@
 #include "app/window/TheoryPage.h"
-#include "app/run/DiceRun.h"
+#include "app/run/RunModel.h"
 #include "graph/window/coordSys.h"
 #include "grid/window/PelkoGrid.h"
 
@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         frame = new wxFrame(nullptr, wxID_ANY, "");
-        page = new TheoryPage(frame, counts);
+        page = new TheoryPage(frame);
         frame->SetClientSize(900, 500);
         frame->Show();
     }
@@ -26,7 +26,7 @@ protected:
         frame->Destroy();
         wxTheApp->ProcessIdle();
     }
-    std::vector<int> counts;
+    RunModel run;
     wxFrame* frame = nullptr;
     TheoryPage* page = nullptr;
 };
@@ -45,10 +45,11 @@ int PixelsNear(const wxImage& picture, int red, int green, int blue)
 
 TEST_F(TheoryPageTest, GraphFitsTheLikelySumsWithColumnsUnderTheLineAndNoNegativeLabels)
 {
-    RollRecord record;
-    DiceRun run(100, 20000, 77, counts, record);
+    run.SetDice(100);
+    run.SetRolls(20000);
+    run.Start(77);
     run.RollUntil(20000);
-    page->StartRun(100, 77);
+    page->RunStarted(run);
     coordSys& graph = page->Graph();
     EXPECT_LE(graph.GetXMin(), 293.0);
     EXPECT_GE(graph.GetXMax(), 407.0);
@@ -74,20 +75,22 @@ TEST_F(TheoryPageTest, GraphFitsTheLikelySumsWithColumnsUnderTheLineAndNoNegativ
 
 TEST_F(TheoryPageTest, FollowsARunOnlyWhileShownAndAtMostFourTimesASecond)
 {
-    counts.assign(11, 0);
-    page->StartRun(2, 1);
-    counts[5] = 1;
+    // Two dice from seed 4242 roll 6 3, then 1 2: the rows of the sums 9 and 3.
+    run.SetDice(2);
+    run.Start(4242);
+    page->RunStarted(run);
+    run.RollOne();
     page->Hide();
-    page->FollowRun(1000.0);
-    EXPECT_EQ(page->Table().GetCellValue(5, 2), "0%") << "hidden: not brought up to date";
+    page->RollMade(run, 1000.0);
+    EXPECT_EQ(page->Table().GetCellValue(7, 2), "0%") << "hidden: not brought up to date";
     page->Show();
-    page->FollowRun(1000.0);
-    EXPECT_EQ(page->Table().GetCellValue(5, 2), "100.000%");
-    counts[0] = 1;
-    page->FollowRun(1000.2);
-    EXPECT_EQ(page->Table().GetCellValue(0, 2), "0%") << "too soon after the last time";
-    page->FollowRun(1000.25);
-    EXPECT_EQ(page->Table().GetCellValue(0, 2), "50.000%");
+    page->RollMade(run, 1000.0);
+    EXPECT_EQ(page->Table().GetCellValue(7, 2), "100.000%");
+    run.RollOne();
+    page->RollMade(run, 1000.2);
+    EXPECT_EQ(page->Table().GetCellValue(1, 2), "0%") << "too soon after the last time";
+    page->RollMade(run, 1000.25);
+    EXPECT_EQ(page->Table().GetCellValue(1, 2), "50.000%");
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/run/DiceRun.h"
+#include "app/run/RollPace.h"
+#include "app/run/RollRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class RunView;
+
+// The state of the dice run that the window drives and its results views show: the dice and the
+// rolls asked for, the counts, record, seed and rolls made of the run started last, its pace,
+// and whether it runs. The window makes the rolls and tells the views through the model when to
+// look; each view reads here what it shows.
+class RunModel {
+public:
+    RunModel() = default;
+    // The run refers to the counts and the record held here.
+    RunModel(const RunModel&) = delete;
+    RunModel& operator=(const RunModel&) = delete;
+
+    // The dice and rolls of the next run, as the window's boxes hold them.
+    void SetDice(int n) { dice = n; }
+    int Dice() const { return dice; }
+    void SetRolls(int n) { rolls = n; }
+    int Rolls() const { return rolls; }
+    RollPace& Pace() { return pace; }
+
+    // Starts a run of Dice() dice and Rolls() rolls from `seed`: counts at zero, nothing
+    // recorded, the pace's first roll due at once.
+    void Start(std::uint32_t seed);
+    // Makes the next roll and returns its sum.
+    int RollOne() { return run->RollOne(); }
+    // Makes rolls until `n` have been made in all.
+    void RollUntil(long n) { run->RollUntil(n); }
+    // Asks the run to end: it no longer runs, though the window may be between two rolls.
+    void Stop() { running = false; }
+    // The run is over: it no longer runs and its record's memory is given back.
+    void End();
+
+    bool Running() const { return running; }
+    long Made() const { return run ? run->Made() : 0; }
+    std::uint32_t Seed() const { return seed; }
+    // Cell k counts the rolls that came to LowestSum() + k: one cell per possible sum.
+    const std::vector<int>& Counts() const { return counts; }
+    // The run's number of dice, its lowest possible sum.
+    int LowestSum() const { return lowestSum; }
+    const RollRecord& Record() const { return record; }
+
+    // Views are told in the order they were added; each outlives the model's telling.
+    void AddView(RunView& view) { views.push_back(&view); }
+    void TellStarted() const;
+    void TellRollMade(double now) const;
+    void TellEnded(bool followed) const;
+
+private:
+    int dice = 1;
+    int rolls = 1500;
+    RollPace pace;
+    bool running = false;
+    std::uint32_t seed = 0;
+    int lowestSum = 1;
+    std::vector<int> counts;
+    RollRecord record;
+    std::optional<DiceRun> run;
+    std::vector<RunView*> views;
+};

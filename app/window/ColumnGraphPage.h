@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/run/RunView.h"
+#include "graph/model/dataSeries.h"
+
+#include <wx/panel.h>
+
+class bufferedCoordSys;
+
+// The "Column Graph" page: one green column per possible sum, as tall as its share of the rolls
+// made in percent.
+class ColumnGraphPage : public wxPanel, public RunView {
+public:
+    explicit ColumnGraphPage(wxWindow* parent);
+
+    void RunStarted(const RunModel& run) override;
+    void RollMade(const RunModel& run, double now) override;
+    void RunEnded(const RunModel& run, bool followed) override;
+
+    bufferedCoordSys& Graph() const { return *graph; }
+    const dataSeries& Series() const { return series; }
+
+private:
+    void SetUpSeries();
+    void SetUpGraph();
+    double RebuildColumns(const RunModel& run);
+
+    // The columns: the page owns them, the graph only shows them.
+    dataSeries series;
+    bufferedCoordSys* graph = nullptr;
+};
