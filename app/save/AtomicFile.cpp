@@ -52,6 +52,8 @@ mode_t ModeFor(const struct stat* replaced)
 
 AtomicFile::AtomicFile(std::string target) : path(std::move(target))
 {
+    // Numbers in the text read the same in every country.
+    text.imbue(std::locale::classic());
     struct stat old;
     if (stat(path.c_str(), &old) == 0 && !S_ISREG(old.st_mode)) {
         error = Failure(path, S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
