@@ -76,7 +76,7 @@ package: deps
 	  -DCMAKE_CXX_FLAGS="$$CXXFLAGS $$CPPFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$$LDFLAGS" >/dev/null
 	cmake --build $(PACKAGE) -j$(JOBS)
 	cd $(PACKAGE) && cpack
-	lintian --fail-on error,warning --info $(PACKAGE)/zobrin_$(VERSION)_*.deb
+	tests/install/check-lintian $(PACKAGE)/zobrin_$(VERSION)_*.deb
 	tests/install/check-package $(PACKAGE) $(VERSION) $(PACKAGE)/zobrin_$(VERSION)_*.deb
 
 screenshots: test-deps

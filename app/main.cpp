@@ -1,7 +1,11 @@
 // The program's entry point. The command line is read here, as the process received it: the
 // toolkit would drop arguments it cannot convert to text and take out options of its own. Only
-// then does the toolkit start, and only for a run: --help and --version need no display.
+// then does the toolkit start, and only for the window: --help, --version and --save need no
+// display.
 #include "app/run/CommandLine.h"
+#include "app/run/RunModel.h"
+#include "app/save/HeadlessRun.h"
+#include "app/save/RunFiles.h"
 #include "app/window/DiceApp.h"
 
 #include <wx/init.h>
@@ -10,11 +14,34 @@
 #include <cstdlib>
 #include <iostream>
 
+namespace {
+
+// The exit status of a run to be saved whose command line is wrong or whose file was not saved.
+constexpr int EXIT_NOT_SAVED = 2;
+
+// --save: the run is made and saved without a window.
+int SaveWithoutWindow(const CommandLine& commandLine)
+{
+    if (!commandLine.errors.empty())
+        return EXIT_NOT_SAVED;
+    RunModel run;
+    MakeHeadlessRun(run, commandLine);
+    std::string error;
+    if (SaveRun(run, *commandLine.savePath, error))
+        return EXIT_SUCCESS;
+    std::cerr << "zobrin: " << error << '\n';
+    return EXIT_NOT_SAVED;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const CommandLine commandLine = CommandLine::Parse(argc, argv);
     for (const std::string& error : commandLine.errors)
         std::cerr << "zobrin: " << error << '\n';
+    if (!commandLine.errors.empty() && commandLine.action != CommandLine::Action::HELP)
+        std::cerr << CommandLine::Synopsis();
     if (commandLine.action == CommandLine::Action::HELP) {
         std::cout << CommandLine::Usage();
         return EXIT_SUCCESS;
@@ -23,6 +50,8 @@ int main(int argc, char** argv)
         std::cout << CommandLine::Version();
         return EXIT_SUCCESS;
     }
+    if (commandLine.savePath)
+        return SaveWithoutWindow(commandLine);
 
     // The toolkit gets the program's name only: every argument has been read above. Until the
     // window is up, the toolkit's messages go to standard error: where it cannot open the

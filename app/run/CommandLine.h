@@ -8,33 +8,47 @@
 // The program's command line, read as the process received it: the options come out first, and
 // what remains gives the number of dice and then the number of rolls.
 //
-//   --seed N, --seed=N   the first run's seed; each later run takes the next one
-//   --help               print the usage and stop
-//   --version            print the version and stop
+//   --seed N, --seed=N       the first run's seed; each later run takes the next one
+//   --save FILE, --save=FILE make the run without a window and save it to FILE
+//   -h, --help               print the usage and stop
+//   -v, --version            print the version and stop
 //
 // Any other argument keeps its place among the numbers, whatever it looks like: one that is not
-// a number leaves the default in its place. A bad seed is noted in `errors` and ignored.
+// a number leaves the default in its place, and one that starts with "--" is also noted in
+// `errors` as an unknown option. An option that takes a value and is followed by another option
+// lacks its value. A bad seed is noted in `errors` and ignored. With --save the numbers must be
+// whole numbers within the limits, two at most; anything else is noted in `errors`.
 struct CommandLine {
     enum class Action { RUN, HELP, VERSION };
 
     // Seeds are what the generator takes: 32 bits. The seed after the largest is 0.
     static constexpr std::uint32_t MAX_SEED = 4294967295u;
+    // The most rolls of a run: as many as the rolls box's seven digits hold.
+    static constexpr int MAX_ROLLS = 9999999;
 
     static CommandLine Parse(int argc, const char* const* argv);
 
-    // The texts printed for --help and --version.
+    // The texts printed for --help and --version, and the lines of the usage that follow the
+    // errors in a command line.
     static std::string Usage();
     static std::string Version();
+    static std::string Synopsis();
 
     Action action = Action::RUN;
     // The numbers as given (saturated to 32 bits); the window applies its own limits.
     std::optional<int> dice;
     std::optional<int> rolls;
     std::optional<std::uint32_t> seed;
+    // Where to save a run made without a window; empty when --save lacked its file.
+    std::optional<std::string> savePath;
     // One line each, without the program's name, for standard error.
     std::vector<std::string> errors;
 
 private:
-    void TakeSeed(const char* text);
-    void TakeNumber(const std::string& text, int position);
+    void Take(const std::string& option, const std::optional<std::string>& value,
+              std::vector<std::string>& places);
+    void TakeSeed(const std::optional<std::string>& text);
+    void TakeSavePath(const std::optional<std::string>& text);
+    void TakeNumbers(const std::vector<std::string>& places);
+    void CheckSavedNumbers(const std::vector<std::string>& places);
 };

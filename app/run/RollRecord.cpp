@@ -22,9 +22,3 @@ void RollRecord::Add(long index, const char* faces, int dice)
         truncated = true;
     }
 }
-
-void RollRecord::Release()
-{
-    std::string().swap(text);
-    truncated = false;
-}

@@ -24,9 +24,6 @@ public:
     // come in.
     std::size_t FacesLength() const { return truncated ? text.size() - noteLength : text.size(); }
 
-    // Gives the memory back between runs.
-    void Release();
-
 private:
     std::string text;
     bool truncated = false;

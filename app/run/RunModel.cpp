@@ -11,11 +11,7 @@ void RunModel::Start(std::uint32_t runSeed)
     running = true;
 }
 
-void RunModel::End()
-{
-    running = false;
-    record.Release();
-}
+void RunModel::End() { running = false; }
 
 void RunModel::TellStarted() const
 {

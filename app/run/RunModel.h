@@ -37,7 +37,8 @@ public:
     void RollUntil(long n) { run->RollUntil(n); }
     // Asks the run to end: it no longer runs, though the window may be between two rolls.
     void Stop() { running = false; }
-    // The run is over: it no longer runs and its record's memory is given back.
+    // The run is over: it no longer runs. Its counts and record stay until the next start, for
+    // saving.
     void End();
 
     bool Running() const { return running; }

@@ -8,15 +8,13 @@
 
 namespace {
 
-constexpr int DRAWS = 32768;
-
-// The chance of each face, counted over every draw through the rule the rolls use. Each is a
-// whole number of 1/32768ths, which a double holds exactly.
+// The chance of each face: a whole number of 1/DRAWS, which a double holds exactly.
 std::array<double, 6> FaceChances()
 {
+    const std::array<int, 6> draws = SumDistribution::FaceDraws();
     std::array<double, 6> chance{};
-    for (std::uint32_t r = 0; r < DRAWS; ++r)
-        chance[DiceRoller::Face(r) - 1] += 1.0 / DRAWS;
+    for (std::size_t f = 0; f < draws.size(); ++f)
+        chance[f] = static_cast<double>(draws[f]) / SumDistribution::DRAWS;
     return chance;
 }
 
@@ -60,6 +58,14 @@ SumDistribution::SumDistribution(int dice)
     const dieMoments die = OneDie(face);
     mean = this->dice * die.mean;
     deviation = std::sqrt(this->dice * die.variance);
+}
+
+std::array<int, 6> SumDistribution::FaceDraws()
+{
+    std::array<int, 6> draws{};
+    for (std::uint32_t r = 0; r < DRAWS; ++r)
+        ++draws[static_cast<std::size_t>(DiceRoller::Face(r) - 1)];
+    return draws;
 }
 
 double SumDistribution::Chance(int sum) const

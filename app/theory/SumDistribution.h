@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 // The exact chances of every sum of a number of dice rolled by this program. Its dice are not
@@ -9,6 +10,11 @@
 // the largest number of dice.
 class SumDistribution {
 public:
+    // The draws a face is made from, all equally likely.
+    static constexpr int DRAWS = 32768;
+    // How many of them give each face, 1 to 6, through the rule the rolls use.
+    static std::array<int, 6> FaceDraws();
+
     // Dice outside 1..DiceRoller::MAX_DICE are taken as the nearest count inside.
     explicit SumDistribution(int dice);
 

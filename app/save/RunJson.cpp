@@ -1,0 +1,71 @@
+#include "app/save/RunJson.h"
+
+#include "app/run/RunModel.h"
+#include "app/theory/TheoryComparison.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// Keeps the fields in the order they are written.
+using Json = nlohmann::ordered_json;
+
+Json Table(const SumDistribution& theory, const std::vector<int>& counts)
+{
+    Json table = Json::array();
+    for (std::size_t k = 0; k < theory.Chances().size(); ++k)
+        table.push_back({{"sum", theory.LowestSum() + static_cast<int>(k)},
+                         {"count", k < counts.size() ? counts[k] : 0},
+                         {"expected", theory.Chances()[k]}});
+    return table;
+}
+
+// An observed value beside the expected one; null when nothing was observed.
+Json Compared(bool observed, double value, double expected)
+{
+    return {{"observed", observed ? Json(value) : Json()}, {"expected", expected}};
+}
+
+Json ChiSquare(const ChiSquareTest& test)
+{
+    if (!test.Possible())
+        return {{"statistic", nullptr}, {"df", nullptr}, {"p", nullptr}};
+    return {{"statistic", test.Statistic()}, {"df", test.DegreesOfFreedom()}, {"p", test.PValue()}};
+}
+
+// The faces of the recorded rolls, each roll its list of faces.
+Json FirstRolls(const RollRecord& record, int dice)
+{
+    Json rolls = Json::array();
+    const std::string& text = record.Text();
+    const std::size_t rollLength = static_cast<std::size_t>(dice) + 1; // the faces and a blank
+    for (std::size_t at = 0; at + rollLength <= record.FacesLength(); at += rollLength) {
+        Json faces = Json::array();
+        for (std::size_t d = at; d < at + rollLength - 1; ++d)
+            faces.push_back(text[d] - '0');
+        rolls.push_back(std::move(faces));
+    }
+    return rolls;
+}
+
+} // namespace
+
+void WriteRunJson(const RunModel& run, std::ostream& out)
+{
+    const SumDistribution theory(run.LowestSum());
+    const TheoryComparison comparison(theory, run.Counts());
+    const bool rolled = comparison.Rolls() > 0;
+    Json json;
+    json["dice"] = theory.Dice();
+    json["rolls"] = run.Made();
+    json["seed"] = run.Seed();
+    json["faces"] = SumDistribution::FaceDraws().size();
+    json["weights"] = SumDistribution::FaceDraws();
+    json["table"] = Table(theory, run.Counts());
+    json["mean"] = Compared(rolled, comparison.ObservedMean(), theory.Mean());
+    json["sd"] = Compared(rolled, comparison.ObservedDeviation(), theory.StandardDeviation());
+    json["chi_square"] = ChiSquare(comparison.Test());
+    json["running_mean"] = Json::array();
+    json["first_rolls"] = FirstRolls(run.Record(), theory.Dice());
+    out << json.dump() << '\n';
+}
