@@ -50,5 +50,5 @@ private:
     void TakeSeed(const std::optional<std::string>& text);
     void TakeSavePath(const std::optional<std::string>& text);
     void TakeNumbers(const std::vector<std::string>& places);
-    void CheckSavedNumbers(const std::vector<std::string>& places);
+    void CheckSavedRun(const std::vector<std::string>& places);
 };
