@@ -12,7 +12,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/datetime.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
@@ -272,13 +271,6 @@ void DiceFrame::OnSpeedChoice(wxCommandEvent&)
 }
 
 // ---- The run ----
-
-std::uint32_t DiceFrame::ClockSeed()
-{
-    const wxDateTime now = wxDateTime::UNow();
-    const wxDateTime::Tm tm = now.GetTm(wxDateTime::Local);
-    return static_cast<std::uint32_t>(tm.mday) * tm.sec * tm.msec;
-}
 
 void DiceFrame::OnClose(wxCloseEvent& event)
 {

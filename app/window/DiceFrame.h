@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
 
 #include <wx/frame.h>
@@ -42,9 +43,8 @@ public:
     void SetNumberOfDice(int n);
     void SetNumberOfRolls(int n);
 
-    // Where each run takes its seed; by default the clock (day x second x millisecond).
+    // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
-    static std::uint32_t ClockSeed();
 
 private:
     void CreateControls();
@@ -92,7 +92,7 @@ private:
     bool diceCheckPending = false;
     // The message about an invalid number of dice is up.
     bool refusingDice = false;
-    std::function<std::uint32_t()> seedSource = ClockSeed;
+    std::function<std::uint32_t()> seedSource = EntropySeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
     wxStaticText* instructionsText = nullptr;

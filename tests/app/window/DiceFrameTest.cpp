@@ -6,6 +6,8 @@
 #include <wx/dataobj.h>
 #include <wx/timer.h>
 
+#include <set>
+
 using namespace diceframetest;
 
 TEST_F(DiceFrameTest, OpensWithItsDefaults)
@@ -69,6 +71,18 @@ TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
         EXPECT_EQ(p.RollsText().GetValue(), c.rollsText);
         f->Destroy();
     }
+}
+
+// Without --seed every run takes a seed of its own from the system: pupils who start together,
+// or at the same moment of a minute, get different runs.
+TEST_F(DiceFrameTest, RunsWithoutAGivenSeedTakeSeedsThatDoNotRepeat)
+{
+    DiceFrame* unseeded = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+    std::set<std::uint32_t> seeds;
+    for (int run = 0; run < 200; ++run)
+        seeds.insert(DiceFrameProbe(*unseeded).NextSeed());
+    EXPECT_EQ(seeds.size(), 200u);
+    unseeded->Destroy();
 }
 
 TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
