@@ -5,11 +5,8 @@
 
 void RollLogFollower::RunStarted(const RunModel&) { shown = NOT_SHOWN; }
 
-void RollLogFollower::RollMade(const RunModel& run, double)
-{
-    if (run.Made() <= RollRecord::LIMIT)
-        CatchUp(run.Record());
-}
+// The box may have missed rolls, made while progressive analysis was off: it takes them now.
+void RollLogFollower::RollMade(const RunModel& run, double) { CatchUp(run.Record()); }
 
 void RollLogFollower::RunEnded(const RunModel& run, bool followed)
 {

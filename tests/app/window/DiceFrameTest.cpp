@@ -177,14 +177,6 @@ TEST_F(DiceFrameTest, UncheckingProgressiveDuringARunFillsTheViewsAtTheEnd)
     EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 20000).record.Text());
 }
 
-TEST_F(DiceFrameTest, CheckingProgressiveDuringARunFollowsEveryRollFromThen)
-{
-    AtFirstYield([this] { Probe().SetProgressive(true); });
-    RunWith(2, 3000, false);
-    ExpectIdleAfter(3000);
-    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(2, 3000).Faces());
-}
-
 TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
 {
     // A close alone, and a close in the same pass of events as a Stop, in both modes.
@@ -224,6 +216,31 @@ long FrequencySum(PelkoGrid& grid)
 }
 
 } // namespace
+
+// Switched on after the log's last recorded roll, progressive analysis brings the table and the
+// log up to date at the next roll, and from then on they follow every roll.
+TEST_F(DiceFrameTest, CheckingProgressiveDuringARunBringsTheViewsUpToDateAtOnce)
+{
+    long switchedAt = 0;
+    bool checked = false;
+    frame->Bind(wxEVT_IDLE, [&](wxIdleEvent& event) {
+        const long made = std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L);
+        if (Probe().Running() && !switchedAt && made > RollRecord::LIMIT) {
+            Probe().SetProgressive(true);
+            switchedAt = made;
+        } else if (Probe().Running() && switchedAt && made > switchedAt && !checked) {
+            checked = true;
+            const wxString log = Probe().RollLog().GetValue();
+            EXPECT_TRUE(log == ExpectedRun(1, made).Faces()) << log.length() << " characters";
+            EXPECT_EQ(FrequencySum(Probe().Grid()), made);
+            Probe().ClickStart();
+        }
+        event.Skip();
+    });
+    RunWith(1, 1000000, false);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, Probe().Rolls()).Faces());
+}
 
 // Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
 // used in its table. Typing over a selection passes through an empty text that is no entry of its
