@@ -16,8 +16,9 @@ void RollLogFollower::RunEnded(const RunModel& run, bool followed)
         ShowWhole(run.Record().Text());
 }
 
-// Brings the whole record of the rolls made into the box, scrolled to the latest roll. The box is
-// given only the rolls it lacks, so a roll costs as much late in a run as early in it.
+// Brings the whole record of the rolls made into the box, which keeps the latest roll in view
+// unless the user keeps it elsewhere. The box is given only the rolls it lacks, so a roll costs as
+// much late in a run as early in it.
 void RollLogFollower::CatchUp(const RollRecord& record)
 {
     const std::size_t length = record.FacesLength();
@@ -25,7 +26,6 @@ void RollLogFollower::CatchUp(const RollRecord& record)
         ShowWhole(record.Text().substr(0, length));
     } else if (shown < length) {
         box.AppendText(record.Text().substr(shown, length - shown));
-        box.ShowPosition(box.GetLastPosition());
     }
     shown = length;
 }
