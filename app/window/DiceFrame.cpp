@@ -3,6 +3,7 @@
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
 #include "app/window/DieImages.h"
+#include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
@@ -93,6 +94,8 @@ void DiceFrame::CreateControls()
     logFollower = std::make_unique<RollLogFollower>(*rollLog);
     model.AddView(*logFollower);
     startButton = new wxButton(mainPanel, ID_START, "Start");
+    startDoubleClicks =
+        std::make_unique<DoubleClickFilter>(*startButton, [this] { return model.Running(); });
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
@@ -119,8 +122,6 @@ void DiceFrame::SetUpPage()
     speedChoice->SetSelection(model.Pace().Setting());
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
-    startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
-    startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
     progressGauge->SetInitialSize(wxSize(-1, 15));
 }
 
@@ -285,31 +286,15 @@ void DiceFrame::OnClose(wxCloseEvent& event)
     event.Skip();
 }
 
+// The second click of a double-click on Start, while the run that its first click started goes
+// on, is not a Stop. (A first click that stopped a run disabled the button, which then takes no
+// second press.)
 void DiceFrame::OnStartStop(wxCommandEvent&)
 {
     if (!model.Running())
         Run();
-    else if (startClickRepeated)
-        startClickRepeated = false;
-    else
+    else if (!startDoubleClicks->IsSecondHalf())
         RequestStop();
-}
-
-// The second press of a double-click on Start, while the run that its first click started goes
-// on: the click it makes is not a Stop. (A first click that stopped a run disabled the button,
-// which then takes no second press.) The toolkit tells a double-click by the desktop's own
-// double-click time.
-void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
-{
-    startClickRepeated = model.Running();
-    event.Skip();
-}
-
-// A single press forgets a double-click whose press was let go outside the button.
-void DiceFrame::OnStartPress(wxMouseEvent& event)
-{
-    startClickRepeated = false;
-    event.Skip();
 }
 
 void DiceFrame::RequestStop()

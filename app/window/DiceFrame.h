@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class DoubleClickFilter;
 class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
@@ -18,7 +19,6 @@ class wxButton;
 class wxCheckBox;
 class wxChoice;
 class wxGauge;
-class wxMouseEvent;
 class wxPanel;
 class wxSpinCtrl;
 class wxSpinEvent;
@@ -54,8 +54,6 @@ private:
     wxBoxSizer* MakeRightColumn();
 
     void OnStartStop(wxCommandEvent& event);
-    void OnStartDoubleClick(wxMouseEvent& event);
-    void OnStartPress(wxMouseEvent& event);
     void OnDiceSpin(wxSpinEvent& event);
     void OnDiceText(wxCommandEvent& event);
     void CheckDiceText();
@@ -82,9 +80,6 @@ private:
     static void ShowInvalidEntry();
 
     RunModel model;
-    // The second press of a double-click on Start came while the run goes on: the click it
-    // makes is not a Stop.
-    bool startClickRepeated = false;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;
@@ -106,6 +101,7 @@ private:
     RollLogView* rollLog = nullptr;
     std::unique_ptr<RollLogFollower> logFollower;
     wxButton* startButton = nullptr;
+    std::unique_ptr<DoubleClickFilter> startDoubleClicks;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;

@@ -349,6 +349,40 @@ TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
     EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
 }
 
+// The double-click rule is the mouse's: a double-click whose second press was let go off the
+// button leaves no second half for a key to complete, so Space on the button stops the run.
+TEST_F(DiceFrameTest, AKeyOnStartIsNeverTheSecondHalfOfADoubleClick)
+{
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(true);
+    p.SelectSpeed(0); // 1 roll a second
+    frame->SetNumberOfRolls(1000000);
+    ASSERT_TRUE(ReadyForInput());
+    bool focusOnStart = false, swallowed = false;
+    wxTimer space, giveUp;
+    space.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        focusOnStart = wxWindow::FindFocus() == &p.StartButton();
+        user.Key(' ');
+    });
+    giveUp.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        swallowed = p.Running();
+        p.ClickStart();
+    });
+    space.StartOnce(1000);
+    giveUp.StartOnce(3000);
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(p.StartButton().GetScreenRect().GetPosition() + p.StartButton().GetSize() / 2);
+    LetEventsThrough(0.05);
+    mouse.MouseClick();
+    wxMilliSleep(120);
+    mouse.MouseDown();
+    mouse.MouseMove(frame->GetScreenRect().GetBottomRight() - wxPoint(5, 5));
+    mouse.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return startClicks > 0 && !p.Running(); }, 10));
+    EXPECT_TRUE(focusOnStart);
+    EXPECT_FALSE(swallowed) << "the first Space did not stop the run";
+}
+
 namespace {
 
 // What Ctrl+C on the table puts on the clipboard.
