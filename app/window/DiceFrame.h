@@ -10,6 +10,8 @@
 #include <memory>
 
 class DoubleClickFilter;
+class NumberBox;
+class NumberSpin;
 class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
@@ -20,8 +22,6 @@ class wxCheckBox;
 class wxChoice;
 class wxGauge;
 class wxPanel;
-class wxSpinCtrl;
-class wxSpinEvent;
 class wxStaticBitmap;
 class wxStaticBoxSizer;
 class wxStaticText;
@@ -54,11 +54,6 @@ private:
     wxBoxSizer* MakeRightColumn();
 
     void OnStartStop(wxCommandEvent& event);
-    void OnDiceSpin(wxSpinEvent& event);
-    void OnDiceText(wxCommandEvent& event);
-    void CheckDiceText();
-    void RefuseDiceEntry();
-    void OnRollsText(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
@@ -77,24 +72,20 @@ private:
     void ShowFinalResults(bool followed);
     static double Now();
 
-    static void ShowInvalidEntry();
-
     RunModel model;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;
-    // A check of the dice box's text waits for the keystroke to be through.
-    bool diceCheckPending = false;
-    // The message about an invalid number of dice is up.
-    bool refusingDice = false;
     std::function<std::uint32_t()> seedSource = EntropySeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
     wxStaticText* instructionsText = nullptr;
     wxStaticText* diceLabel = nullptr;
-    wxSpinCtrl* diceSpin = nullptr;
+    NumberSpin* diceSpin = nullptr;
     wxStaticText* rollsLabel = nullptr;
     wxTextCtrl* rollsText = nullptr;
+    // What the two boxes feed into the model; each goes before its box.
+    std::unique_ptr<NumberBox> diceBox, rollsBox;
     wxCheckBox* progressiveCheck = nullptr;
     wxStaticText* speedLabel = nullptr;
     wxChoice* speedChoice = nullptr;

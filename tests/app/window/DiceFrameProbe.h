@@ -4,6 +4,7 @@
 #include "app/window/ColumnGraphPage.h"
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
+#include "app/window/NumberSpin.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/TheoryPage.h"

@@ -242,87 +242,91 @@ TEST_F(DiceFrameTest, CheckingProgressiveDuringARunBringsTheViewsUpToDateAtOnce)
     EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, Probe().Rolls()).Faces());
 }
 
-// Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
-// used in its table. Typing over a selection passes through an empty text that is no entry of its
-// own; a real invalid entry is refused once, and the box loses the focus to the message without
-// the spin control's own clamping of the text reaching the number of dice.
-TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
+// Each case starts from 40 dice and 1500 rolls, types keys into one box, then clicks Start,
+// presses Return (which presses Start) or leaves the box with Tab. An emptied box is an edit in
+// progress: no message while it has the focus, one when Start is pressed or the box loses the
+// focus. Other text that is no number is
+// refused at once. A refusal leaves the box showing the number in force, selected and with the
+// focus, and starts no run; a run uses the numbers the boxes show.
+TEST_F(DiceFrameTest, RetypedNumbersAreTheNumbersTheNextRunUses)
 {
     using U = SimulatedUser;
+    enum Then { START, RETURN, TAB };
     struct Case {
         const char* what;
+        bool dice; // typed into the dice box, or else the rolls box
         std::vector<int> keys;
-        int messages, dice;
+        Then then;
+        std::size_t typingMessages, messages;
+        int number;
     };
+    const std::vector<int> emptied{'a' | U::CTRL, WXK_DELETE},
+        eightDigits{'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'};
     const Case cases[] = {
-        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
-        {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
-        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 40},
-        {"a minus in front", {WXK_HOME, '-'}, 1, 40},
-        {"4 over all", {'a' | U::CTRL, '4'}, 0, 4},
-        {"15 over all", {'a' | U::CTRL, '1', '5'}, 0, 15},
-        {"150 over all", {'a' | U::CTRL, '1', '5', '0'}, 0, 100},
-        {"a digit after the 40", {WXK_END, '2'}, 0, 100},
+        {"dice emptied, Start", true, emptied, START, 0, 1, 40},
+        {"rolls emptied, Start", false, emptied, START, 0, 1, 1500},
+        {"dice emptied, Return", true, emptied, RETURN, 0, 1, 40},
+        {"rolls emptied, Return", false, emptied, RETURN, 0, 1, 1500},
+        {"dice emptied, Tab", true, {'a' | U::CTRL, WXK_BACK}, TAB, 0, 1, 40},
+        {"rolls emptied, Tab", false, {'a' | U::CTRL, WXK_BACK}, TAB, 0, 1, 1500},
+        {"rolls: a letter", false, {'a' | U::CTRL, 'x'}, START, 1, 1, 1500},
+        {"dice: a letter, which it drops", true, {'a' | U::CTRL, 'x'}, START, 0, 1, 40},
+        {"dice: Home, Delete", true, {WXK_HOME, WXK_DELETE}, START, 1, 1, 40},
+        {"rolls: a minus in front", false, {WXK_HOME, '-'}, START, 1, 1, 1500},
+        {"rolls: a blank after", false, {WXK_END, ' '}, START, 1, 1, 1500},
+        {"dice: 150", true, {'a' | U::CTRL, '1', '5', '0'}, START, 0, 0, 100},
+        {"dice: a digit after the 40", true, {WXK_END, '2'}, START, 0, 0, 100},
+        {"rolls: 25", false, {'a' | U::CTRL, '2', '5'}, START, 0, 0, 25},
+        {"rolls: eight digits", false, eightDigits, START, 0, 0, 1234567},
     };
     const DiceFrameProbe p = Probe();
     p.SetProgressive(false);
-    frame->SetNumberOfRolls(30);
+    int runs = 0;
+    frame->SetSeedSource([&runs] { return ++runs, SEED; });
     ASSERT_TRUE(ReadyForInput());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         frame->SetNumberOfDice(40);
-        MessageBoxAnswerer boxes;
-        ASSERT_TRUE(user.TypeKeys(p.DiceSpin(), c.keys));
-        LetEventsThrough(0.1);
-        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
-        EXPECT_EQ(p.Dice(), c.dice);
-        ASSERT_TRUE(ClickStartAndWaitForTheRun());
-        EXPECT_EQ(boxes.shown.size(), static_cast<std::size_t>(c.messages)) << "after the click";
-        ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
-        EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
-        EXPECT_EQ(FrequencySum(p.Grid()), 30);
-        EXPECT_EQ(p.DiceSpin().GetTextValue(), wxString::Format("%d", c.dice))
-            << "the box shows the dice the run used";
-    }
-}
-
-// Each case starts from 1500 rolls and types keys into the rolls box; the run's table then adds
-// up to the rolls it used, and the box shows them.
-TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
-{
-    using U = SimulatedUser;
-    struct Case {
-        const char* what;
-        std::vector<int> keys;
-        int messages;
-        long rolls;
-    };
-    const Case cases[] = {
-        {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
-        {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
-        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 0, 500},
-        {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
-        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
-        {"a blank after the number", {WXK_END, ' '}, 1, 1500},
-        {"eight digits over all",
-         {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'},
-         0,
-         1234567},
-    };
-    const DiceFrameProbe p = Probe();
-    p.SetProgressive(false);
-    ASSERT_TRUE(ReadyForInput());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         frame->SetNumberOfRolls(1500);
+        wxWindow& box = c.dice ? static_cast<wxWindow&>(p.DiceSpin()) : p.RollsText();
+        const auto boxText = [&] {
+            return c.dice ? p.DiceSpin().GetTextValue() : p.RollsText().GetValue();
+        };
+        const auto shownAndSelected = [&] {
+            return boxText() == wxString::Format("%d", c.number) && EntryAllSelected(box) &&
+                   wxWindow::FindFocus() == &box;
+        };
         MessageBoxAnswerer boxes;
-        ASSERT_TRUE(user.TypeKeys(p.RollsText(), c.keys));
-        LetEventsThrough(0.1);
+        ASSERT_TRUE(user.TypeKeys(box, c.keys));
+        LetEventsThrough(0.2);
+        EXPECT_EQ(boxes.shown.size(), c.typingMessages) << "while typing";
+        if (c.typingMessages) {
+            EXPECT_TRUE(WaitFor(shownAndSelected, 5)) << "shows " << boxText();
+        }
+        const int before = runs;
+        const bool refused = c.messages > c.typingMessages;
+        if (c.then == START)
+            user.Tap(p.StartButton());
+        else
+            user.Key(c.then == TAB ? WXK_TAB : WXK_RETURN);
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                return boxes.shown.size() == c.messages && !p.Running() &&
+                       (refused || c.then == TAB || runs > before);
+            },
+            10))
+            << boxes.shown.size() << " messages";
         EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
-        EXPECT_EQ(p.Rolls(), c.rolls);
-        ASSERT_TRUE(ClickStartAndWaitForTheRun());
-        EXPECT_EQ(FrequencySum(p.Grid()), c.rolls);
-        EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
+        EXPECT_EQ(c.dice ? p.Dice() : p.Rolls(), c.number);
+        if (refused) {
+            EXPECT_TRUE(WaitFor(shownAndSelected, 5)) << "shows " << boxText();
+        }
+        EXPECT_EQ(runs - before, refused || c.then == TAB ? 0 : 1);
+        if (runs > before) {
+            ASSERT_EQ(p.Grid().GetNumberRows(), 5 * p.Dice() + 1);
+            EXPECT_EQ(FrequencySum(p.Grid()), p.Rolls());
+            EXPECT_EQ(boxText(), wxString::Format("%d", c.number));
+        }
     }
     EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
 }
