@@ -1,5 +1,7 @@
 #pragma once
 
+#include <wx/event.h>
+
 #include <functional>
 
 class wxWindow;
@@ -9,7 +11,7 @@ class wxWindow;
 // its first click started goes on is no Stop. Only the mouse makes double-clicks: the second
 // half is known from the second press until it is let go, so a key on the button (Space, or
 // Return for the window's default button) always makes a click of its own.
-class DoubleClickFilter {
+class DoubleClickFilter : public wxEvtHandler {
 public:
     // `armed` says whether a double-click now has a second half to pass over.
     DoubleClickFilter(wxWindow& button, std::function<bool()> armed);
@@ -18,5 +20,9 @@ public:
     bool IsSecondHalf();
 
 private:
+    void OnDoubleClick(wxMouseEvent& event);
+    void OnRelease(wxMouseEvent& event);
+
+    const std::function<bool()> armed;
     bool secondHalf = false;
 };
