@@ -2,6 +2,7 @@
 
 #include "app/window/DiceFrame.h"
 
+#include <wx/clipbrd.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
@@ -15,6 +16,12 @@ bool DiceApp::OnInit()
     SetTopWindow(frame);
     frame->Show();
     return true;
+}
+
+int DiceApp::OnExit()
+{
+    wxTheClipboard->Flush();
+    return wxApp::OnExit();
 }
 
 void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
