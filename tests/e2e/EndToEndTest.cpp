@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -171,7 +172,7 @@ TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
         sim.MouseClick();
     });
     stop.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        followed = p.Theory().Summary().GetValue();
+        followed = p.Theory().Summary().GetLabel();
         const wxRect button = p.StartButton().GetScreenRect();
         sim.MouseMove(button.GetPosition() + button.GetSize() / 2);
         sim.MouseClick();
@@ -189,7 +190,7 @@ TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
     EXPECT_EQ(p.Rolls(), made);
     EXPECT_EQ(p.Notebook().GetSelection(), 2);
     EXPECT_TRUE(followed.Contains(" of 1 die, seed")) << "the page did not follow the run";
-    EXPECT_TRUE(p.Theory().Summary().GetValue().StartsWith(wxString::Format("%ld rolls", made)));
+    EXPECT_TRUE(p.Theory().Summary().GetLabel().StartsWith(wxString::Format("%ld rolls", made)));
 }
 
 int main(int argc, char** argv)
