@@ -1,9 +1,8 @@
 #include "app/save/HeadlessRun.h"
 
 #include "app/run/CommandLine.h"
+#include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
-
-#include <random>
 
 void MakeHeadlessRun(RunModel& run, const CommandLine& line)
 {
@@ -11,7 +10,7 @@ void MakeHeadlessRun(RunModel& run, const CommandLine& line)
         run.SetDice(*line.dice);
     if (line.rolls)
         run.SetRolls(*line.rolls);
-    run.Start(line.seed ? *line.seed : static_cast<std::uint32_t>(std::random_device()()));
+    run.Start(line.seed ? *line.seed : EntropySeed());
     run.RollUntil(run.Rolls());
     run.End();
 }
