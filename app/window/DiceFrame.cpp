@@ -7,6 +7,8 @@
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
+#include "app/window/WindowZoom.h"
+#include "app/window/WrappedText.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -36,6 +38,7 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_TEXT(ID_DICE, DiceFrame::OnDiceText)
     EVT_TEXT(ID_ROLLS, DiceFrame::OnRollsText)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
+    EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -43,6 +46,8 @@ namespace {
 
 const int MAX_DICE = 100;
 const int MAX_ROLLS_FROM_COMMAND_LINE = 1000000;
+const std::string INSTRUCTIONS = "Enter the number of dice and the number of times to roll them, "
+                                 "then click [Start] to begin the simulation.";
 
 wxFont ControlFont(int points, wxFontWeight weight)
 {
@@ -66,6 +71,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     CreateControls();
     SetUpPage();
     DoLayout();
+    zoom = std::make_unique<WindowZoom>(*this);
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -78,16 +84,13 @@ void DiceFrame::CreateControls()
                             wxTAB_TRAVERSAL | wxNO_BORDER);
     notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
-    instructionsText = new wxStaticText(
-        mainPanel, wxID_ANY,
-        "Enter the number of dice and the number of times to roll them, then click [Start] to "
-        "begin the\nsimulation.");
+    instructionsText = new WrappedText(mainPanel, INSTRUCTIONS);
     diceLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of dice:");
     diceSpin = new wxSpinCtrl(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
                               wxSP_ARROW_KEYS, 1, MAX_DICE, 1);
     rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
     rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
-    progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
+    progressiveCheck = new wxCheckBox(mainPanel, ID_PROGRESSIVE, "Progressive analysis (slower)");
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
     rollLog = new RollLogView(mainPanel, wxID_ANY);
@@ -104,6 +107,8 @@ void DiceFrame::SetUpPage()
     SetTitle("Zobrin");
     SetIcons(DieImages::Icons());
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
+    // The box is as wide as the text's first line used to be; wider, the text takes the room.
+    instructionsText->SetLeastWidthTo(INSTRUCTIONS.substr(0, INSTRUCTIONS.find(" simulation")));
     for (wxWindow* control :
          {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
           static_cast<wxWindow*>(progressiveCheck), static_cast<wxWindow*>(speedLabel),
@@ -166,7 +171,7 @@ wxBoxSizer* DiceFrame::MakeRightColumn()
 void DiceFrame::DoLayout()
 {
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
-    instructions->Add(instructionsText, 0, wxALL, 5);
+    instructions->Add(instructionsText, 1, wxALL, 5);
     auto* body = new wxBoxSizer(wxHORIZONTAL);
     body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
     body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
@@ -269,6 +274,13 @@ void DiceFrame::OnSpeedChoice(wxCommandEvent&)
 {
     if (speedChoice)
         model.Pace().Set(speedChoice->GetSelection());
+}
+
+// The pace belongs to progressive runs: without them the Speed choice does nothing.
+void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
+{
+    speedLabel->Enable(Progressive());
+    speedChoice->Enable(Progressive());
 }
 
 // ---- The run ----

@@ -12,6 +12,8 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class WindowZoom;
+class WrappedText;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
@@ -33,7 +35,7 @@ class wxTextCtrl;
 // when a run starts, after each roll while progressive analysis is on, and when it ends.
 class DiceFrame : public wxFrame {
 public:
-    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4 };
+    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4, ID_PROGRESSIVE = 5 };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
@@ -45,6 +47,9 @@ public:
     // Where each run takes its seed; by default the clock (day x second x millisecond).
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
     static std::uint32_t ClockSeed();
+
+    // The zoom of the window's texts.
+    WindowZoom& Zoom() const { return *zoom; }
 
 private:
     void CreateControls();
@@ -62,6 +67,7 @@ private:
     void RefuseDiceEntry();
     void OnRollsText(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
+    void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     void RequestStop();
@@ -95,7 +101,7 @@ private:
     std::function<std::uint32_t()> seedSource = ClockSeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
-    wxStaticText* instructionsText = nullptr;
+    WrappedText* instructionsText = nullptr;
     wxStaticText* diceLabel = nullptr;
     wxSpinCtrl* diceSpin = nullptr;
     wxStaticText* rollsLabel = nullptr;
@@ -110,6 +116,7 @@ private:
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
+    std::unique_ptr<WindowZoom> zoom;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();
