@@ -9,6 +9,9 @@
 
 namespace {
 
+// The end of the message of a bad seed in a window's run, which goes on without it.
+const std::string IGNORED = "; it is ignored";
+
 // The options that take a value, as "--name VALUE" or "--name=VALUE".
 const char* const VALUED[] = {"--seed", "--save", "--zoom"};
 
@@ -65,7 +68,7 @@ CommandLine CommandLine::Parse(int argc, const char* const* argv)
     }
     line.TakeNumbers(places);
     if (line.savePath)
-        line.CheckSavedNumbers(places);
+        line.CheckSavedRun(places);
     return line;
 }
 
@@ -94,13 +97,13 @@ void CommandLine::TakeSeed(const std::optional<std::string>& text)
 {
     const std::string range = "a whole number from 0 to " + std::to_string(MAX_SEED);
     if (!text) {
-        errors.push_back("--seed needs " + range + " after it; it is ignored");
+        errors.push_back("--seed needs " + range + " after it" + IGNORED);
         return;
     }
     if (const std::optional<std::uint32_t> value = ParseSeed(*text))
         seed = value;
     else
-        errors.push_back("the seed " + Quoted(*text) + " is not " + range + "; it is ignored");
+        errors.push_back("the seed " + Quoted(*text) + " is not " + range + IGNORED);
 }
 
 void CommandLine::TakeSavePath(const std::optional<std::string>& text)
@@ -127,10 +130,14 @@ void CommandLine::TakeNumbers(const std::vector<std::string>& places)
     }
 }
 
-// A run made to be saved takes its numbers as they are, or not at all. Unknown options were
-// reported already.
-void CommandLine::CheckSavedNumbers(const std::vector<std::string>& places)
+// A run made to be saved takes its numbers as they are, or not at all, and ignores nothing: any
+// error stops it. Unknown options were reported already.
+void CommandLine::CheckSavedRun(const std::vector<std::string>& places)
 {
+    for (std::string& error : errors)
+        if (error.size() > IGNORED.size() &&
+            error.compare(error.size() - IGNORED.size(), IGNORED.size(), IGNORED) == 0)
+            error.resize(error.size() - IGNORED.size());
     const struct {
         const char* name;
         int most;

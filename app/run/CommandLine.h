@@ -54,5 +54,5 @@ private:
     void TakeSavePath(const std::optional<std::string>& text);
     void TakeZoom(const std::optional<std::string>& text);
     void TakeNumbers(const std::vector<std::string>& places);
-    void CheckSavedNumbers(const std::vector<std::string>& places);
+    void CheckSavedRun(const std::vector<std::string>& places);
 };
