@@ -13,6 +13,8 @@ public:
     // A run starts: its counts are all zero, nothing is recorded yet.
     virtual void RunStarted(const RunModel& run) = 0;
     // A roll was made at `now` (seconds on a steady clock), and the run is followed roll by roll.
+    // Rolls made while it was not followed (progressive analysis switched on during the run) were
+    // told of to no view: each view shows the run's whole state here, not only the latest roll.
     virtual void RollMade(const RunModel& run, double now) = 0;
     // The run is over. `followed`: progressive analysis was on at its end, so the views were told
     // of the rolls as they came; otherwise they were told of none since some point, or since the

@@ -33,6 +33,7 @@ public:
     // The test needs two pooled cells at least, hence enough counts.
     bool Possible() const { return degreesOfFreedom >= 1; }
     int PooledCells() const { return static_cast<int>(pools.size()); }
+    const std::vector<pool>& Pools() const { return pools; }
     double Statistic() const { return statistic; }
     int DegreesOfFreedom() const { return degreesOfFreedom; }
     // The chance of a statistic at least this large from outcomes that do follow the theory.

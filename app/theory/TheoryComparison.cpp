@@ -1,15 +1,12 @@
 #include "app/theory/TheoryComparison.h"
 
+#include "app/theory/PValueReading.h"
 #include "app/theory/Percentage.h"
-#include "app/theory/PlainNumbers.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-// Below this p-value the verdict says the dice may not be fair.
-constexpr double UNUSUAL = 0.05;
 
 std::string Printed(const char* format, double a, double b)
 {
@@ -87,8 +84,11 @@ std::vector<std::string> TheoryComparison::Summary(std::uint32_t seed) const
         Printed("Mean of the sum: %.3f, expected %.3f.", mean, theory.Mean()),
         Printed("Standard deviation: %.3f, expected %.3f.", deviation, theory.StandardDeviation()),
         TestLine()};
-    if (test.Possible())
+    if (test.Possible()) {
+        if (const std::string pooled = PoolingLine(); !pooled.empty())
+            lines.push_back(pooled);
         lines.push_back(Verdict(test.PValue()));
+    }
     lines.push_back("Columns: the rolls; red line: what the theory expects.");
     return lines;
 }
@@ -101,17 +101,28 @@ std::string TheoryComparison::TestLine() const
     char statistic[32];
     std::snprintf(statistic, sizeof statistic, "%.2f", test.Statistic());
     return std::string("Chi-square: ") + statistic + ", " +
-           Counted(test.DegreesOfFreedom(), "degree", "degrees") +
-           " of freedom (rare sums pooled), p = " + PlainSignificant(test.PValue(), 2) + ".";
+           Counted(test.DegreesOfFreedom(), "degree", "degrees") + " of freedom, " +
+           PValueReading(test.PValue()).Figure() + ".";
+}
+
+// Empty unless some group holds more than one sum.
+std::string TheoryComparison::PoolingLine() const
+{
+    const std::vector<ChiSquareTest::pool>& pools = test.Pools();
+    const auto size = [](const ChiSquareTest::pool& p) { return p.last - p.first + 1; };
+    const int sums = static_cast<int>(theory.Chances().size());
+    if (static_cast<int>(pools.size()) == sums)
+        return std::string();
+    return "Rare sums pooled: " + std::to_string(sums) + " sums in " +
+           std::to_string(pools.size()) + " groups, " + std::to_string(size(pools.front())) +
+           " in the lowest and " + std::to_string(size(pools.back())) + " in the highest.";
 }
 
 std::string TheoryComparison::Verdict(double pValue)
 {
-    std::string share = PlainSignificant(pValue * 100.0, 2) + "%";
-    if (share[0] == '<')
-        share = "fewer than 0.001%";
-    else if (pValue < UNUSUAL)
-        share = "only " + share;
-    return "Differences this large happen by chance in " + share +
-           " of runs: " + (pValue >= UNUSUAL ? "the dice look fair." : "the dice may not be fair.");
+    const PValueReading reading(pValue);
+    const bool only = reading.Unusual() && !reading.Bound();
+    return "Differences this large happen by chance in " + std::string(only ? "only " : "") +
+           reading.Share() +
+           " of runs: " + (reading.Unusual() ? "the dice may not be fair." : "the dice look fair.");
 }

@@ -37,13 +37,15 @@ public:
 
     // What the comparison says, line by line, for a run rolled from `seed`.
     std::vector<std::string> Summary(std::uint32_t seed) const;
-    // The sentence that reads the test's p-value for a pupil.
+    // The sentence that reads the test's p-value for a pupil, from the figure the test line
+    // shows: "may not be fair" exactly when that figure is below PValueReading::UNUSUAL.
     static std::string Verdict(double pValue);
 
 private:
     int Count(int k) const;
     bool WorthShowing(int k) const;
     std::string TestLine() const;
+    std::string PoolingLine() const;
 
     const SumDistribution& theory;
     const std::vector<int>& counts;

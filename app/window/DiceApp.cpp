@@ -4,6 +4,7 @@
 #include "app/window/KeptSettings.h"
 #include "app/window/WindowZoom.h"
 
+#include <wx/clipbrd.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
@@ -18,6 +19,12 @@ bool DiceApp::OnInit()
     SetTopWindow(frame);
     frame->Show();
     return true;
+}
+
+int DiceApp::OnExit()
+{
+    wxTheClipboard->Flush();
+    return wxApp::OnExit();
 }
 
 void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)

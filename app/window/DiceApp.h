@@ -14,6 +14,9 @@ public:
     explicit DiceApp(CommandLine commandLine) : commandLine(std::move(commandLine)) {}
 
     bool OnInit() override;
+    // Hands what the program put on the clipboard to the desktop's clipboard manager, so that a
+    // copied table, graph or list can still be pasted once the program has ended.
+    int OnExit() override;
 
     // Gives the window the command line's numbers and, when one was given, its seed: the first
     // run takes that seed, each later one the next.

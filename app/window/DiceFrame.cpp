@@ -3,7 +3,10 @@
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
 #include "app/window/DieImages.h"
+#include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
+#include "app/window/NumberBox.h"
+#include "app/window/NumberSpin.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
@@ -14,11 +17,9 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/datetime.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -34,9 +35,6 @@
 
 wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
-    EVT_SPINCTRL(ID_DICE, DiceFrame::OnDiceSpin)
-    EVT_TEXT(ID_DICE, DiceFrame::OnDiceText)
-    EVT_TEXT(ID_ROLLS, DiceFrame::OnRollsText)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
@@ -45,6 +43,7 @@ wxEND_EVENT_TABLE()
 namespace {
 
 const int MAX_DICE = 100;
+const int MAX_ROLLS = 9999999; // as many as the box takes digits
 const int MAX_ROLLS_FROM_COMMAND_LINE = 1000000;
 const std::string INSTRUCTIONS = "Enter the number of dice and the number of times to roll them, "
                                  "then click [Start] to begin the simulation.";
@@ -86,10 +85,15 @@ void DiceFrame::CreateControls()
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
     instructionsText = new WrappedText(mainPanel, INSTRUCTIONS);
     diceLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of dice:");
-    diceSpin = new wxSpinCtrl(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
+    diceSpin = new NumberSpin(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
                               wxSP_ARROW_KEYS, 1, MAX_DICE, 1);
+    diceBox = std::make_unique<NumberBox>(
+        *diceSpin, MAX_DICE, [this] { return model.Dice(); }, [this](int n) { model.SetDice(n); });
     rollsLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of rolls:");
     rollsText = new wxTextCtrl(mainPanel, ID_ROLLS, "1500");
+    rollsBox = std::make_unique<NumberBox>(
+        *rollsText, MAX_ROLLS, [this] { return model.Rolls(); },
+        [this](int n) { model.SetRolls(n); });
     progressiveCheck = new wxCheckBox(mainPanel, ID_PROGRESSIVE, "Progressive analysis (slower)");
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
@@ -97,6 +101,8 @@ void DiceFrame::CreateControls()
     logFollower = std::make_unique<RollLogFollower>(*rollLog);
     model.AddView(*logFollower);
     startButton = new wxButton(mainPanel, ID_START, "Start");
+    startDoubleClicks =
+        std::make_unique<DoubleClickFilter>(*startButton, [this] { return model.Running(); });
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
@@ -125,8 +131,6 @@ void DiceFrame::SetUpPage()
     speedChoice->SetSelection(model.Pace().Setting());
     rollLog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     startButton->SetDefault();
-    startButton->Bind(wxEVT_LEFT_DOWN, &DiceFrame::OnStartPress, this);
-    startButton->Bind(wxEVT_LEFT_DCLICK, &DiceFrame::OnStartDoubleClick, this);
     progressGauge->SetInitialSize(wxSize(-1, 15));
 }
 
@@ -205,70 +209,7 @@ void DiceFrame::SetNumberOfRolls(int n)
     rollsText->SetValue(wxString::Format(wxGetTranslation("%d"), model.Rolls()));
 }
 
-// ---- Input checks ----
-
-void DiceFrame::ShowInvalidEntry()
-{
-    wxMessageBox(wxGetTranslation("Please enter a valid positive integer"),
-                 wxGetTranslation("Invalid Entry"), wxOK | wxICON_EXCLAMATION);
-}
-
-// Typing over a selection reports the emptied box first and the new text after it, both within
-// one keystroke, so the text is checked once the keystroke is through.
-void DiceFrame::OnDiceText(wxCommandEvent&)
-{
-    if (!diceSpin || diceCheckPending || refusingDice)
-        return;
-    diceCheckPending = true;
-    CallAfter(&DiceFrame::CheckDiceText);
-}
-
-void DiceFrame::CheckDiceText()
-{
-    if (!diceCheckPending)
-        return; // a Start click checked the text already
-    diceCheckPending = false;
-    // The typed text is read rather than the control's value, which keeps its last valid number
-    // while the text is not one.
-    int v = 0;
-    if (!ParseRunArgument(diceSpin->GetTextValue().ToStdString(), v) || v < 1)
-        RefuseDiceEntry();
-    else if (v > MAX_DICE)
-        SetNumberOfDice(MAX_DICE);
-    else
-        model.SetDice(v);
-}
-
-// The message takes the focus, and the spin control, losing it, turns its text into a number of
-// its range and reports it: that is not the user's entry and is not stored. The box then shows
-// the number still in force, selected, so that the next keystroke replaces it.
-void DiceFrame::RefuseDiceEntry()
-{
-    refusingDice = true;
-    ShowInvalidEntry();
-    refusingDice = false;
-    diceSpin->SetValue(model.Dice());
-    diceSpin->SetSelection(-1, -1);
-}
-
-void DiceFrame::OnDiceSpin(wxSpinEvent&)
-{
-    if (diceSpin && !refusingDice)
-        model.SetDice(diceSpin->GetValue());
-}
-
-void DiceFrame::OnRollsText(wxCommandEvent&)
-{
-    if (!rollsText)
-        return;
-    int v = 0;
-    if (ParseRunArgument(rollsText->GetValue().ToStdString(), v) && v > 0) {
-        model.SetRolls(v);
-    } else {
-        ShowInvalidEntry();
-        rollsText->SetSelection(-1, -1);
-    }
-}
+// ---- Input ----
 
 void DiceFrame::OnSpeedChoice(wxCommandEvent&)
 {
@@ -285,13 +226,6 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
 
 // ---- The run ----
 
-std::uint32_t DiceFrame::ClockSeed()
-{
-    const wxDateTime now = wxDateTime::UNow();
-    const wxDateTime::Tm tm = now.GetTm(wxDateTime::Local);
-    return static_cast<std::uint32_t>(tm.mday) * tm.sec * tm.msec;
-}
-
 void DiceFrame::OnClose(wxCloseEvent& event)
 {
     closing = true;
@@ -305,31 +239,15 @@ void DiceFrame::OnClose(wxCloseEvent& event)
     event.Skip();
 }
 
+// The second click of a double-click on Start, while the run that its first click started goes
+// on, is not a Stop. (A first click that stopped a run disabled the button, which then takes no
+// second press.)
 void DiceFrame::OnStartStop(wxCommandEvent&)
 {
     if (!model.Running())
         Run();
-    else if (startClickRepeated)
-        startClickRepeated = false;
-    else
+    else if (!startDoubleClicks->IsSecondHalf())
         RequestStop();
-}
-
-// The second press of a double-click on Start, while the run that its first click started goes
-// on: the click it makes is not a Stop. (A first click that stopped a run disabled the button,
-// which then takes no second press.) The toolkit tells a double-click by the desktop's own
-// double-click time.
-void DiceFrame::OnStartDoubleClick(wxMouseEvent& event)
-{
-    startClickRepeated = model.Running();
-    event.Skip();
-}
-
-// A single press forgets a double-click whose press was let go outside the button.
-void DiceFrame::OnStartPress(wxMouseEvent& event)
-{
-    startClickRepeated = false;
-    event.Skip();
 }
 
 void DiceFrame::RequestStop()
@@ -351,7 +269,8 @@ void DiceFrame::SetRunControls(bool runStarts)
 
 void DiceFrame::Run()
 {
-    CheckDiceText();
+    if (!diceBox->TakeForRun() || !rollsBox->TakeForRun())
+        return;
     runOnStack = true;
     progressGauge->SetValue(0);
     const RunProgress progress(model.Rolls());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
 
 #include <wx/frame.h>
@@ -8,6 +9,9 @@
 #include <functional>
 #include <memory>
 
+class DoubleClickFilter;
+class NumberBox;
+class NumberSpin;
 class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
@@ -19,10 +23,7 @@ class wxButton;
 class wxCheckBox;
 class wxChoice;
 class wxGauge;
-class wxMouseEvent;
 class wxPanel;
-class wxSpinCtrl;
-class wxSpinEvent;
 class wxStaticBitmap;
 class wxStaticBoxSizer;
 class wxStaticText;
@@ -44,9 +45,8 @@ public:
     void SetNumberOfDice(int n);
     void SetNumberOfRolls(int n);
 
-    // Where each run takes its seed; by default the clock (day x second x millisecond).
+    // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
-    static std::uint32_t ClockSeed();
 
     // The zoom of the window's texts.
     WindowZoom& Zoom() const { return *zoom; }
@@ -59,13 +59,6 @@ private:
     wxBoxSizer* MakeRightColumn();
 
     void OnStartStop(wxCommandEvent& event);
-    void OnStartDoubleClick(wxMouseEvent& event);
-    void OnStartPress(wxMouseEvent& event);
-    void OnDiceSpin(wxSpinEvent& event);
-    void OnDiceText(wxCommandEvent& event);
-    void CheckDiceText();
-    void RefuseDiceEntry();
-    void OnRollsText(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -85,33 +78,27 @@ private:
     void ShowFinalResults(bool followed);
     static double Now();
 
-    static void ShowInvalidEntry();
-
     RunModel model;
-    // The second press of a double-click on Start came while the run goes on: the click it
-    // makes is not a Stop.
-    bool startClickRepeated = false;
     bool closing = false;
     // A run's handler is on the call stack: from Start until the run returns, Stopping included.
     bool runOnStack = false;
-    // A check of the dice box's text waits for the keystroke to be through.
-    bool diceCheckPending = false;
-    // The message about an invalid number of dice is up.
-    bool refusingDice = false;
-    std::function<std::uint32_t()> seedSource = ClockSeed;
+    std::function<std::uint32_t()> seedSource = EntropySeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
     WrappedText* instructionsText = nullptr;
     wxStaticText* diceLabel = nullptr;
-    wxSpinCtrl* diceSpin = nullptr;
+    NumberSpin* diceSpin = nullptr;
     wxStaticText* rollsLabel = nullptr;
     wxTextCtrl* rollsText = nullptr;
+    // What the two boxes feed into the model; each goes before its box.
+    std::unique_ptr<NumberBox> diceBox, rollsBox;
     wxCheckBox* progressiveCheck = nullptr;
     wxStaticText* speedLabel = nullptr;
     wxChoice* speedChoice = nullptr;
     RollLogView* rollLog = nullptr;
     std::unique_ptr<RollLogFollower> logFollower;
     wxButton* startButton = nullptr;
+    std::unique_ptr<DoubleClickFilter> startDoubleClicks;
     wxStaticBitmap* dicePicture = nullptr;
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;

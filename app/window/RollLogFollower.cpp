@@ -5,11 +5,8 @@
 
 void RollLogFollower::RunStarted(const RunModel&) { shown = NOT_SHOWN; }
 
-void RollLogFollower::RollMade(const RunModel& run, double)
-{
-    if (run.Made() <= RollRecord::LIMIT)
-        CatchUp(run.Record());
-}
+// The box may have missed rolls, made while progressive analysis was off: it takes them now.
+void RollLogFollower::RollMade(const RunModel& run, double) { CatchUp(run.Record()); }
 
 void RollLogFollower::RunEnded(const RunModel& run, bool followed)
 {
@@ -19,8 +16,9 @@ void RollLogFollower::RunEnded(const RunModel& run, bool followed)
         ShowWhole(run.Record().Text());
 }
 
-// Brings the whole record of the rolls made into the box, scrolled to the latest roll. The box is
-// given only the rolls it lacks, so a roll costs as much late in a run as early in it.
+// Brings the whole record of the rolls made into the box, which keeps the latest roll in view
+// unless the user keeps it elsewhere. The box is given only the rolls it lacks, so a roll costs as
+// much late in a run as early in it.
 void RollLogFollower::CatchUp(const RollRecord& record)
 {
     const std::size_t length = record.FacesLength();
@@ -28,7 +26,6 @@ void RollLogFollower::CatchUp(const RollRecord& record)
         ShowWhole(record.Text().substr(0, length));
     } else if (shown < length) {
         box.AppendText(record.Text().substr(shown, length - shown));
-        box.ShowPosition(box.GetLastPosition());
     }
     shown = length;
 }

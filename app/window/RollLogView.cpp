@@ -16,6 +16,7 @@ wxBEGIN_EVENT_TABLE(RollLogView, wxScrolled<wxWindow>)
     EVT_LEFT_UP(RollLogView::OnLeftUp)
     EVT_MOUSE_CAPTURE_LOST(RollLogView::OnCaptureLost)
     EVT_KEY_DOWN(RollLogView::OnKeyDown)
+    EVT_SCROLLWIN(RollLogView::OnScrollWin)
     EVT_CONTEXT_MENU(RollLogView::OnContextMenu)
     EVT_MENU(wxID_COPY, RollLogView::OnCopy)
     EVT_MENU(wxID_SELECTALL, RollLogView::OnSelectAll)
@@ -70,6 +71,7 @@ void RollLogView::SetValue(const std::string& text)
 {
     layout.SetText(text);
     anchor = caret = 0;
+    selecting = false;
     UpdateScrollRange();
     ScrollToLine(0);
     Refresh();
@@ -77,12 +79,26 @@ void RollLogView::SetValue(const std::string& text)
 
 void RollLogView::AppendText(const std::string& more)
 {
+    const bool follow = FollowsEnd();
     const std::size_t lines = layout.LineCount();
     const std::size_t changed = layout.Append(more);
     if (layout.LineCount() != lines)
         UpdateScrollRange();
     RefreshOffsets(changed, layout.Text().size());
+    if (follow)
+        ScrollToLine(layout.LineCount());
 }
+
+// A selection ends where the user scrolls back to the end, unless a drag is still going on.
+bool RollLogView::FollowsEnd()
+{
+    if (scrolled && AtEnd() && !HasCapture())
+        selecting = false;
+    scrolled = false;
+    return AtEnd() && !selecting;
+}
+
+bool RollLogView::AtEnd() const { return TopLine() + LinesInView() >= layout.LineCount(); }
 
 void RollLogView::ShowPosition(long position)
 {
@@ -105,7 +121,7 @@ wxString RollLogView::GetLineText(long line) const
 // shown, or else the first character of the top line.
 void RollLogView::Relayout()
 {
-    const bool atEnd = TopLine() + LinesInView() >= layout.LineCount();
+    const bool atEnd = AtEnd();
     const std::size_t first = layout.LineAt(TopLine()).begin;
     layout.SetWidth(GetClientSize().x - 2 * MARGIN);
     UpdateScrollRange();
@@ -281,6 +297,7 @@ std::size_t RollLogView::OffsetInLine(std::size_t line, int x) const
 void RollLogView::OnLeftDown(wxMouseEvent& event)
 {
     SetFocus();
+    selecting = true;
     const std::size_t at = OffsetAt(event.GetPosition());
     Select(event.ShiftDown() ? anchor : at, at);
     if (!HasCapture())
@@ -305,6 +322,7 @@ void RollLogView::OnLeftUp(wxMouseEvent&)
 {
     if (HasCapture())
         ReleaseMouse();
+    selecting = SelectionStart() != SelectionEnd();
 }
 
 // The toolkit took the mouse away (another window grabbed it): the drag simply ends there.
@@ -316,6 +334,7 @@ void RollLogView::OnKeyDown(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
     if (event.GetModifiers() == wxMOD_CONTROL && key == 'A') {
+        selecting = true;
         SelectAll();
     } else if (event.GetModifiers() == wxMOD_CONTROL && (key == 'C' || key == WXK_INSERT)) {
         Copy();
@@ -336,11 +355,24 @@ void RollLogView::OnContextMenu(wxContextMenuEvent&)
 
 void RollLogView::OnCopy(wxCommandEvent&) { Copy(); }
 
-void RollLogView::OnSelectAll(wxCommandEvent&) { SelectAll(); }
+void RollLogView::OnSelectAll(wxCommandEvent&)
+{
+    selecting = true;
+    SelectAll();
+}
+
+// The scroll bar and the mouse wheel scroll the box after this; the box looks where they left it
+// when it next gets text.
+void RollLogView::OnScrollWin(wxScrollWinEvent& event)
+{
+    scrolled = true;
+    event.Skip();
+}
 
 // Without Shift, the keys that move through a text box scroll it.
 bool RollLogView::ScrollByKey(int key)
 {
+    scrolled = true;
     const std::size_t top = TopLine(), page = LinesInView();
     switch (key) {
     case WXK_HOME:
@@ -413,6 +445,7 @@ bool RollLogView::SelectByKey(int key)
     default:
         return false;
     }
+    selecting = true;
     Select(anchor, to);
     ShowPosition(static_cast<long>(to));
     return true;

@@ -26,7 +26,9 @@ public:
 
     // Replaces the text, scrolled to its top with nothing selected.
     void SetValue(const std::string& text);
-    // Adds to the end of the text, keeping the selection and the scroll position.
+    // Adds to the end of the text, keeping the selection. The box follows its end, bringing the
+    // new end into view, except while the user has scrolled away from the end or is selecting;
+    // it follows again once the user goes back to the end (End, or scrolling to the bottom).
     void AppendText(const std::string& more);
     // Scrolls as little as needed to bring the line of a caret position into view.
     void ShowPosition(long position);
@@ -52,6 +54,7 @@ private:
     void OnLeftUp(wxMouseEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnScrollWin(wxScrollWinEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnSelectAll(wxCommandEvent& event);
@@ -60,6 +63,9 @@ private:
     bool SelectByKey(int key);
     std::size_t LineAbove(std::size_t offset, std::size_t lines) const;
     std::size_t LineBelow(std::size_t offset, std::size_t lines) const;
+
+    bool FollowsEnd();
+    bool AtEnd() const;
 
     void Relayout();
     void UpdateScrollRange();
@@ -83,6 +89,11 @@ private:
     // The selection runs from the anchor to the caret, which the mouse and Shift+keys move.
     std::size_t anchor = 0;
     std::size_t caret = 0;
+    // The user is selecting: from a press in the box until it is let go with nothing selected,
+    // or from a selecting key, until the user goes back to the end.
+    bool selecting = false;
+    // The user scrolled since the box last looked whether it follows its end.
+    bool scrolled = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -8,12 +8,13 @@
 
 #include <wx/settings.h>
 #include <wx/sizer.h>
-#include <wx/textctrl.h>
+#include <wx/stattext.h>
 
 #include <algorithm>
 
 wxBEGIN_EVENT_TABLE(TheoryPage, wxPanel)
     EVT_COMMAND(wxID_ANY, coordSysRangeChanged, TheoryPage::OnRangeChanged)
+    EVT_SIZE(TheoryPage::OnSize)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -24,31 +25,44 @@ enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS 
 constexpr double HEADROOM = 1.15;
 // Pixels a column needs to be drawn with its outline.
 constexpr int MIN_OUTLINED = 6;
+// The most major ticks an axis of the graph has.
+constexpr int MAX_TICKS = 10;
+// Pixels round the page's parts.
+constexpr int MARGIN = 7;
 
 wxFont SmallFont(wxFontWeight weight)
 {
     return wxFont(8, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, weight);
 }
 
-// The tick labels of an axis that starts at 0: the view widens the range below 0 to make room
-// for the labels, and the ticks there get none; nor does 0, where the other axis crosses.
-std::vector<std::string> PositiveLabels(const std::vector<double>& ticks, double unit)
+// The cells and the labels in the small fonts, the rows and the two lines of labels as high as
+// those need; the table scrolls by whole rows.
+void UseSmallFonts(wxGrid& table)
 {
-    std::vector<std::string> labels;
-    for (double t : ticks)
-        labels.push_back(t < unit / 2 ? "" : coordSysView::FormatTickLabel(t, false));
-    return labels;
+    table.SetLabelFont(SmallFont(wxFONTWEIGHT_BOLD));
+    table.SetDefaultCellFont(SmallFont(wxFONTWEIGHT_NORMAL));
+    const wxFont cellFont = table.GetDefaultCellFont();
+    int width = 0, height = 0;
+    table.GetTextExtent("0", &width, &height, nullptr, nullptr, &cellFont);
+    table.SetDefaultRowSize(height + 4);
+    table.SetScrollLineY(height + 4);
+    table.SetColLabelSize(2 * height + 4);
 }
 
-// Wide enough for the label and for the widest text of a cell.
+// Wide enough for each line of the label and for the widest text of a cell, in the table's
+// fonts.
 int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
 {
-    const int margin = 12;
+    const int margin = 10;
     const wxFont labelFont = table.GetLabelFont();
-    int labelWidth = 0, height = 0, valueWidth = 0;
-    table.GetTextExtent(label, &labelWidth, &height, nullptr, nullptr, &labelFont);
-    table.GetTextExtent(widest, &valueWidth, &height);
-    return std::max(labelWidth, valueWidth) + margin;
+    const wxFont cellFont = table.GetDefaultCellFont();
+    int width = 0, lineWidth = 0, height = 0;
+    for (const wxString& line : wxSplit(label, '\n', '\0')) {
+        table.GetTextExtent(line, &lineWidth, &height, nullptr, nullptr, &labelFont);
+        width = std::max(width, lineWidth);
+    }
+    table.GetTextExtent(widest, &lineWidth, &height, nullptr, nullptr, &cellFont);
+    return std::max(width, lineWidth) + margin;
 }
 
 } // namespace
@@ -58,19 +72,21 @@ TheoryPage::TheoryPage(wxWindow* parent)
 {
     table = new PelkoGrid(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
     graph = new coordSys(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
-    summary = new wxTextCtrl(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
-                             wxTE_MULTILINE | wxTE_READONLY | wxNO_BORDER);
+    summary = new wxStaticText(this, wxID_ANY, "");
     SetUpTable();
     SetUpGraph();
     DoLayout();
     StartRun(1, 0, {});
 }
 
+// All four columns whole at the table's narrowest; it scrolls only up and down.
 void TheoryPage::SetUpTable()
 {
     table->CreateResultsTable(0, COLUMNS);
-    const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp."};
+    UseSmallFonts(*table);
+    const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
     const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
+    int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
         table->SetColLabelValue(col, labels[col]);
         auto* attr = new wxGridCellAttr;
@@ -84,9 +100,11 @@ void TheoryPage::SetUpTable()
         }
         table->SetColAttr(col, attr);
         table->SetColSize(col, ColumnWidth(*table, labels[col], widest[col]));
+        width += table->GetColSize(col);
     }
     table->drawCellHighlight = false;
-    table->SetInitialSize(wxSize(165, 110));
+    table->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_ALWAYS);
+    table->SetInitialSize(wxSize(width, table->GetColLabelSize() + 3 * table->GetDefaultRowSize()));
 }
 
 void TheoryPage::SetUpGraph()
@@ -97,6 +115,7 @@ void TheoryPage::SetUpGraph()
     graph->SetYAxisLabel("% of rolls");
     graph->originAlwaysViewable = false;
     graph->axesAlwaysViewable = true;
+    graph->axesFromCrossing = true;
     graph->propertiesMenuEnabled = false;
     graph->SetXAutoScale(true);
     graph->SetYAutoScale(true);
@@ -114,21 +133,20 @@ void TheoryPage::SetUpGraph()
     expected.penColour = graphColour::Rgb(220, 0, 0);
     expected.penWidth = 2;
     expectedId = graph->AddSeries(expected);
-    graph->SetInitialSize(wxSize(150, 100));
+    graph->SetInitialSize(wxSize(60, 60));
 }
 
+// The table and the graph side by side, the summary under them across the page: the summary
+// always shows whole, and the table and the graph share the room it leaves.
 void TheoryPage::DoLayout()
 {
-    summary->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
     summary->SetFont(SmallFont(wxFONTWEIGHT_NORMAL));
-    // Room for three lines; the box scrolls when the page is smaller than the summary.
-    summary->SetInitialSize(wxSize(-1, 3 * summary->GetCharHeight() + 6));
-    auto* right = new wxBoxSizer(wxVERTICAL);
-    right->Add(graph, 2, wxEXPAND, 0);
-    right->Add(summary, 1, wxEXPAND | wxTOP, 5);
-    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(table, 1, wxEXPAND | wxALL, 7);
-    sizer->Add(right, 1, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, 7);
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(table, 0, wxEXPAND | wxRIGHT, MARGIN);
+    top->Add(graph, 1, wxEXPAND, 0);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(top, 1, wxEXPAND | wxALL, MARGIN);
+    sizer->Add(summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, MARGIN);
     SetSizer(sizer);
     sizer->SetSizeHints(this);
 }
@@ -218,11 +236,10 @@ void TheoryPage::ShowGraph(const TheoryComparison& comparison)
     FollowGraphSize();
 }
 
-// What depends on the graph's size: the y labels follow its ticks, and the columns get outlines
-// only where they are wide enough to show green between them.
+// What depends on the graph's size: the columns get outlines only where they are wide enough to
+// show green between them.
 void TheoryPage::FollowGraphSize()
 {
-    LabelYTicks();
     dataSeries& observed = *graph->GetSeries(observedId);
     const int columns = observed.runs.empty() ? 0 : static_cast<int>(observed.runs[0].size());
     const int columnPixels = graph->GetClientSize().x / (columns + 2);
@@ -239,16 +256,18 @@ void TheoryPage::FitGraph(const TheoryComparison& comparison, double tallest)
     graph->SetYMin(0);
     graph->SetYMax(tallest * HEADROOM);
     graph->axisIntersection = {left, 0};
+    SpaceTicks();
 }
 
-// Recomputes the view and labels the y ticks from 0 upwards only.
-void TheoryPage::LabelYTicks()
+// On a small graph fewer major ticks, so that their labels keep apart: at most one every 20
+// pixels across and every 15 up, as the view goes (the room for the labels included); then the
+// view follows.
+void TheoryPage::SpaceTicks()
 {
-    graph->ClearCustomYTickLabels();
+    const wxSize size = graph->GetClientSize();
+    graph->SetXMaxTicks(std::clamp(size.x / 20, 2, MAX_TICKS));
+    graph->SetYMaxTicks(std::clamp(size.y / 15, 2, MAX_TICKS));
     graph->UpdateView();
-    std::vector<double> ticks;
-    graph->GetYAxis().TickPositions(ticks, coordAxis::MAJOR_TICKS);
-    graph->SetCustomYTickLabels(PositiveLabels(ticks, graph->GetYAxis().GetTickUnit()));
 }
 
 void TheoryPage::ShowSummary(const TheoryComparison& comparison)
@@ -256,9 +275,36 @@ void TheoryPage::ShowSummary(const TheoryComparison& comparison)
     wxString text;
     for (const std::string& line : comparison.Summary(seed))
         text += (text.empty() ? "" : "\n") + wxString::FromUTF8(line);
-    if (summary->GetValue() != text)
-        summary->ChangeValue(text);
+    if (text == summaryText)
+        return;
+    summaryText = text;
+    WrapSummary();
+}
+
+// The summary's lines broken to the page's width; the page is laid out anew when that changes
+// its height.
+void TheoryPage::WrapSummary()
+{
+    const int width = GetClientSize().x - 2 * MARGIN;
+    summary->SetLabelText(summaryText);
+    if (width > 0)
+        summary->Wrap(width);
+    const int height = summary->GetBestSize().y;
+    if (summary->GetMinSize().y != height) {
+        summary->SetMinSize(wxSize(1, height));
+        Layout();
+    }
+}
+
+void TheoryPage::OnSize(wxSizeEvent& event)
+{
+    WrapSummary();
+    event.Skip();
 }
 
 // The graph recomputed its view on a resize.
-void TheoryPage::OnRangeChanged(wxCommandEvent&) { FollowGraphSize(); }
+void TheoryPage::OnRangeChanged(wxCommandEvent&)
+{
+    SpaceTicks();
+    FollowGraphSize();
+}

@@ -11,7 +11,7 @@
 class PelkoGrid;
 class TheoryComparison;
 class coordSys;
-class wxTextCtrl;
+class wxStaticText;
 
 // The page that sets a run's rolls against the theory: a table of expected and observed shares
 // per sum, a graph of the observed shares as columns under the expected ones as a line, and a
@@ -35,7 +35,8 @@ public:
 
     PelkoGrid& Table() const { return *table; }
     coordSys& Graph() const { return *graph; }
-    wxTextCtrl& Summary() const { return *summary; }
+    // The summary as shown, broken into lines to the page's width.
+    wxStaticText& Summary() const { return *summary; }
 
 private:
     void SetUpTable();
@@ -48,10 +49,12 @@ private:
     void ShowTable(const TheoryComparison& comparison);
     void ShowGraph(const TheoryComparison& comparison);
     void ShowSummary(const TheoryComparison& comparison);
+    void WrapSummary();
     void FitGraph(const TheoryComparison& comparison, double tallest);
+    void SpaceTicks();
     void FollowGraphSize();
-    void LabelYTicks();
     void OnRangeChanged(wxCommandEvent& event);
+    void OnSize(wxSizeEvent& event);
 
     SumDistribution theory{1};
     std::uint32_t seed = 0;
@@ -61,7 +64,8 @@ private:
 
     PelkoGrid* table = nullptr;
     coordSys* graph = nullptr;
-    wxTextCtrl* summary = nullptr;
+    wxStaticText* summary = nullptr;
+    wxString summaryText;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -10,7 +10,7 @@
 namespace {
 
 const wxColour GRID_COLOUR(204, 204, 204);
-constexpr int ARROW_LENGTH = 16;
+constexpr int ARROW_LENGTH = coordSysView::ARROW_LENGTH;
 constexpr int ARROW_HALF_WIDTH = 4;
 
 } // namespace
@@ -27,15 +27,16 @@ void axesPainter::DrawGrid()
     if (style == coordSysSettings::NO_GRID)
         return;
     dc.SetPen(wxPen(GRID_COLOUR, 1, wxPENSTYLE_SOLID));
-    const axisLine horizontal = Line(true);
-    const axisLine vertical = Line(false);
+    axisLine horizontal = Line(true);
+    axisLine vertical = Line(false);
+    StartAtCrossing(horizontal, vertical);
     if (style == coordSysSettings::VERTICAL_GRID || style == coordSysSettings::RECTANGULAR_GRID)
-        for (double t : Ticks(true, coordAxis::MAJOR_TICKS)) {
+        for (double t : AxisTicks(true, coordAxis::MAJOR_TICKS)) {
             const int x = AlongPixel(true, t);
             dc.DrawLine(x, vertical.high, x, vertical.low);
         }
     if (style == coordSysSettings::HORIZONTAL_GRID || style == coordSysSettings::RECTANGULAR_GRID)
-        for (double t : Ticks(false, coordAxis::MAJOR_TICKS)) {
+        for (double t : AxisTicks(false, coordAxis::MAJOR_TICKS)) {
             const int y = AlongPixel(false, t);
             dc.DrawLine(horizontal.low, y, horizontal.high, y);
         }
@@ -58,6 +59,7 @@ void axesPainter::DrawAxes()
     axisLine horizontal = Line(true);
     axisLine vertical = Line(false);
     PinOutsideAxes(horizontal, vertical);
+    StartAtCrossing(horizontal, vertical);
     if (graph.GetXAxis().visible)
         DrawAxis(horizontal, tickFont, labelFont);
     if (graph.GetYAxis().visible)
@@ -80,6 +82,16 @@ const std::vector<double>& axesPainter::Ticks(bool horizontal, int kind)
 {
     Axis(horizontal).TickPositions(ticks, kind);
     return ticks;
+}
+
+// The ticks that lie on the axis as drawn.
+std::vector<double> axesPainter::AxisTicks(bool horizontal, int kind)
+{
+    std::vector<double> onAxis;
+    for (double t : Ticks(horizontal, kind))
+        if (graph.OnAxis(horizontal, t))
+            onAxis.push_back(t);
+    return onAxis;
 }
 
 // Tick values are in axis units, so a trig-scale axis places them at multiples of pi.
@@ -138,6 +150,16 @@ void axesPainter::PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const
         vertical.across = graph.XPixelSpan(room.left * graph.XScale());
 }
 
+// Axes drawn from their crossing start at the other axis: the horizontal one at the vertical
+// one's column, the vertical one at the horizontal one's row.
+void axesPainter::StartAtCrossing(axisLine& horizontal, axisLine& vertical) const
+{
+    if (!graph.axesFromCrossing)
+        return;
+    horizontal.low = vertical.across;
+    vertical.high = horizontal.across;
+}
+
 void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const wxFont& labelFont)
 {
     dc.DrawLine(At(line, line.low, 0), At(line, line.high, 0));
@@ -155,13 +177,18 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const w
     dc.SetFont(tickFont);
 }
 
-// Filled triangles with their tips on the two ends, pointing outwards.
+// Filled triangles with their tips on the ends, pointing outwards; axes drawn from their
+// crossing have one, at the maximum end (the right one, or the top one).
 void axesPainter::DrawArrowheads(const axisLine& line)
 {
     const int length = graph.ScaledLine(ARROW_LENGTH);
     const int halfWidth = graph.ScaledLine(ARROW_HALF_WIDTH);
-    for (const int tip : {0, line.high - line.low}) {
-        const int base = tip == 0 ? length : tip - length;
+    const bool fromCrossing = graph.axesFromCrossing;
+    for (const bool atLow : {true, false}) {
+        if (fromCrossing && atLow == line.horizontal)
+            continue;
+        const int tip = atLow ? line.low : line.high;
+        const int base = atLow ? tip + length : tip - length;
         wxPoint arrow[] = {At(line, tip, 0), At(line, base, halfWidth), At(line, base, -halfWidth)};
         dc.DrawPolygon(3, arrow, 0, 0, wxODDEVEN_RULE);
     }
@@ -173,7 +200,7 @@ void axesPainter::DrawArrowheads(const axisLine& line)
 void axesPainter::DrawTickMarks(const axisLine& line, int kind, int downOrRight, int upOrLeft)
 {
     dc.SetPen(*wxTRANSPARENT_PEN);
-    for (double t : Ticks(line.horizontal, kind)) {
+    for (double t : AxisTicks(line.horizontal, kind)) {
         const int along = AlongPixel(line.horizontal, t);
         dc.DrawRectangle(wxRect(At(line, along, -upOrLeft), At(line, along, downOrRight)));
     }
@@ -185,10 +212,13 @@ void axesPainter::DrawTickLabels(const axisLine& line)
     std::string text;
     const std::vector<double>& major = Ticks(line.horizontal, coordAxis::MAJOR_TICKS);
     for (std::size_t i = 0; i < major.size(); ++i) {
-        if (!graph.TickLabelAt(line.horizontal, i, major[i], text))
+        if (!graph.OnAxis(line.horizontal, major[i]) ||
+            !graph.TickLabelAt(line.horizontal, i, major[i], text))
+            continue;
+        const textExtent extent = measurer.Extent(text, graph.GetFontSize(), false);
+        if (!graph.ClearOfCrossing(line.horizontal, major[i], extent))
             continue;
         const int along = AlongPixel(line.horizontal, major[i]);
-        const textExtent extent = measurer.Extent(text, graph.GetFontSize(), false);
         dc.DrawText(wxString::FromUTF8(text), TickLabelCorner(line, along, extent));
     }
 }
@@ -231,11 +261,13 @@ wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& ext
     return {line.across + 15 + (tickSide == coordSysSettings::RIGHT ? ticks.width + 5 : 0), top};
 }
 
-// A circle of 16 pixels round the origin, when both axes cross exactly there and it is in view.
+// A circle of 16 pixels round the origin, when both axes cross exactly there, run on past it
+// and it is in view.
 void axesPainter::DrawOriginCircle(const axisLine& horizontal, const axisLine& vertical)
 {
     const worldPoint crossing = graph.axisIntersection;
-    if (graph.GetAxesStyle() != (coordSysSettings::X_AXIS | coordSysSettings::Y_AXIS) ||
+    if (graph.axesFromCrossing ||
+        graph.GetAxesStyle() != (coordSysSettings::X_AXIS | coordSysSettings::Y_AXIS) ||
         !isVisible(0, 0) || crossing.x != 0 || crossing.y != 0)
         return;
     dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));

@@ -38,6 +38,7 @@ private:
     wxPen AxisPen() const;
     const coordAxis& Axis(bool horizontal) const;
     const std::vector<double>& Ticks(bool horizontal, int kind);
+    std::vector<double> AxisTicks(bool horizontal, int kind);
     int AlongPixel(bool horizontal, double tick) const;
     axisLine Line(bool horizontal) const;
     // The client point at a distance along and across an axis.
@@ -45,6 +46,7 @@ private:
 
     void DrawPolarRings(bool horizontal);
     void PinOutsideAxes(axisLine& horizontal, axisLine& vertical) const;
+    void StartAtCrossing(axisLine& horizontal, axisLine& vertical) const;
     void DrawAxis(const axisLine& line, const wxFont& tickFont, const wxFont& labelFont);
     void DrawArrowheads(const axisLine& line);
     void DrawTickMarks(const axisLine& line, int kind, int downOrRight, int upOrLeft);

@@ -39,6 +39,12 @@ public:
     bool axesAlwaysViewable = true;
     // Where the axes cross, in axis units.
     worldPoint axisIntersection;
+    // The axes start where they cross and run towards their maximum ends only, one arrowhead
+    // each: a graph of values from the crossing up to the requested maximums, drawn from its
+    // lower left corner (the requested minimums, equal scaling and the origin's visibility play
+    // no part). No tick, grid line or tick label lies before the crossing or under an arrowhead,
+    // no tick label reaches over the other axis, and no arrowhead covers the requested ranges.
+    bool axesFromCrossing = false;
     bool propertiesMenuEnabled = false;
 
     void SetXMin(double value) { xmin = value; }

@@ -63,6 +63,18 @@ void Widen(double& lo, double& hi, double crossing, double below, double above)
         hi = crossing + above;
 }
 
+// The ends of a view in which from..to fills an extent less `low` pixels below and `high` above;
+// from..to itself when the extent has no more room than those, and at least one unit.
+std::pair<double, double> Spread(double from, double to, int extent, int low, int high)
+{
+    if (!(to > from))
+        to = from + 1;
+    if (extent <= low + high)
+        return {from, to};
+    const double perPixel = (to - from) / (extent - low - high);
+    return {from - low * perPixel, to + high * perPixel};
+}
+
 bool Inside(double lo, double hi, double value) { return lo <= value && value <= hi; }
 
 std::string Printed(double value)
@@ -130,6 +142,10 @@ double coordSysView::YWorldSpan(int pixels) const
 
 void coordSysView::UpdateView(const textMeasurer& measurer)
 {
+    if (axesFromCrossing) {
+        FitFromCrossing(measurer);
+        return;
+    }
     const worldPoint crossing = axisIntersection;
     viewRange range{GetXMin(), GetXMax(), GetYMin(), GetYMax()};
     if (originAlwaysViewable) {
@@ -174,7 +190,7 @@ void coordSysView::MakeLabelRoom(const textMeasurer& measurer, viewRange& range,
         Widen(range.ymin, range.ymax, crossing.y, room.bottom, room.top);
 }
 
-labelRoom coordSysView::LabelRoom(const textMeasurer& measurer, bool scaleCorrection) const
+pixelRoom coordSysView::LabelPixels(const textMeasurer& measurer) const
 {
     const int labelPoints = GetFontSize() + 2;
     const int yTickWidth = LargestTickLabel(measurer, false).width;
@@ -182,19 +198,25 @@ labelRoom coordSysView::LabelRoom(const textMeasurer& measurer, bool scaleCorrec
     const int yLabelWidth = measurer.Extent(GetYAxisLabel(), labelPoints, true).width;
     const int xLabelHeight = measurer.Extent(GetXAxisLabel(), labelPoints, true).height;
 
-    int left = 20, right = 20, top = 15, bottom = 15;
-    SideRoom(left, right, 20, GetYTickLabelPosition() == LEFT, yTickWidth,
+    pixelRoom room{20, 20, 15, 15};
+    SideRoom(room.left, room.right, 20, GetYTickLabelPosition() == LEFT, yTickWidth,
              (GetYAxisLabelPosition() & LEFT) != 0, yLabelWidth);
-    SideRoom(top, bottom, 15, GetXTickLabelPosition() == ABOVE, xTickHeight,
+    SideRoom(room.top, room.bottom, 15, GetXTickLabelPosition() == ABOVE, xTickHeight,
              (GetXAxisLabelPosition() & ABOVE) != 0, xLabelHeight);
+    return room;
+}
 
-    labelRoom room{XWorldSpan(left), XWorldSpan(right), YWorldSpan(top), YWorldSpan(bottom)};
+labelRoom coordSysView::LabelRoom(const textMeasurer& measurer, bool scaleCorrection) const
+{
+    const pixelRoom pixels = LabelPixels(measurer);
+    labelRoom room{XWorldSpan(pixels.left), XWorldSpan(pixels.right), YWorldSpan(pixels.top),
+                   YWorldSpan(pixels.bottom)};
     if (scaleCorrection) {
         const pixelSize client = ClientExtent();
-        room.left = Corrected(room.left, client.width, left);
-        room.right = Corrected(room.right, client.width, right);
-        room.top = Corrected(room.top, client.height, top);
-        room.bottom = Corrected(room.bottom, client.height, bottom);
+        room.left = Corrected(room.left, client.width, pixels.left);
+        room.right = Corrected(room.right, client.width, pixels.right);
+        room.top = Corrected(room.top, client.height, pixels.top);
+        room.bottom = Corrected(room.bottom, client.height, pixels.bottom);
     }
     return {room.left / XScale(), room.right / XScale(), room.top / YScale(),
             room.bottom / YScale()};
@@ -217,6 +239,49 @@ void coordSysView::EqualiseScales(viewRange& range) const
         range.xmin -= a;
         range.xmax += a;
     }
+}
+
+// The requested ranges from the crossing up fill the client less the labels' room at the low
+// ends and an arrowhead and a gap at the high ends. The labels are measured at the ticks of the
+// requested ranges, then once more at those of the view they gave.
+void coordSysView::FitFromCrossing(const textMeasurer& measurer)
+{
+    const worldPoint crossing = axisIntersection;
+    const pixelSize client = ClientExtent();
+    const int arrowRoom = ARROW_LENGTH + LABEL_GAP;
+    GetXAxis().SetRange(crossing.x, std::max(GetXMax(), crossing.x + 1));
+    GetYAxis().SetRange(crossing.y, std::max(GetYMax(), crossing.y + 1));
+    for (int pass = 0; pass < 2; ++pass) {
+        const pixelRoom room = LabelPixels(measurer);
+        const auto x = Spread(crossing.x, GetXMax(), client.width, room.left, arrowRoom);
+        const auto y = Spread(crossing.y, GetYMax(), client.height, room.bottom, arrowRoom);
+        GetXAxis().SetRange(x.first, x.second);
+        GetYAxis().SetRange(y.first, y.second);
+    }
+}
+
+bool coordSysView::OnAxis(bool xAxis, double tick) const
+{
+    if (!axesFromCrossing)
+        return true;
+    if (xAxis) {
+        const int at = XToPixel(tick * XScale());
+        return at > XToPixel(axisIntersection.x * XScale()) &&
+               at <= ClientExtent().width - ARROW_LENGTH;
+    }
+    const int at = YToPixel(tick * YScale());
+    return at < YToPixel(axisIntersection.y * YScale()) && at >= ARROW_LENGTH;
+}
+
+bool coordSysView::ClearOfCrossing(bool xAxis, double tick, const textExtent& extent) const
+{
+    if (!axesFromCrossing)
+        return true;
+    if (xAxis)
+        return XToPixel(tick * XScale()) - extent.width / 2 >=
+               XToPixel(axisIntersection.x * XScale()) + LABEL_GAP;
+    return YToPixel(tick * YScale()) + (extent.height + 1) / 2 <=
+           YToPixel(axisIntersection.y * YScale()) - LABEL_GAP;
 }
 
 std::string coordSysView::FormatTickLabel(double value, bool trigScale)
@@ -257,7 +322,8 @@ bool coordSysView::LeftOutAtCrossing(bool xAxis, double tick) const
 }
 
 // The texts that label the major ticks of one axis, as painting writes them: the whole custom
-// list when it is in use, otherwise the numbers, less the one where the other axis crosses.
+// list when it is in use, otherwise the numbers on the axis, less the one where the other axis
+// crosses.
 std::vector<std::string> coordSysView::TickLabelTexts(bool xAxis) const
 {
     if (xAxis ? UsesCustomXTickLabels() : UsesCustomYTickLabels())
@@ -267,7 +333,7 @@ std::vector<std::string> coordSysView::TickLabelTexts(bool xAxis) const
     std::vector<std::string> texts;
     std::string text;
     for (double t : ticks)
-        if (TickLabelAt(xAxis, texts.size(), t, text))
+        if (OnAxis(xAxis, t) && TickLabelAt(xAxis, texts.size(), t, text))
             texts.push_back(text);
     return texts;
 }

@@ -23,6 +23,14 @@ struct viewRange {
     double ymax = 0;
 };
 
+// Room the labels need at each edge of the view, in pixels.
+struct pixelRoom {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+};
+
 // Room the labels need at each edge of the view, in axis units.
 struct labelRoom {
     double left = 0;
@@ -40,6 +48,10 @@ public:
     // Mapped pixels are clamped to -PIXEL_LIMIT..PIXEL_LIMIT so that far-off points stay
     // drawable by the toolkit.
     static constexpr int PIXEL_LIMIT = 10000;
+    // Length of an axis's arrowhead, and the pixels kept free between a tick label and the axis
+    // it must not reach over, in pixels.
+    static constexpr int ARROW_LENGTH = 16;
+    static constexpr int LABEL_GAP = 3;
 
     virtual ~coordSysView() = default;
 
@@ -59,6 +71,7 @@ public:
     void UpdateView(const textMeasurer& measurer);
     void MakeLabelRoom(const textMeasurer& measurer, viewRange& range, bool forX, bool forY);
     labelRoom LabelRoom(const textMeasurer& measurer, bool scaleCorrection) const;
+    pixelRoom LabelPixels(const textMeasurer& measurer) const;
     void EqualiseScales(viewRange& range) const;
 
     // "%.5g" of the value; on a trig-scale axis followed by the pi sign ("1" is the pi sign
@@ -70,9 +83,16 @@ public:
     bool TickLabelAt(bool xAxis, std::size_t index, double tick, std::string& text) const;
     // Whether the number at this tick is left out because the other, visible axis crosses there.
     bool LeftOutAtCrossing(bool xAxis, double tick) const;
+    // Whether one axis has a tick here: anywhere, unless the axes are drawn from their crossing;
+    // then past the crossing, up to where the arrowhead begins.
+    bool OnAxis(bool xAxis, double tick) const;
+    // Whether the tick label of this extent at this tick keeps LABEL_GAP pixels clear of the
+    // other axis: always, unless the axes are drawn from their crossing.
+    bool ClearOfCrossing(bool xAxis, double tick, const textExtent& extent) const;
     // Widest and tallest tick label of one axis, taken separately; none counts 0.
     textExtent LargestTickLabel(const textMeasurer& measurer, bool xAxis) const;
 
 private:
+    void FitFromCrossing(const textMeasurer& measurer);
     std::vector<std::string> TickLabelTexts(bool xAxis) const;
 };

@@ -16,6 +16,36 @@ double StyleValue(const std::string& style, const std::string& name)
     return at == std::string::npos ? 0 : std::strtod(style.c_str() + at + name.size() + 1, nullptr);
 }
 
+bool Declares(const std::string& style, const std::string& name)
+{
+    return style.find(name + ":") != std::string::npos;
+}
+
+// Whether a style declares a paint ("fill" or "stroke") that draws nothing: of opacity 0, or a
+// stroke of width 0.
+bool DrawsNothing(const std::string& style, const std::string& paint)
+{
+    const std::string opacity = paint + "-opacity";
+    const bool transparent = Declares(style, opacity) && StyleValue(style, opacity) == 0;
+    const bool thin = paint == "stroke" && Declares(style, "stroke-width") &&
+                      StyleValue(style, "stroke-width") == 0;
+    return transparent || thin;
+}
+
+// The line with each paint that draws nothing said as none, without its opacity: some renderers
+// draw a paint of opacity 0 in full.
+std::string WithoutInvisiblePaint(std::string line)
+{
+    const auto first = std::regex_constants::format_first_only;
+    for (const std::string paint : {"fill", "stroke"})
+        if (DrawsNothing(line, paint)) {
+            line = std::regex_replace(line, std::regex(paint + ":[^;\"]*"), paint + ":none", first);
+            line = std::regex_replace(line, std::regex(" *" + paint + "-opacity:[^;\"]*;?"), "",
+                                      first);
+        }
+    return line;
+}
+
 // How a group's pen draws: whether it draws an outline at all, and whether of odd width.
 struct groupPen {
     bool outlines = false;
@@ -102,7 +132,7 @@ std::string CrispSvg(const std::string& svg, pixelSize size)
         } else if (const std::string shape = ShapeName(line); pen.outlines && !shape.empty()) {
             line = Crisp(line, shape, pen);
         }
-        out += line + '\n';
+        out += WithoutInvisiblePaint(line) + '\n';
     }
     return out;
 }

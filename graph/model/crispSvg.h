@@ -12,7 +12,9 @@
 //   bitmap drawing moves it, so that a 1-pixel line covers one row or column of pixels instead
 //   of half of two; an outlined rectangle, ellipse or circle is one pixel smaller each way, as
 //   the bitmap drawing keeps the outline inside the size. Text and shapes without an outline
-//   stay where they are.
+//   stay where they are;
+// - a fill or stroke that draws nothing (opacity 0, or a stroke of width 0) is written as none,
+//   since some renderers draw such a paint in full.
 // The text is taken line by line, as the toolkit writes it: one element a line, each group of
 // elements opened on a line of its own with the pen's style.
 std::string CrispSvg(const std::string& svg, pixelSize size);

@@ -24,16 +24,26 @@ bool SimulatedUser::ClickIntoText(wxWindow& box)
     return ClickAt(box, wxPoint(box.GetSize().x / 4, box.GetSize().y / 2));
 }
 
+void SimulatedUser::Tap(wxWindow& control)
+{
+    PressAt(control, wxPoint(control.GetSize().x / 2, control.GetSize().y / 2));
+}
+
+bool SimulatedUser::ClickAt(wxWindow& control, const wxPoint& where)
+{
+    PressAt(control, where);
+    return WaitFor([&] { return wxWindow::FindFocus() == &control; }, 5);
+}
+
 // GTK takes a press only where it has seen the pointer arrive, so the pointer moves first and
 // the press follows once its motion is through.
-bool SimulatedUser::ClickAt(wxWindow& control, const wxPoint& where)
+void SimulatedUser::PressAt(wxWindow& control, const wxPoint& where)
 {
     sim.MouseMove(control.GetScreenRect().GetPosition() + where);
     LetEventsThrough(0.05);
     sim.MouseDown();
     LetEventsThrough(0.05);
     sim.MouseUp();
-    return WaitFor([&] { return wxWindow::FindFocus() == &control; }, 5);
 }
 
 void SimulatedUser::ClickTwice(wxWindow& control, int gapMs)

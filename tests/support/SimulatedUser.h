@@ -17,6 +17,8 @@ class SimulatedUser {
 public:
     // Clicks the middle of a control; whether it then has the focus.
     bool Click(wxWindow& control);
+    // Clicks the middle of a control and returns at once.
+    void Tap(wxWindow& control);
     // Clicks a box a quarter of the way in, on its text and clear of any buttons on its right.
     bool ClickIntoText(wxWindow& box);
     // Two clicks on the middle of a control, `gapMs` apart.
@@ -32,6 +34,7 @@ public:
 
 private:
     bool ClickAt(wxWindow& control, const wxPoint& where);
+    void PressAt(wxWindow& control, const wxPoint& where);
 
     wxUIActionSimulator sim;
 };

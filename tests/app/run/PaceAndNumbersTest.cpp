@@ -1,4 +1,5 @@
 #include "app/run/RollPace.h"
+#include "app/run/TypedNumber.h"
 #include "app/theory/PlainNumbers.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,37 @@ TEST(PlainNumbers, PlainDecimalsWithoutExponents)
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.text, c.expected);
+}
+
+// An emptied box waits while the user is in it and is refused once the edit ends; other text
+// that is no whole number from 1 on is refused at once.
+TEST(TypedNumber, TakesWholeNumbersAndWaitsForAnEmptiedBoxOnlyWhileItIsEdited)
+{
+    using T = TypedNumber;
+    struct {
+        const char* text;
+        bool editing;
+        T::Verdict verdict;
+        int number;
+    } cases[] = {
+        {"", true, T::WAIT, 0},
+        {"", false, T::REFUSE, 0},
+        {"150", true, T::TAKE, 100},
+        {"12", false, T::TAKE, 12},
+        {"0", true, T::REFUSE, 0},
+        {"-4", true, T::REFUSE, 0},
+        {"-", true, T::REFUSE, 0},
+        {" ", true, T::REFUSE, 0},
+        {"1x", true, T::REFUSE, 0},
+        {"12 ", true, T::REFUSE, 0},
+        {"99999999999", true, T::TAKE, 100},
+    };
+    for (const auto& c : cases) {
+        const T typed = T::Judge(c.text, 100, c.editing);
+        EXPECT_EQ(typed.verdict, c.verdict) << '"' << c.text << "\" " << c.editing;
+        EXPECT_EQ(typed.number, c.number) << '"' << c.text << '"';
+        EXPECT_EQ(typed.capped, c.number == 100) << '"' << c.text << '"';
+    }
 }
 
 TEST(RollPace, WaitsFromTheLastRollAtTheCurrentPace)

@@ -1,4 +1,6 @@
+#include "app/run/DiceRun.h"
 #include "app/theory/ChiSquareTest.h"
+#include "app/theory/PValueReading.h"
 #include "app/theory/SumDistribution.h"
 #include "app/theory/TheoryComparison.h"
 
@@ -143,21 +145,82 @@ TEST(TheoryComparison, ShowsSumsExpectedAtLeastOneInTenThousandOrRolled)
     EXPECT_EQ(TheoryComparison(six, counts).LastShownSum(), 35);
 }
 
-TEST(TheoryComparison, VerdictInPlainWords)
+// The figure, the share of runs and the verdict agree: all are read from the figure as shown.
+TEST(PValueReading, FigureShareAndVerdictAgree)
 {
     struct {
         double p;
-        const char* text;
+        const char* figure;
+        const char* share;
+        bool unusual;
     } cases[] = {
-        {0.43, "Differences this large happen by chance in 43% of runs: the dice look fair."},
-        {0.05, "Differences this large happen by chance in 5.0% of runs: the dice look fair."},
-        {0.012, "Differences this large happen by chance in only 1.2% of runs: the dice may not "
-                "be fair."},
-        {1e-7, "Differences this large happen by chance in fewer than 0.001% of runs: the dice "
-               "may not be fair."},
+        {0.04996, "p = 0.0500", "5.00%", false}, // two digits would show 0.050 for both
+        {0.049906, "p = 0.0499", "4.99%", true},
+        {0.0504, "p = 0.0504", "5.04%", false},
+        {0.0494, "p = 0.049", "4.9%", true},
+        {0.999577, "p > 0.99", "more than 99%", false},
+        {0.995, "p > 0.99", "more than 99%", false},
+        {0.9949, "p = 0.99", "99%", false},
+        {0.000694, "p < 0.001", "fewer than 0.1%", true},
+        {0.43, "p = 0.43", "43%", false},
+        {0.0031, "p = 0.0031", "0.31%", true},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TheoryComparison::Verdict(c.p), c.text);
+    for (const auto& c : cases) {
+        const PValueReading reading(c.p);
+        EXPECT_EQ(reading.Figure(), c.figure) << c.p;
+        EXPECT_EQ(reading.Share(), c.share) << c.p;
+        EXPECT_EQ(reading.Unusual(), c.unusual) << c.p;
+    }
+}
+
+// Runs of the program's own dice whose summaries once said more or less than their numbers:
+// the test lines between the spread and the legend.
+TEST(TheoryComparison, SummarySaysWhatItsNumbersSay)
+{
+    const std::string chance = "Differences this large happen by chance in ";
+    struct {
+        int dice;
+        long rolls;
+        std::uint32_t seed;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {2,
+         3000,
+         603,
+         {"Chi-square: 1.22, 10 degrees of freedom, p > 0.99.",
+          chance + "more than 99% of runs: the dice look fair."}},
+        {2,
+         3000,
+         258,
+         {"Chi-square: 30.56, 10 degrees of freedom, p < 0.001.",
+          chance + "fewer than 0.1% of runs: the dice may not be fair."}},
+        {2,
+         3000,
+         449,
+         {"Chi-square: 18.31, 10 degrees of freedom, p = 0.0499.",
+          chance + "only 4.99% of runs: the dice may not be fair."}},
+        {1,
+         1500,
+         11,
+         {"Chi-square: 4.75, 5 degrees of freedom, p = 0.45.",
+          chance + "45% of runs: the dice look fair."}},
+        {2,
+         60,
+         1,
+         {"Chi-square: 7.19, 7 degrees of freedom, p = 0.41.",
+          "Rare sums pooled: 11 sums in 8 groups, 2 in the lowest and 3 in the highest.",
+          chance + "41% of runs: the dice look fair."}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> counts;
+        RollRecord record;
+        DiceRun(c.dice, c.rolls, c.seed, counts, record).RollUntil(c.rolls);
+        const std::vector<std::string> summary =
+            TheoryComparison(SumDistribution(c.dice), counts).Summary(c.seed);
+        ASSERT_EQ(summary.size(), c.lines.size() + 4) << "seed " << c.seed;
+        EXPECT_EQ(std::vector<std::string>(summary.begin() + 3, summary.end() - 1), c.lines)
+            << "seed " << c.seed;
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/window/ColumnGraphPage.h"
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
+#include "app/window/NumberSpin.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/TheoryPage.h"
@@ -30,6 +31,8 @@ public:
     int Rolls() const { return f.model.Rolls(); }
     bool Running() const { return f.model.Running(); }
     const std::vector<int>& Counts() const { return f.model.Counts(); }
+    // The seed the next run takes.
+    std::uint32_t NextSeed() const { return f.seedSource(); }
     wxSpinCtrl& DiceSpin() const { return *f.diceSpin; }
     wxTextCtrl& RollsText() const { return *f.rollsText; }
     RollLogView& RollLog() const { return *f.rollLog; }

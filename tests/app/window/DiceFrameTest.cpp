@@ -6,6 +6,8 @@
 #include <wx/dataobj.h>
 #include <wx/timer.h>
 
+#include <set>
+
 using namespace diceframetest;
 
 TEST_F(DiceFrameTest, OpensWithItsDefaults)
@@ -69,6 +71,18 @@ TEST_F(DiceFrameTest, CommandLineSetsDiceAndRollsWithinTheirLimits)
         EXPECT_EQ(p.RollsText().GetValue(), c.rollsText);
         f->Destroy();
     }
+}
+
+// Without --seed every run takes a seed of its own from the system: pupils who start together,
+// or at the same moment of a minute, get different runs.
+TEST_F(DiceFrameTest, RunsWithoutAGivenSeedTakeSeedsThatDoNotRepeat)
+{
+    DiceFrame* unseeded = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+    std::set<std::uint32_t> seeds;
+    for (int run = 0; run < 200; ++run)
+        seeds.insert(DiceFrameProbe(*unseeded).NextSeed());
+    EXPECT_EQ(seeds.size(), 200u);
+    unseeded->Destroy();
 }
 
 TEST_F(DiceFrameTest, ProgressiveRunShowsTheRollsOfItsSeed)
@@ -163,14 +177,6 @@ TEST_F(DiceFrameTest, UncheckingProgressiveDuringARunFillsTheViewsAtTheEnd)
     EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, 20000).record.Text());
 }
 
-TEST_F(DiceFrameTest, CheckingProgressiveDuringARunFollowsEveryRollFromThen)
-{
-    AtFirstYield([this] { Probe().SetProgressive(true); });
-    RunWith(2, 3000, false);
-    ExpectIdleAfter(3000);
-    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(2, 3000).Faces());
-}
-
 TEST_F(DiceFrameTest, ClosingDuringARunEndsItWithoutTouchingTheWindowAgain)
 {
     // A close alone, and a close in the same pass of events as a Stop, in both modes.
@@ -211,87 +217,116 @@ long FrequencySum(PelkoGrid& grid)
 
 } // namespace
 
-// Each case starts from 40 dice and types keys into the dice box; a run then shows the dice it
-// used in its table. Typing over a selection passes through an empty text that is no entry of its
-// own; a real invalid entry is refused once, and the box loses the focus to the message without
-// the spin control's own clamping of the text reaching the number of dice.
-TEST_F(DiceFrameTest, TypedDiceAreTheDiceTheNextRunUses)
+// Switched on after the log's last recorded roll, progressive analysis brings the table and the
+// log up to date at the next roll, and from then on they follow every roll.
+TEST_F(DiceFrameTest, CheckingProgressiveDuringARunBringsTheViewsUpToDateAtOnce)
+{
+    long switchedAt = 0;
+    bool checked = false;
+    frame->Bind(wxEVT_IDLE, [&](wxIdleEvent& event) {
+        const long made = std::accumulate(Probe().Counts().begin(), Probe().Counts().end(), 0L);
+        if (Probe().Running() && !switchedAt && made > RollRecord::LIMIT) {
+            Probe().SetProgressive(true);
+            switchedAt = made;
+        } else if (Probe().Running() && switchedAt && made > switchedAt && !checked) {
+            checked = true;
+            const wxString log = Probe().RollLog().GetValue();
+            EXPECT_TRUE(log == ExpectedRun(1, made).Faces()) << log.length() << " characters";
+            EXPECT_EQ(FrequencySum(Probe().Grid()), made);
+            Probe().ClickStart();
+        }
+        event.Skip();
+    });
+    RunWith(1, 1000000, false);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Probe().RollLog().GetValue(), ExpectedRun(1, Probe().Rolls()).Faces());
+}
+
+// Each case starts from 40 dice and 1500 rolls, types keys into one box, then clicks Start,
+// presses Return (which presses Start) or leaves the box with Tab. An emptied box is an edit in
+// progress: no message while it has the focus, one when Start is pressed or the box loses the
+// focus. Other text that is no number is
+// refused at once. A refusal leaves the box showing the number in force, selected and with the
+// focus, and starts no run; a run uses the numbers the boxes show.
+TEST_F(DiceFrameTest, RetypedNumbersAreTheNumbersTheNextRunUses)
 {
     using U = SimulatedUser;
+    enum Then { START, RETURN, TAB };
     struct Case {
         const char* what;
+        bool dice; // typed into the dice box, or else the rolls box
         std::vector<int> keys;
-        int messages, dice;
+        Then then;
+        std::size_t typingMessages, messages;
+        int number;
     };
+    const std::vector<int> emptied{'a' | U::CTRL, WXK_DELETE},
+        eightDigits{'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'};
     const Case cases[] = {
-        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 1, 40},
-        {"End, BackSpace twice", {WXK_END, WXK_BACK, WXK_BACK}, 1, 40},
-        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 40},
-        {"a minus in front", {WXK_HOME, '-'}, 1, 40},
-        {"4 over all", {'a' | U::CTRL, '4'}, 0, 4},
-        {"15 over all", {'a' | U::CTRL, '1', '5'}, 0, 15},
-        {"150 over all", {'a' | U::CTRL, '1', '5', '0'}, 0, 100},
-        {"a digit after the 40", {WXK_END, '2'}, 0, 100},
+        {"dice emptied, Start", true, emptied, START, 0, 1, 40},
+        {"rolls emptied, Start", false, emptied, START, 0, 1, 1500},
+        {"dice emptied, Return", true, emptied, RETURN, 0, 1, 40},
+        {"rolls emptied, Return", false, emptied, RETURN, 0, 1, 1500},
+        {"dice emptied, Tab", true, {'a' | U::CTRL, WXK_BACK}, TAB, 0, 1, 40},
+        {"rolls emptied, Tab", false, {'a' | U::CTRL, WXK_BACK}, TAB, 0, 1, 1500},
+        {"rolls: a letter", false, {'a' | U::CTRL, 'x'}, START, 1, 1, 1500},
+        {"dice: a letter, which it drops", true, {'a' | U::CTRL, 'x'}, START, 0, 1, 40},
+        {"dice: Home, Delete", true, {WXK_HOME, WXK_DELETE}, START, 1, 1, 40},
+        {"rolls: a minus in front", false, {WXK_HOME, '-'}, START, 1, 1, 1500},
+        {"rolls: a blank after", false, {WXK_END, ' '}, START, 1, 1, 1500},
+        {"dice: 150", true, {'a' | U::CTRL, '1', '5', '0'}, START, 0, 0, 100},
+        {"dice: a digit after the 40", true, {WXK_END, '2'}, START, 0, 0, 100},
+        {"rolls: 25", false, {'a' | U::CTRL, '2', '5'}, START, 0, 0, 25},
+        {"rolls: eight digits", false, eightDigits, START, 0, 0, 1234567},
     };
     const DiceFrameProbe p = Probe();
     p.SetProgressive(false);
-    frame->SetNumberOfRolls(30);
+    int runs = 0;
+    frame->SetSeedSource([&runs] { return ++runs, SEED; });
     ASSERT_TRUE(ReadyForInput());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         frame->SetNumberOfDice(40);
-        MessageBoxAnswerer boxes;
-        ASSERT_TRUE(user.TypeKeys(p.DiceSpin(), c.keys));
-        LetEventsThrough(0.1);
-        EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
-        EXPECT_EQ(p.Dice(), c.dice);
-        ASSERT_TRUE(ClickStartAndWaitForTheRun());
-        EXPECT_EQ(boxes.shown.size(), static_cast<std::size_t>(c.messages)) << "after the click";
-        ASSERT_EQ(p.Grid().GetNumberRows(), 5 * c.dice + 1);
-        EXPECT_EQ(p.Grid().GetCellValue(0, 0), wxString::Format("%d", c.dice));
-        EXPECT_EQ(FrequencySum(p.Grid()), 30);
-        EXPECT_EQ(p.DiceSpin().GetTextValue(), wxString::Format("%d", c.dice))
-            << "the box shows the dice the run used";
-    }
-}
-
-// Each case starts from 1500 rolls and types keys into the rolls box; the run's table then adds
-// up to the rolls it used, and the box shows them.
-TEST_F(DiceFrameTest, TypedRollsAreTheRollsTheNextRunUses)
-{
-    using U = SimulatedUser;
-    struct Case {
-        const char* what;
-        std::vector<int> keys;
-        int messages;
-        long rolls;
-    };
-    const Case cases[] = {
-        {"25 over all", {'a' | U::CTRL, '2', '5'}, 0, 25},
-        {"End, BackSpace to empty", {WXK_END, WXK_BACK, WXK_BACK, WXK_BACK, WXK_BACK}, 1, 1},
-        {"Home, Delete", {WXK_HOME, WXK_DELETE}, 0, 500},
-        {"a minus in front", {WXK_HOME, '-'}, 1, 1500},
-        {"a letter over all", {'a' | U::CTRL, 'x'}, 1, 1500},
-        {"a blank after the number", {WXK_END, ' '}, 1, 1500},
-        {"eight digits over all",
-         {'a' | U::CTRL, '1', '2', '3', '4', '5', '6', '7', '8'},
-         0,
-         1234567},
-    };
-    const DiceFrameProbe p = Probe();
-    p.SetProgressive(false);
-    ASSERT_TRUE(ReadyForInput());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
         frame->SetNumberOfRolls(1500);
+        wxWindow& box = c.dice ? static_cast<wxWindow&>(p.DiceSpin()) : p.RollsText();
+        const auto boxText = [&] {
+            return c.dice ? p.DiceSpin().GetTextValue() : p.RollsText().GetValue();
+        };
+        const auto shownAndSelected = [&] {
+            return boxText() == wxString::Format("%d", c.number) && EntryAllSelected(box) &&
+                   wxWindow::FindFocus() == &box;
+        };
         MessageBoxAnswerer boxes;
-        ASSERT_TRUE(user.TypeKeys(p.RollsText(), c.keys));
-        LetEventsThrough(0.1);
+        ASSERT_TRUE(user.TypeKeys(box, c.keys));
+        LetEventsThrough(0.2);
+        EXPECT_EQ(boxes.shown.size(), c.typingMessages) << "while typing";
+        if (c.typingMessages) {
+            EXPECT_TRUE(WaitFor(shownAndSelected, 5)) << "shows " << boxText();
+        }
+        const int before = runs;
+        const bool refused = c.messages > c.typingMessages;
+        if (c.then == START)
+            user.Tap(p.StartButton());
+        else
+            user.Key(c.then == TAB ? WXK_TAB : WXK_RETURN);
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                return boxes.shown.size() == c.messages && !p.Running() &&
+                       (refused || c.then == TAB || runs > before);
+            },
+            10))
+            << boxes.shown.size() << " messages";
         EXPECT_EQ(boxes.shown, std::vector<std::string>(c.messages, INVALID_ENTRY));
-        EXPECT_EQ(p.Rolls(), c.rolls);
-        ASSERT_TRUE(ClickStartAndWaitForTheRun());
-        EXPECT_EQ(FrequencySum(p.Grid()), c.rolls);
-        EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%ld", c.rolls));
+        EXPECT_EQ(c.dice ? p.Dice() : p.Rolls(), c.number);
+        if (refused) {
+            EXPECT_TRUE(WaitFor(shownAndSelected, 5)) << "shows " << boxText();
+        }
+        EXPECT_EQ(runs - before, refused || c.then == TAB ? 0 : 1);
+        if (runs > before) {
+            ASSERT_EQ(p.Grid().GetNumberRows(), 5 * p.Dice() + 1);
+            EXPECT_EQ(FrequencySum(p.Grid()), p.Rolls());
+            EXPECT_EQ(boxText(), wxString::Format("%d", c.number));
+        }
     }
     EXPECT_EQ(EntryMaxLength(p.RollsText()), 7);
 }
@@ -316,6 +351,40 @@ TEST_F(DiceFrameTest, ASecondClickOfADoubleClickOnStartLeavesTheRunGoing)
     EXPECT_GT(p.Rolls(), 1) << "the second click stopped the run at its first yield";
     EXPECT_LT(p.Rolls(), 1000000) << "the third click stopped it";
     EXPECT_EQ(p.RollsText().GetValue(), wxString::Format("%d", p.Rolls()));
+}
+
+// The double-click rule is the mouse's: a double-click whose second press was let go off the
+// button leaves no second half for a key to complete, so Space on the button stops the run.
+TEST_F(DiceFrameTest, AKeyOnStartIsNeverTheSecondHalfOfADoubleClick)
+{
+    const DiceFrameProbe p = Probe();
+    p.SetProgressive(true);
+    p.SelectSpeed(0); // 1 roll a second
+    frame->SetNumberOfRolls(1000000);
+    ASSERT_TRUE(ReadyForInput());
+    bool focusOnStart = false, swallowed = false;
+    wxTimer space, giveUp;
+    space.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        focusOnStart = wxWindow::FindFocus() == &p.StartButton();
+        user.Key(' ');
+    });
+    giveUp.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        swallowed = p.Running();
+        p.ClickStart();
+    });
+    space.StartOnce(1000);
+    giveUp.StartOnce(3000);
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(p.StartButton().GetScreenRect().GetPosition() + p.StartButton().GetSize() / 2);
+    LetEventsThrough(0.05);
+    mouse.MouseClick();
+    wxMilliSleep(120);
+    mouse.MouseDown();
+    mouse.MouseMove(frame->GetScreenRect().GetBottomRight() - wxPoint(5, 5));
+    mouse.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return startClicks > 0 && !p.Running(); }, 10));
+    EXPECT_TRUE(focusOnStart);
+    EXPECT_FALSE(swallowed) << "the first Space did not stop the run";
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #include "DiceFrameFixture.h"
 
+#include "app/theory/TheoryComparison.h"
+
+#include <wx/stattext.h>
 #include <wx/timer.h>
 
 #include <chrono>
@@ -25,7 +28,10 @@ protected:
         timed = std::move(action);
         timer.StartOnce(milliseconds);
     }
-    wxString SummaryLine(int line) const { return Probe().Theory().Summary().GetLineText(line); }
+    wxString FirstSummaryLine() const
+    {
+        return Probe().Theory().Summary().GetLabel().BeforeFirst('\n');
+    }
 
     wxTimer timer;
     std::function<void()> timed;
@@ -73,7 +79,7 @@ TEST_F(PaceAndTheoryTest, TheoryPageShowsEveryRunAtItsEndWithItsSeed)
 {
     Probe().Notebook().SetSelection(2);
     RunWith(2, 3000, true);
-    EXPECT_EQ(SummaryLine(0), "3000 rolls of 2 dice, seed 4242.");
+    EXPECT_EQ(FirstSummaryLine(), "3000 rolls of 2 dice, seed 4242.");
     PelkoGrid& table = Probe().Theory().Table();
     EXPECT_FALSE(table.IsEditable());
     // The sum 2 came up 77 times against 83.38 expected, the sum 7 509 times against 500.00.
@@ -86,10 +92,44 @@ TEST_F(PaceAndTheoryTest, TheoryPageShowsEveryRunAtItsEndWithItsSeed)
     // Shown or not, progressive or not, stopped or not: the page ends with the run.
     Probe().Notebook().SetSelection(0);
     RunWith(3, 500, false);
-    EXPECT_EQ(SummaryLine(0), "500 rolls of 3 dice, seed 4242.");
+    EXPECT_EQ(FirstSummaryLine(), "500 rolls of 3 dice, seed 4242.");
     EXPECT_EQ(table.GetNumberRows(), 16);
     EXPECT_EQ(table.GetCellValue(15, 0), "18");
     AtFirstYield([this] { Probe().ClickStart(); });
     RunWith(3, 500, true);
-    EXPECT_EQ(SummaryLine(0), "1 roll of 3 dice, seed 4242.");
+    EXPECT_EQ(FirstSummaryLine(), "1 roll of 3 dice, seed 4242.");
+}
+
+// The smallest window shows the Theory page's whole summary, the verdict included, and all four
+// columns of its table whole: 100 dice with pooled sums give the longest summary.
+TEST_F(PaceAndTheoryTest, TheSmallestWindowShowsTheWholeSummaryAndWholeColumns)
+{
+    frame->SetSize(frame->GetMinSize());
+    Probe().Notebook().SetSelection(2);
+    RunWith(100, 20000, false);
+    LetEventsThrough(0.2);
+    EXPECT_EQ(frame->GetSize(), wxSize(675, 405)) << "the page made the window larger";
+
+    const TheoryPage& page = Probe().Theory();
+    const wxRect pageArea(page.GetClientSize());
+    const wxStaticText& summary = page.Summary();
+    EXPECT_TRUE(pageArea.Contains(summary.GetRect()));
+    EXPECT_GE(summary.GetSize().y, summary.GetBestSize().y);
+    std::vector<int> counts;
+    RollRecord record;
+    DiceRun(100, 20000, SEED, counts, record).RollUntil(20000);
+    wxString lines;
+    for (const std::string& line : TheoryComparison(SumDistribution(100), counts).Summary(SEED))
+        lines += (lines.empty() ? "" : " ") + line;
+    wxString shown = summary.GetLabel();
+    shown.Replace("\n", " ");
+    EXPECT_EQ(shown, lines);
+
+    PelkoGrid& table = page.Table();
+    EXPECT_TRUE(pageArea.Contains(table.GetRect()));
+    int columns = 0;
+    for (int col = 0; col < table.GetNumberCols(); ++col)
+        columns += table.GetColSize(col);
+    EXPECT_LE(columns, table.GetGridWindow()->GetClientSize().x);
+    EXPECT_EQ(table.GetColLabelValue(3), "Obs. - Exp.\n(rolls)");
 }

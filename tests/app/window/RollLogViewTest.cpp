@@ -3,6 +3,8 @@
 #include "ToolkitTestSupport.h"
 
 #include "app/run/DiceRun.h"
+#include "app/run/RunModel.h"
+#include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <wx/clipbrd.h>
 #include <wx/frame.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +83,14 @@ protected:
     wxPoint LineStart(int lineInView) const
     {
         return wxPoint(1, lineInView * view->GetCharHeight() + view->GetCharHeight() / 2);
+    }
+
+    // Scrolls by `lines` as the scroll bar and the mouse wheel do, upwards for a negative number.
+    void Scroll(int lines)
+    {
+        wxScrollWinEvent event(wxEVT_SCROLLWIN_THUMBTRACK, TopLine() + lines, wxVERTICAL);
+        event.SetEventObject(view);
+        view->GetEventHandler()->ProcessEvent(event);
     }
 
     int TopLine() const { return view->GetViewStart().y; }
@@ -187,4 +198,67 @@ TEST_F(RollLogViewTest, SelectsWithTheMouseAndTheKeysAndCopiesTheRecordsText)
         view->GetEventHandler()->ProcessEvent(choice);
     }
     EXPECT_EQ(Clipboard(), "12 34 ");
+}
+
+// During a progressive run the box keeps the newest roll in view, except while the user has
+// scrolled away from the end or is selecting; then it holds still, with what is highlighted
+// being what Ctrl+C copies, until the user goes back to the end.
+TEST_F(RollLogViewTest, FollowsTheRunUnlessTheUserScrolledAwayOrIsSelecting)
+{
+    RunModel run;
+    RollLogFollower follower(*view);
+    run.AddView(follower);
+    run.SetDice(20);
+    run.SetRolls(5000);
+    run.Start(77);
+    run.TellStarted();
+    const auto roll = [&run](int rolls) {
+        for (int n = 0; n < rolls; ++n) {
+            run.RollOne();
+            run.TellRollMade(0);
+        }
+    };
+    const auto atEnd = [this] { return TopLine() + LinesInView() >= view->GetNumberOfLines(); };
+    struct Case {
+        const char* what;
+        std::function<void()> leave, back;
+    };
+    const Case cases[] = {
+        {"a drag",
+         [&] {
+             Mouse(wxEVT_LEFT_DOWN, LineStart(1), true);
+             Mouse(wxEVT_MOTION, LineStart(3), true);
+         },
+         [&] {
+             Mouse(wxEVT_LEFT_UP, LineStart(3), false);
+             Press(WXK_END);
+         }},
+        {"the wheel", [&] { Scroll(-3); }, [&] { Scroll(1000); }},
+        {"Shift+Up", [&] { Press(WXK_UP, wxMOD_SHIFT); }, [&] { Scroll(1000); }},
+        {"Page Up, a drag, a click", [&] { Press(WXK_PAGEUP); },
+         [&] {
+             Mouse(wxEVT_LEFT_DOWN, LineStart(0), true);
+             Mouse(wxEVT_LEFT_UP, LineStart(0), false);
+             Press(WXK_PAGEDOWN, wxMOD_NONE);
+             Press(WXK_END);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        roll(100);
+        ASSERT_TRUE(atEnd());
+        c.leave();
+        const int top = TopLine();
+        const wxString selected = view->GetStringSelection();
+        roll(100);
+        EXPECT_EQ(TopLine(), top) << "the box pulled the reader back";
+        EXPECT_EQ(view->GetStringSelection(), selected);
+        Press('C', wxMOD_CONTROL);
+        if (!selected.empty()) {
+            EXPECT_EQ(Clipboard(), selected.utf8_string());
+        }
+        c.back();
+        roll(100);
+        EXPECT_TRUE(atEnd()) << "the box did not follow again";
+    }
 }

@@ -31,46 +31,65 @@ protected:
     TheoryPage* page = nullptr;
 };
 
-// Pixels of a picture near a colour, each channel within 60.
-int PixelsNear(const wxImage& picture, int red, int green, int blue)
+// Pixels within a box of a picture near a colour, each channel within `within`.
+int PixelsNear(const wxImage& picture, const wxRect& box, int red, int green, int blue,
+               int within = 60)
 {
     int n = 0;
-    for (int y = 0; y < picture.GetHeight(); ++y)
-        for (int x = 0; x < picture.GetWidth(); ++x)
-            n += std::abs(picture.GetRed(x, y) - red) < 60 &&
-                 std::abs(picture.GetGreen(x, y) - green) < 60 &&
-                 std::abs(picture.GetBlue(x, y) - blue) < 60;
+    const wxRect inside = box.Intersect(wxRect(picture.GetSize()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            n += std::abs(picture.GetRed(x, y) - red) < within &&
+                 std::abs(picture.GetGreen(x, y) - green) < within &&
+                 std::abs(picture.GetBlue(x, y) - blue) < within;
     return n;
 }
 
-TEST_F(TheoryPageTest, GraphFitsTheLikelySumsWithColumnsUnderTheLineAndNoNegativeLabels)
+// The graph as it paints itself, on white.
+wxImage Picture(coordSys& graph)
 {
-    run.SetDice(100);
-    run.SetRolls(20000);
-    run.Start(77);
-    run.RollUntil(20000);
-    page->RunStarted(run);
-    coordSys& graph = page->Graph();
-    EXPECT_LE(graph.GetXMin(), 293.0);
-    EXPECT_GE(graph.GetXMax(), 407.0);
-    EXPECT_EQ(graph.GetYMin(), 0.0);
-    ASSERT_TRUE(graph.UsesCustomYTickLabels());
-    int labelled = 0;
-    for (const std::string& label : graph.GetCustomYTickLabels()) {
-        EXPECT_TRUE(label.empty() || std::stod(label) > 0) << label;
-        labelled += !label.empty();
-    }
-    EXPECT_GE(labelled, 2);
-
     wxBitmap bitmap(graph.GetClientSize());
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    graph.DrawAll(dc);
-    dc.SelectObject(wxNullBitmap);
-    const wxImage picture = bitmap.ConvertToImage();
-    EXPECT_GT(PixelsNear(picture, 0, 255, 0), 1000) << "green columns";
-    EXPECT_GT(PixelsNear(picture, 220, 0, 0), 200) << "the red line";
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        graph.DrawAll(dc);
+    }
+    return bitmap.ConvertToImage();
+}
+
+TEST_F(TheoryPageTest, GraphFitsTheLikelySumsWithNothingBeforeTheAxesOrUnderTheirArrowheads)
+{
+    frame->SetClientSize(396, 218);
+    const struct {
+        int dice, rolls;
+        std::uint32_t seed;
+    } cases[] = {{100, 20000, 77}, {2, 3000, 603}, {1, 1500, 11}};
+    for (const auto& c : cases) {
+        run.SetDice(c.dice);
+        run.SetRolls(c.rolls);
+        run.Start(c.seed);
+        run.RollUntil(c.rolls);
+        page->RunStarted(run);
+        coordSys& graph = page->Graph();
+        EXPECT_LE(graph.GetXMin(), c.dice == 100 ? 293.0 : c.dice - 1.0);
+        EXPECT_GE(graph.GetXMax(), c.dice == 100 ? 407.0 : 6 * c.dice + 1.0);
+        const wxImage picture = Picture(graph);
+        const wxSize size = picture.GetSize();
+        const int axisColumn = graph.XToPixel(graph.axisIntersection.x);
+        const int axisRow = graph.YToPixel(0);
+        const int arrow = coordSysView::ARROW_LENGTH;
+        EXPECT_EQ(PixelsNear(picture, wxRect(0, axisRow + 1, axisColumn + 1, size.y), 0, 0, 0, 200),
+                  0)
+            << c.dice << " dice: drawn left of the y axis or over it below the x axis";
+        EXPECT_EQ(PixelsNear(picture, wxRect(size.x - arrow - 1, 0, arrow + 1, size.y), 0, 255, 0),
+                  0)
+            << c.dice << " dice: a column under the x axis's arrowhead";
+        EXPECT_EQ(PixelsNear(picture, wxRect(0, 0, size.x, arrow + 1), 0, 255, 0), 0)
+            << c.dice << " dice: a column under the y axis's arrowhead";
+        EXPECT_GT(PixelsNear(picture, wxRect(size), 0, 255, 0), 100) << "green columns";
+        EXPECT_GT(PixelsNear(picture, wxRect(size), 220, 0, 0), 20) << "the red line";
+    }
 }
 
 TEST_F(TheoryPageTest, FollowsARunOnlyWhileShownAndAtMostFourTimesASecond)

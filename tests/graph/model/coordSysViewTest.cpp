@@ -209,6 +209,39 @@ TEST(coordSysView, ScaleCorrectionAllowsForTheWideningButNeverTurnsNegative)
     EXPECT_DOUBLE_EQ(v.LabelRoom(measurer, true).bottom, 13.5);
 }
 
+// As on the Theory page for 100 dice: sums 293..407 from a crossing at 292, shares up to 2.7, on
+// a small graph.
+TEST(coordSysView, AxesFromTheirCrossingHaveNothingBeforeItOrUnderAnArrowhead)
+{
+    fakeView v(120, 100);
+    v.axesFromCrossing = true;
+    v.SetXMin(292);
+    v.SetXMax(407);
+    v.SetYMin(0);
+    v.SetYMax(2.7);
+    v.axisIntersection = {292, 0};
+    v.UpdateView(measurer);
+    const int gap = coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP;
+    EXPECT_LE(v.XToPixel(407), 120 - gap);
+    EXPECT_GE(v.YToPixel(2.7), gap);
+    const int axisColumn = v.XToPixel(292), axisRow = v.YToPixel(0);
+
+    const textExtent label{18, 12};
+    EXPECT_FALSE(v.OnAxis(true, 292) || v.OnAxis(false, 0)) << "at the crossing";
+    EXPECT_FALSE(v.OnAxis(true, v.PixelToX(axisColumn - 1)));
+    EXPECT_FALSE(v.OnAxis(true, v.PixelToX(120 - 10))) << "under the arrowhead";
+    EXPECT_FALSE(v.OnAxis(false, v.PixelToY(axisRow + 2)));
+    EXPECT_FALSE(v.OnAxis(false, v.PixelToY(10))) << "under the arrowhead";
+    EXPECT_TRUE(v.OnAxis(true, 350) && v.OnAxis(false, 1));
+    EXPECT_FALSE(v.ClearOfCrossing(true, v.PixelToX(axisColumn + 10), label));
+    EXPECT_TRUE(v.ClearOfCrossing(true, v.PixelToX(axisColumn + 14), label));
+    EXPECT_FALSE(v.ClearOfCrossing(false, v.PixelToY(axisRow - 7), label));
+    EXPECT_TRUE(v.ClearOfCrossing(false, v.PixelToY(axisRow - 11), label));
+
+    v.axesFromCrossing = false;
+    EXPECT_TRUE(v.OnAxis(true, 0) && v.ClearOfCrossing(true, 292, label));
+}
+
 TEST(coordSysView, TickLabelTexts)
 {
     const struct {

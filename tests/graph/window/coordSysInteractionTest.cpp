@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/dcmemory.h>
 #include <wx/file.h>
 #include <wx/filename.h>
 #include <wx/image.h>
@@ -17,9 +18,13 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -94,6 +99,79 @@ int DifferentPixels(const wxImage& a, const wxImage& b)
         different +=
             std::abs(p[0] - q[0]) > 64 || std::abs(p[1] - q[1]) > 64 || std::abs(p[2] - q[2]) > 64;
     return different;
+}
+
+// Whether ImageMagick reads SVG with a renderer of its own (its extra coders installed) rather
+// than through rsvg: its list of formats then has an SVG coder that names no RSVG.
+bool ImageMagickRendersSvgItself()
+{
+    FILE* list = popen("convert -list format 2>/dev/null", "r");
+    if (list == nullptr)
+        return false;
+    bool own = false;
+    char line[512];
+    while (std::fgets(line, sizeof line, list) != nullptr) {
+        std::string format;
+        std::istringstream(line) >> format;
+        own |= (format == "SVG" || format == "SVG*") && std::strstr(line, "RSVG") == nullptr;
+    }
+    pclose(list);
+    return own;
+}
+
+// The SVG text without its text elements, which the toolkit writes one a line.
+std::string WithoutText(const std::string& svg)
+{
+    std::istringstream in(svg);
+    std::string out, line;
+    while (std::getline(in, line))
+        if (line.find("<text") == std::string::npos)
+            out += line + '\n';
+    return out;
+}
+
+// What draw puts on white within the window, on a picture of a size, with text of a colour.
+wxImage Drawn(const wxSize& window, const wxSize& size, const std::function<void(wxDC&)>& draw,
+              const wxColour& text)
+{
+    wxBitmap bitmap(size, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        dc.SetClippingRegion(wxPoint(0, 0), window);
+        dc.SetTextForeground(text);
+        draw(dc);
+    }
+    return bitmap.ConvertToImage();
+}
+
+// Whether a pixel of one picture has a pixel of the other within one pixel of it whose every
+// channel lies within half the range of its own.
+bool HasNear(const wxImage& picture, const wxImage& other, int x, int y)
+{
+    const unsigned char* p = picture.GetData() + 3 * (y * picture.GetWidth() + x);
+    for (int v = std::max(y - 1, 0); v <= std::min(y + 1, other.GetHeight() - 1); ++v)
+        for (int u = std::max(x - 1, 0); u <= std::min(x + 1, other.GetWidth() - 1); ++u) {
+            const unsigned char* q = other.GetData() + 3 * (v * other.GetWidth() + u);
+            if (std::abs(p[0] - q[0]) < 128 && std::abs(p[1] - q[1]) < 128 &&
+                std::abs(p[2] - q[2]) < 128)
+                return true;
+        }
+    return false;
+}
+
+// How many pixels of either picture have nothing near them in the other, as HasNear says;
+// -1 when their sizes differ.
+int FarPixels(const wxImage& a, const wxImage& b)
+{
+    if (a.GetSize() != b.GetSize())
+        return -1;
+    int far = 0;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x)
+            far += !HasNear(a, b, x, y) + !HasNear(b, a, x, y);
+    return far;
 }
 
 class coordSysInteraction : public graphWindowFixture {
@@ -250,8 +328,20 @@ TEST_F(coordSysInteraction, TooltipIsOnScreenWithinTheFirstEventLoopTurnsOverAMa
 
 TEST_F(coordSysInteraction, SvgRendersAsThePngAt96Dpi)
 {
-    const char* renderers[] = {"rsvg-convert --dpi-x 96 --dpi-y 96 -o '%2$s' '%1$s'",
-                               "convert -density 96 '%1$s' '%2$s'"};
+    // ImageMagick reads SVG through rsvg or, with its extra coders installed, with a renderer of
+    // its own, which draws text in other letters, smooths every edge and puts edges half a pixel
+    // off. That one is given the drawing without its text and compared with the same drawing
+    // without its text, within a pixel.
+    const bool own = ImageMagickRendersSvgItself();
+    const struct {
+        const char* name;
+        const char* command;
+        bool exact;
+    } renderers[] = {
+        {"rsvg-convert", "rsvg-convert --dpi-x 96 --dpi-y 96 -o '%2$s' '%1$s'", true},
+        {own ? "ImageMagick's own SVG renderer" : "ImageMagick through rsvg",
+         "convert -density 96 '%1$s' '%2$s'", !own},
+    };
     // Lines, outlined and filled shapes, ellipses and text, and a column reaching far past the
     // window: a graph with both kinds of grid and a column series.
     Resize(buffered, 300, 200);
@@ -268,16 +358,22 @@ TEST_F(coordSysInteraction, SvgRendersAsThePngAt96Dpi)
     const clipboardPicture picture(buffered->GetSize(), draw);
     EXPECT_EQ(picture.GetSvg().find("clip-path"), std::string::npos);
     const wxImage png = picture.GetBitmap().ConvertToImage();
+    const wxImage letterless = Drawn(buffered->GetSize(), png.GetSize(), draw, wxTransparentColour);
     int rendered = 0;
-    for (const char* command : renderers) {
-        const wxImage svg = RenderedSvg(picture.GetSvg(), command);
+    for (const auto& renderer : renderers) {
+        const wxImage svg = RenderedSvg(
+            renderer.exact ? picture.GetSvg() : WithoutText(picture.GetSvg()), renderer.command);
         if (!svg.IsOk())
             continue;
         ++rendered;
         // Only the text's letters may differ a little: each renderer shapes glyphs its own way.
-        const int different = DifferentPixels(svg, png);
-        EXPECT_GE(different, 0) << command << ": sizes differ";
-        EXPECT_LT(different, png.GetWidth() * png.GetHeight() / 200) << command;
+        const int different =
+            renderer.exact ? DifferentPixels(svg, png) : FarPixels(svg, letterless);
+        std::cout << renderer.name
+                  << (renderer.exact ? ", pixel for pixel: " : ", without text, within a pixel: ")
+                  << different << " pixels differ\n";
+        EXPECT_GE(different, 0) << renderer.name << ": sizes differ";
+        EXPECT_LT(different, png.GetWidth() * png.GetHeight() / 200) << renderer.name;
     }
     if (rendered == 0)
         GTEST_SKIP() << "no SVG renderer installed";
