@@ -14,13 +14,10 @@ TEST(ZoomLevel, StepsStopAtTheEndsAndLengthsScaleTogether)
     while (zoom.In())
         walked.push_back(zoom.Percent());
     EXPECT_EQ(walked, std::vector<int>({100, 125, 150, 175, 200, 250, 300}));
-    EXPECT_FALSE(zoom.Set(300));
-    EXPECT_FALSE(zoom.Set(110));
-    EXPECT_EQ(zoom.Percent(), 300);
+    EXPECT_FALSE(zoom.Set(300) || zoom.Set(110));
     EXPECT_TRUE(zoom.Set(175));
-    EXPECT_EQ(zoom.Scale(8), 14);
-    EXPECT_EQ(zoom.Scale(1), 2);
-    EXPECT_EQ(zoom.Scale(-1), -1); // "no size" stays so
+    EXPECT_EQ(std::vector<int>({zoom.Scale(8), zoom.Scale(1), zoom.Scale(-1)}),
+              std::vector<int>({14, 2, -1})); // -1, "no size", stays so
     EXPECT_TRUE(zoom.Reset());
     EXPECT_EQ(zoom.Scale(23), 23);
 }
