@@ -20,6 +20,7 @@
 #include "ToolkitBench.h"
 #include "app/window/DiceFrame.h"
 #include "app/window/RollLogView.h"
+#include "app/window/WindowZoom.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -86,9 +87,10 @@ wxTextCtrl& RollsBox(const DiceFrame& frame)
     return *Find<wxTextCtrl>(frame, DiceFrame::ID_ROLLS);
 }
 
-DiceFrame* ShowFrame(int dice, long rolls, int page = 0)
+DiceFrame* ShowFrame(int dice, long rolls, int page = 0, int zoom = 100)
 {
     auto* frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
+    frame->Zoom().Set(zoom);
     frame->SetNumberOfDice(dice);
     // Setting the box's text sends the text event a keystroke sends; the window reads the
     // number from it as it reads what a user types.
@@ -201,9 +203,9 @@ void Close(DiceFrame* frame)
     wxTheApp->ProcessIdle();
 }
 
-bool TimeProgressiveRun(int dice, long rolls, int page = 0)
+bool TimeProgressiveRun(int dice, long rolls, int page = 0, int zoom = 100)
 {
-    DiceFrame* frame = ShowFrame(dice, rolls, page);
+    DiceFrame* frame = ShowFrame(dice, rolls, page, zoom);
     std::vector<double> yields;
     yields.reserve(rolls + 1);
     frame->Bind(wxEVT_IDLE, [&yields](wxIdleEvent& e) {
@@ -228,7 +230,8 @@ bool TimeProgressiveRun(int dice, long rolls, int page = 0)
     if (!timed)
         std::fprintf(stderr, "window_run_bench: %zu passes through the events for %ld rolls\n", n,
                      rolls);
-    const std::string pageField = page == 0 ? "" : std::string("page=") + PAGES[page] + " ";
+    const std::string pageField = (page == 0 ? "" : std::string("page=") + PAGES[page] + " ") +
+                                  (zoom == 100 ? "" : "zoom=" + std::to_string(zoom) + " ");
     if (timed)
         std::printf(
             "progressive dice=%ld rolls=%ld %sseconds=%.2f early_ms_per_roll=%.3f "
@@ -267,7 +270,8 @@ int main(int argc, char** argv)
                              TimeProgressiveRun(20, 3000),
                              TimeProgressiveRun(100, 10000),
                              TimeProgressiveRun(100, 10000, COLUMN_GRAPH),
-                             TimeProgressiveRun(100, 10000, THEORY)};
+                             TimeProgressiveRun(100, 10000, THEORY),
+                             TimeProgressiveRun(100, 10000, 0, 200)};
         return std::all_of(std::begin(made), std::end(made), [](bool m) { return m; });
     });
 }

@@ -3,6 +3,7 @@
 #include "app/Version.h"
 #include "app/run/DiceRoller.h"
 #include "app/run/RunArguments.h"
+#include "app/run/ZoomLevel.h"
 
 #include <cstring>
 
@@ -12,7 +13,7 @@ namespace {
 const std::string IGNORED = "; it is ignored";
 
 // The options that take a value, as "--name VALUE" or "--name=VALUE".
-const char* const VALUED[] = {"--seed", "--save"};
+const char* const VALUED[] = {"--seed", "--save", "--zoom"};
 
 bool StartsWith(const std::string& text, const char* start)
 {
@@ -83,6 +84,8 @@ void CommandLine::Take(const std::string& option, const std::optional<std::strin
         TakeSeed(value);
     } else if (option == "--save") {
         TakeSavePath(value);
+    } else if (option == "--zoom") {
+        TakeZoom(value);
     } else {
         if (StartsWith(option, "--"))
             errors.push_back("unknown option " + Quoted(option));
@@ -108,6 +111,14 @@ void CommandLine::TakeSavePath(const std::optional<std::string>& text)
     savePath = text.value_or("");
     if (savePath->empty())
         errors.push_back("--save needs a file after it");
+}
+
+void CommandLine::TakeZoom(const std::optional<std::string>& text)
+{
+    zoom = ZoomLevel::Parse(text.value_or(""));
+    if (!zoom)
+        errors.push_back("the zoom " + Quoted(text.value_or("")) + " is not one of " +
+                         ZoomLevel::StepList() + "; it is ignored");
 }
 
 void CommandLine::TakeNumbers(const std::vector<std::string>& places)
@@ -146,7 +157,7 @@ void CommandLine::CheckSavedRun(const std::vector<std::string>& places)
 
 std::string CommandLine::Synopsis()
 {
-    return "Usage: zobrin [DICE [ROLLS]] [--seed N]\n"
+    return "Usage: zobrin [DICE [ROLLS]] [--seed N] [--zoom P]\n"
            "       zobrin [DICE [ROLLS]] [--seed N] --save FILE\n"
            "       zobrin --help | --version\n";
 }
@@ -164,12 +175,16 @@ std::string CommandLine::Usage()
            "  --save FILE    make the run at once, without a window or a display, and save it\n"
            "                 to FILE: FILE.csv the frequency table, FILE.json everything about\n"
            "                 the run; up to 9999999 rolls; exit status 0 when saved, 2 when not\n"
+           "  --zoom P       start with the window's texts at P percent: 100, 125, 150, 175,\n"
+           "                 200, 250 or 300; the zoom kept from the last start is left as it is\n"
            "  -h, --help     print this text and exit\n"
            "  -v, --version  print the version and exit\n"
            "\n"
            "More dice or rolls than the limits become the limit; an argument that is not a\n"
            "number leaves the default in its place. With --save both are errors instead.\n"
-           "Zobrin writes no files but the one that --save names.\n"
+           "Zobrin writes no files but the one that --save names and its settings file,\n"
+           "$XDG_CONFIG_HOME/zobrin/settings (~/.config/zobrin/settings), which keeps the\n"
+           "zoom last chosen in the window.\n"
            "\n"
            "Twenty worksheets of two dice and 3000 rolls each, seeded 1 to 20:\n"
            "  for n in $(seq 20); do zobrin 2 3000 --seed $n --save sheet-$n.csv; done\n";

@@ -10,14 +10,15 @@
 //
 //   --seed N, --seed=N       the first run's seed; each later run takes the next one
 //   --save FILE, --save=FILE make the run without a window and save it to FILE
+//   --zoom P, --zoom=P       start the window at P% (one of ZoomLevel's steps)
 //   -h, --help               print the usage and stop
 //   -v, --version            print the version and stop
 //
 // Any other argument keeps its place among the numbers, whatever it looks like: one that is not
 // a number leaves the default in its place, and one that starts with "--" is also noted in
 // `errors` as an unknown option. An option that takes a value and is followed by another option
-// lacks its value. A bad seed is noted in `errors` and ignored. With --save the numbers must be
-// whole numbers within the limits, two at most; anything else is noted in `errors`.
+// lacks its value. A bad seed or zoom is noted in `errors` and ignored. With --save the numbers
+// must be whole numbers within the limits, two at most; anything else is noted in `errors`.
 struct CommandLine {
     enum class Action { RUN, HELP, VERSION };
 
@@ -39,6 +40,8 @@ struct CommandLine {
     std::optional<int> dice;
     std::optional<int> rolls;
     std::optional<std::uint32_t> seed;
+    // The zoom to start the window at, a ZoomLevel step.
+    std::optional<int> zoom;
     // Where to save a run made without a window; empty when --save lacked its file.
     std::optional<std::string> savePath;
     // One line each, without the program's name, for standard error.
@@ -49,6 +52,7 @@ private:
               std::vector<std::string>& places);
     void TakeSeed(const std::optional<std::string>& text);
     void TakeSavePath(const std::optional<std::string>& text);
+    void TakeZoom(const std::optional<std::string>& text);
     void TakeNumbers(const std::vector<std::string>& places);
     void CheckSavedRun(const std::vector<std::string>& places);
 };

@@ -1,6 +1,8 @@
 #include "app/window/DiceApp.h"
 
 #include "app/window/DiceFrame.h"
+#include "app/window/KeptSettings.h"
+#include "app/window/WindowZoom.h"
 
 #include <wx/clipbrd.h>
 #include <wx/image.h>
@@ -13,6 +15,7 @@ bool DiceApp::OnInit()
     wxInitAllImageHandlers();
     frame = new DiceFrame(nullptr, wxID_ANY, "", wxDefaultPosition, wxDefaultSize);
     ApplyArguments(*frame, commandLine);
+    ApplyZoom(frame->Zoom(), commandLine);
     SetTopWindow(frame);
     frame->Show();
     return true;
@@ -32,4 +35,15 @@ void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
         frame.SetNumberOfRolls(*commandLine.rolls);
     if (commandLine.seed)
         frame.SetSeedSource([next = *commandLine.seed]() mutable { return next++; });
+}
+
+// The zoom the command line names, or else the one kept from the last start. Only a zoom the user
+// chooses in the window is kept.
+void DiceApp::ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine)
+{
+    const std::string settings = KeptSettings::Path();
+    if (const std::optional<int> percent =
+            commandLine.zoom ? commandLine.zoom : KeptSettings::LoadZoom(settings))
+        zoom.Set(*percent);
+    zoom.userChanged = [settings](int percent) { KeptSettings::SaveZoom(settings, percent); };
 }

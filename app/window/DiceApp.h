@@ -5,6 +5,7 @@
 #include <wx/app.h>
 
 class DiceFrame;
+class WindowZoom;
 
 // The application: builds the main window, applies the command line's dice, rolls and seed,
 // shows it. The command line is read before the toolkit starts, as the process received it.
@@ -20,6 +21,9 @@ public:
     // Gives the window the command line's numbers and, when one was given, its seed: the first
     // run takes that seed, each later one the next.
     static void ApplyArguments(DiceFrame& frame, const CommandLine& commandLine);
+
+    // Starts the window at the command line's zoom or the one kept, and keeps the user's changes.
+    static void ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine);
 
 private:
     const CommandLine commandLine;

@@ -10,6 +10,8 @@
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
+#include "app/window/WindowZoom.h"
+#include "app/window/WrappedText.h"
 
 #include <wx/app.h>
 #include <wx/button.h>
@@ -34,6 +36,7 @@
 wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
+    EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -42,6 +45,8 @@ namespace {
 const int MAX_DICE = 100;
 const int MAX_ROLLS = 9999999; // as many as the box takes digits
 const int MAX_ROLLS_FROM_COMMAND_LINE = 1000000;
+const std::string INSTRUCTIONS = "Enter the number of dice and the number of times to roll them, "
+                                 "then click [Start] to begin the simulation.";
 
 wxFont ControlFont(int points, wxFontWeight weight)
 {
@@ -65,6 +70,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     CreateControls();
     SetUpPage();
     DoLayout();
+    zoom = std::make_unique<WindowZoom>(*this);
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -77,10 +83,7 @@ void DiceFrame::CreateControls()
                             wxTAB_TRAVERSAL | wxNO_BORDER);
     notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
-    instructionsText = new wxStaticText(
-        mainPanel, wxID_ANY,
-        "Enter the number of dice and the number of times to roll them, then click [Start] to "
-        "begin the\nsimulation.");
+    instructionsText = new WrappedText(mainPanel, INSTRUCTIONS);
     diceLabel = new wxStaticText(mainPanel, wxID_ANY, "Number of dice:");
     diceSpin = new NumberSpin(mainPanel, ID_DICE, "1", wxDefaultPosition, wxDefaultSize,
                               wxSP_ARROW_KEYS, 1, MAX_DICE, 1);
@@ -91,7 +94,7 @@ void DiceFrame::CreateControls()
     rollsBox = std::make_unique<NumberBox>(
         *rollsText, MAX_ROLLS, [this] { return model.Rolls(); },
         [this](int n) { model.SetRolls(n); });
-    progressiveCheck = new wxCheckBox(mainPanel, wxID_ANY, "Progressive analysis (slower)");
+    progressiveCheck = new wxCheckBox(mainPanel, ID_PROGRESSIVE, "Progressive analysis (slower)");
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
     rollLog = new RollLogView(mainPanel, wxID_ANY);
@@ -110,6 +113,8 @@ void DiceFrame::SetUpPage()
     SetTitle("Zobrin");
     SetIcons(DieImages::Icons());
     instructionsText->SetFont(ControlFont(10, wxFONTWEIGHT_NORMAL));
+    // The box is as wide as the text's first line used to be; wider, the text takes the room.
+    instructionsText->SetLeastWidthTo(INSTRUCTIONS.substr(0, INSTRUCTIONS.find(" simulation")));
     for (wxWindow* control :
          {static_cast<wxWindow*>(diceLabel), static_cast<wxWindow*>(rollsLabel),
           static_cast<wxWindow*>(progressiveCheck), static_cast<wxWindow*>(speedLabel),
@@ -170,7 +175,7 @@ wxBoxSizer* DiceFrame::MakeRightColumn()
 void DiceFrame::DoLayout()
 {
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
-    instructions->Add(instructionsText, 0, wxALL, 5);
+    instructions->Add(instructionsText, 1, wxALL, 5);
     auto* body = new wxBoxSizer(wxHORIZONTAL);
     body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
     body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
@@ -210,6 +215,13 @@ void DiceFrame::OnSpeedChoice(wxCommandEvent&)
 {
     if (speedChoice)
         model.Pace().Set(speedChoice->GetSelection());
+}
+
+// The pace belongs to progressive runs: without them the Speed choice does nothing.
+void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
+{
+    speedLabel->Enable(Progressive());
+    speedChoice->Enable(Progressive());
 }
 
 // ---- The run ----

@@ -16,6 +16,8 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class WindowZoom;
+class WrappedText;
 class wxBoxSizer;
 class wxButton;
 class wxCheckBox;
@@ -34,7 +36,7 @@ class wxTextCtrl;
 // when a run starts, after each roll while progressive analysis is on, and when it ends.
 class DiceFrame : public wxFrame {
 public:
-    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4 };
+    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4, ID_PROGRESSIVE = 5 };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
@@ -46,6 +48,9 @@ public:
     // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
 
+    // The zoom of the window's texts.
+    WindowZoom& Zoom() const { return *zoom; }
+
 private:
     void CreateControls();
     void SetUpPage();
@@ -55,6 +60,7 @@ private:
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
+    void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     void RequestStop();
@@ -79,7 +85,7 @@ private:
     std::function<std::uint32_t()> seedSource = EntropySeed;
 
     wxStaticBoxSizer* dataBoxSizer = nullptr;
-    wxStaticText* instructionsText = nullptr;
+    WrappedText* instructionsText = nullptr;
     wxStaticText* diceLabel = nullptr;
     NumberSpin* diceSpin = nullptr;
     wxStaticText* rollsLabel = nullptr;
@@ -97,6 +103,7 @@ private:
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
+    std::unique_ptr<WindowZoom> zoom;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

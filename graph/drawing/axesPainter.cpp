@@ -53,7 +53,7 @@ void axesPainter::DrawAxes()
         return;
     const wxFont tickFont = measurer.Font(graph.GetFontSize(), false);
     const wxFont labelFont = measurer.Font(graph.GetFontSize() + 2, true);
-    dc.SetPen(*wxBLACK_PEN);
+    dc.SetPen(AxisPen());
     dc.SetBrush(*wxBLACK_BRUSH);
     dc.SetFont(tickFont);
     axisLine horizontal = Line(true);
@@ -65,6 +65,12 @@ void axesPainter::DrawAxes()
     if (graph.GetYAxis().visible)
         DrawAxis(vertical, tickFont, labelFont);
     DrawOriginCircle(horizontal, vertical);
+}
+
+// The black pen of the axes, as wide as the line scale makes it.
+wxPen axesPainter::AxisPen() const
+{
+    return graph.GetLineScale() == 1 ? *wxBLACK_PEN : wxPen(*wxBLACK, graph.ScaledLine(1));
 }
 
 const coordAxis& axesPainter::Axis(bool horizontal) const
@@ -175,14 +181,15 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const w
 // crossing have one, at the maximum end (the right one, or the top one).
 void axesPainter::DrawArrowheads(const axisLine& line)
 {
+    const int length = graph.ScaledLine(ARROW_LENGTH);
+    const int halfWidth = graph.ScaledLine(ARROW_HALF_WIDTH);
     const bool fromCrossing = graph.axesFromCrossing;
     for (const bool atLow : {true, false}) {
         if (fromCrossing && atLow == line.horizontal)
             continue;
         const int tip = atLow ? line.low : line.high;
-        const int base = atLow ? tip + ARROW_LENGTH : tip - ARROW_LENGTH;
-        wxPoint arrow[] = {At(line, tip, 0), At(line, base, ARROW_HALF_WIDTH),
-                           At(line, base, -ARROW_HALF_WIDTH)};
+        const int base = atLow ? tip + length : tip - length;
+        wxPoint arrow[] = {At(line, tip, 0), At(line, base, halfWidth), At(line, base, -halfWidth)};
         dc.DrawPolygon(3, arrow, 0, 0, wxODDEVEN_RULE);
     }
 }
@@ -197,7 +204,7 @@ void axesPainter::DrawTickMarks(const axisLine& line, int kind, int downOrRight,
         const int along = AlongPixel(line.horizontal, t);
         dc.DrawRectangle(wxRect(At(line, along, -upOrLeft), At(line, along, downOrRight)));
     }
-    dc.SetPen(*wxBLACK_PEN);
+    dc.SetPen(AxisPen());
 }
 
 void axesPainter::DrawTickLabels(const axisLine& line)

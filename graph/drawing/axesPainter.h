@@ -3,6 +3,7 @@
 #include "graph/drawing/windowTextMeasurer.h"
 
 #include <wx/font.h>
+#include <wx/pen.h>
 
 #include <functional>
 #include <vector>
@@ -34,6 +35,7 @@ private:
         int across; // the row of the horizontal axis, the column of the vertical one
     };
 
+    wxPen AxisPen() const;
     const coordAxis& Axis(bool horizontal) const;
     const std::vector<double>& Ticks(bool horizontal, int kind);
     std::vector<double> AxisTicks(bool horizontal, int kind);

@@ -105,7 +105,7 @@ void plotPainter::DrawTracePieces(const dataSeries& series,
 
 void plotPainter::SelectSeriesTools(const dataSeries& series)
 {
-    dc.SetPen(PenOf(series.penColour, series.penWidth));
+    dc.SetPen(PenOf(series.penColour, graph.ScaledLine(series.penWidth)));
     dc.SetBrush(BrushOf(series.fillColour));
 }
 

@@ -1,6 +1,7 @@
 #include "graph/model/coordSysSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -71,6 +72,11 @@ bool coordSysSettings::SetFontSize(int points)
         return false;
     fontSize = points;
     return true;
+}
+
+int coordSysSettings::ScaledLine(int pixels) const
+{
+    return std::max(1, static_cast<int>(std::lround(pixels * lineScale)));
 }
 
 bool coordSysSettings::SetXTickLabelPosition(int bits)

@@ -90,6 +90,13 @@ public:
     bool SetFontSize(int points);
     int GetFontSize() const { return fontSize; }
 
+    // How many times their usual width the axes, their arrowheads and the series' lines are
+    // drawn, for a graph whose texts are zoomed; 1 normally.
+    void SetLineScale(double scale) { lineScale = scale > 0 ? scale : 1; }
+    double GetLineScale() const { return lineScale; }
+    // A width or length of the usual drawing at the line scale, in whole pixels.
+    int ScaledLine(int pixels) const;
+
     bool SetXTickLabelPosition(int bits);
     bool SetYTickLabelPosition(int bits);
     bool SetXAxisLabelPosition(int bits);
@@ -129,6 +136,7 @@ private:
     int xAxisLabelPosition = ABOVE + RIGHT;
     int yAxisLabelPosition = ABOVE + RIGHT;
     int fontSize = 12;
+    double lineScale = 1;
     std::vector<std::string> customXTickLabels;
     std::vector<std::string> customYTickLabels;
     bool useCustomXTickLabels = false;

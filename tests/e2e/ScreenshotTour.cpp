@@ -1,11 +1,14 @@
 // Takes the README's pictures from the program itself: starts it with 2 dice and 3000 rolls,
 // clicks Start, and photographs the window on each notebook page once the run is over, the
 // "Theory" page in a larger window; then runs 100 dice x 10000 rolls and photographs the log
-// box's first lines and its last; last the "Theory" page after 100 dice x 100000 rolls.
+// box's first lines and its last; then the "Theory" page after 100 dice x 100000 rolls; last
+// the column graph of 2 dice x 3000 rolls at 200%.
 // Usage: screenshot_tour OUTPUT_FOLDER   (on a display; scripts/run-headless provides one)
 #include "DiceFrameProbe.h"
 #include "RunDiceApp.h"
 #include "ToolkitTestSupport.h"
+
+#include "app/window/WindowZoom.h"
 
 #include <wx/app.h>
 #include <wx/uiaction.h>
@@ -102,8 +105,18 @@ bool Tour(const wxString& folder)
         return false;
 
     frame.SetNumberOfRolls(100000);
-    return RunToEnd(sim, p, 100, 100000) &&
-           PhotographTheory(frame, p, folder + "/theory-100-dice.png");
+    if (!RunToEnd(sim, p, 100, 100000) ||
+        !PhotographTheory(frame, p, folder + "/theory-100-dice.png"))
+        return false;
+
+    // Two dice again at 200%, as a room sees them on a projector.
+    frame.SetNumberOfDice(2);
+    frame.SetNumberOfRolls(3000);
+    p.SetProgressive(true);
+    frame.Zoom().Set(200);
+    p.Notebook().SetSelection(1);
+    LetEventsThrough(0.5);
+    return RunToEnd(sim, p, 2, 3000) && Photograph(frame, folder + "/zoom-200.png");
 }
 
 } // namespace
