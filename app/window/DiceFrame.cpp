@@ -5,6 +5,8 @@
 #include "app/window/DieImages.h"
 #include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
+#include "app/window/FocusCopy.h"
+#include "app/window/MainMenu.h"
 #include "app/window/NumberBox.h"
 #include "app/window/NumberSpin.h"
 #include "app/window/ResultsNotebook.h"
@@ -20,6 +22,7 @@
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
+#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -38,6 +41,13 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
+    EVT_MENU(wxID_EXIT, DiceFrame::OnQuit)
+    EVT_MENU(wxID_COPY, DiceFrame::OnCopy)
+    EVT_UPDATE_UI(wxID_COPY, DiceFrame::OnUpdateCopy)
+    EVT_MENU(wxID_ZOOM_IN, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ZOOM_OUT, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ZOOM_100, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ABOUT, DiceFrame::OnAbout)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -67,6 +77,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
                      const wxSize& size)
     : wxFrame(parent, id, title, pos, size, wxDEFAULT_FRAME_STYLE)
 {
+    SetMenuBar(MakeMainMenu());
     CreateControls();
     SetUpPage();
     DoLayout();
@@ -223,6 +234,34 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
     speedLabel->Enable(Progressive());
     speedChoice->Enable(Progressive());
 }
+
+// ---- The menu ----
+
+// Quitting is closing the window, during a run too.
+void DiceFrame::OnQuit(wxCommandEvent&) { Close(); }
+
+void DiceFrame::OnCopy(wxCommandEvent&)
+{
+    if (const std::function<void()> copy = CopyAtFocus(FindFocus()))
+        copy();
+}
+
+void DiceFrame::OnUpdateCopy(wxUpdateUIEvent& event)
+{
+    event.Enable(static_cast<bool>(CopyAtFocus(FindFocus())));
+}
+
+void DiceFrame::OnZoom(wxCommandEvent& event)
+{
+    if (event.GetId() == wxID_ZOOM_IN)
+        zoom->In();
+    else if (event.GetId() == wxID_ZOOM_OUT)
+        zoom->Out();
+    else
+        zoom->Reset();
+}
+
+void DiceFrame::OnAbout(wxCommandEvent&) { ShowAboutBox(this); }
 
 // ---- The run ----
 

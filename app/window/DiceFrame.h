@@ -28,6 +28,7 @@ class wxStaticBitmap;
 class wxStaticBoxSizer;
 class wxStaticText;
 class wxTextCtrl;
+class wxUpdateUIEvent;
 
 // The program's window: the run parameters, the Start/Stop button, the log of faces rolled and
 // the notebook with the results. A run happens inside the Start click's handler, letting events
@@ -62,6 +63,11 @@ private:
     void OnSpeedChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnQuit(wxCommandEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnUpdateCopy(wxUpdateUIEvent& event);
+    void OnZoom(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
 
     void RequestStop();
     void Run();

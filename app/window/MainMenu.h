@@ -1,0 +1,12 @@
+#pragma once
+
+class wxMenuBar;
+class wxWindow;
+
+// The main window's menu bar: File, Edit, View and Help, each command under the shortcut a
+// desktop user expects. The window handles the commands, which carry the toolkit's own
+// identifiers (wxID_EXIT, wxID_COPY, wxID_ZOOM_IN, ...).
+wxMenuBar* MakeMainMenu();
+
+// Help > About: the program's name, version, one-line description and licence.
+void ShowAboutBox(wxWindow* parent);
