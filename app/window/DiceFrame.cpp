@@ -12,6 +12,7 @@
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
+#include "app/window/SaveCommand.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/WrappedText.h"
 
@@ -41,6 +42,7 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
+    EVT_MENU(wxID_SAVE, DiceFrame::OnSave)
     EVT_MENU(wxID_EXIT, DiceFrame::OnQuit)
     EVT_MENU(wxID_COPY, DiceFrame::OnCopy)
     EVT_UPDATE_UI(wxID_COPY, DiceFrame::OnUpdateCopy)
@@ -82,6 +84,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this);
+    saveCommand = std::make_unique<SaveCommand>(*this, model);
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -237,6 +240,8 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
 
 // ---- The menu ----
 
+void DiceFrame::OnSave(wxCommandEvent&) { saveCommand->Run(); }
+
 // Quitting is closing the window, during a run too.
 void DiceFrame::OnQuit(wxCommandEvent&) { Close(); }
 
@@ -304,6 +309,8 @@ void DiceFrame::SetRunControls(bool runStarts)
     diceSpin->Enable(!runStarts);
     if (!runStarts)
         startButton->Enable(true);
+    // During a run the results are not yet what its end gives them: they are saved at the end.
+    EnableResultCommands(*GetMenuBar(), !runStarts);
 }
 
 void DiceFrame::Run()

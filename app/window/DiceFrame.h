@@ -16,6 +16,7 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class SaveCommand;
 class WindowZoom;
 class WrappedText;
 class wxBoxSizer;
@@ -63,6 +64,7 @@ private:
     void OnSpeedChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnSave(wxCommandEvent& event);
     void OnQuit(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnUpdateCopy(wxUpdateUIEvent& event);
@@ -110,6 +112,7 @@ private:
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
     std::unique_ptr<WindowZoom> zoom;
+    std::unique_ptr<SaveCommand> saveCommand;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

@@ -10,6 +10,8 @@ namespace {
 wxMenu* FileMenu()
 {
     auto* menu = new wxMenu;
+    menu->Append(wxID_SAVE, "&Save...\tCtrl+S");
+    menu->AppendSeparator();
     menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
     return menu;
 }
@@ -46,8 +48,11 @@ wxMenuBar* MakeMainMenu()
     bar->Append(EditMenu(), "&Edit");
     bar->Append(ViewMenu(), "&View");
     bar->Append(HelpMenu(), "&Help");
+    EnableResultCommands(*bar, false);
     return bar;
 }
+
+void EnableResultCommands(wxMenuBar& menu, bool enable) { menu.Enable(wxID_SAVE, enable); }
 
 void ShowAboutBox(wxWindow* parent)
 {
