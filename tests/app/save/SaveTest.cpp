@@ -46,7 +46,7 @@ protected:
     std::string Saved(const std::string& name)
     {
         std::string error;
-        EXPECT_TRUE(SaveRun(run, folder + name, error)) << error;
+        EXPECT_TRUE(SaveRun(run, folder + name, nullptr, error)) << error;
         return Read(name);
     }
 
@@ -66,8 +66,9 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {"/sys/zobrin-test.csv", "its folder may not be written to"}, // not even for root
         {folder + "sub.csv", "it is a folder"},
         {folder + "full.csv", "it is not a plain file"},
-        {folder + "x.txt", "the extension \".txt\" is not one Zobrin writes; use .csv or .json"},
-        {folder + "sub.csv/x", "its name has no extension; use .csv or .json"},
+        {folder + "x.txt",
+         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png or .svg"},
+        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png or .svg"},
     };
     const auto before = Names();
     rlimit old{};
@@ -77,7 +78,7 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
     std::signal(SIGXFSZ, SIG_IGN);
     for (const auto& [path, reason] : cases) {
         std::string error;
-        EXPECT_FALSE(SaveRun(run, path, error)) << path;
+        EXPECT_FALSE(SaveRun(run, path, nullptr, error)) << path;
         EXPECT_EQ(error, "could not save \"" + path + "\": " + reason);
         EXPECT_EQ(Names(), before) << path;
     }
