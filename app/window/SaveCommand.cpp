@@ -19,7 +19,8 @@ struct filterOfKind {
 const filterOfKind FILTERS[] = {{RunFileKind::CSV, "CSV table for spreadsheets"},
                                 {RunFileKind::JSON, "JSON file for programs"},
                                 {RunFileKind::PNG, "PNG picture of the graph"},
-                                {RunFileKind::SVG, "SVG drawing of the graph"}};
+                                {RunFileKind::SVG, "SVG drawing of the graph"},
+                                {RunFileKind::PDF, "PDF report, one page"}};
 
 wxString Wildcard()
 {

@@ -67,8 +67,8 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {folder + "sub.csv", "it is a folder"},
         {folder + "full.csv", "it is not a plain file"},
         {folder + "x.txt",
-         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png or .svg"},
-        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png or .svg"},
+         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png, .svg or .pdf"},
+        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png, .svg or .pdf"},
     };
     const auto before = Names();
     rlimit old{};
