@@ -2,6 +2,7 @@
 
 #include "app/run/ZoomLevel.h"
 #include "app/save/AtomicFile.h"
+#include "common/QuotedPath.h"
 #include "common/ReadRegularFile.h"
 #include "common/SettingsText.h"
 
@@ -49,10 +50,18 @@ std::optional<int> KeptSettings::LoadZoom() const
 
 bool KeptSettings::SaveZoom(int percent)
 {
-    std::string bytes;
-    const Reading reading = path.empty() ? Reading::UNREADABLE : Read(bytes);
-    if (reading == Reading::UNREADABLE)
+    if (path.empty())
         return false;
+    std::string bytes;
+    const Reading reading = Read(bytes);
+    // Never over a file that could not be read: what it holds would be lost.
+    if (reading == Reading::UNREADABLE) {
+        if (!told)
+            *messages << "zobrin: cannot read " << QuotedPath(path)
+                      << "; the zoom will not be kept\n";
+        told = true;
+        return false;
+    }
     if (reading == Reading::MISSING)
         MakeFolders(path);
     SettingsText text(bytes);

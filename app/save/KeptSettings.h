@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 // The settings Zobrin keeps from one start to the next: for now the zoom the user chose last, the
@@ -9,11 +10,15 @@
 // valid zoom clearly, gives the defaults and is left as it is until the user changes a setting:
 // reading never writes. A change rewrites the zoom's line only, keeping every other line, and
 // writes the file whole or not at all. A file that cannot be read (not a regular file, too large,
-// or refused) is never written over.
+// or refused) is never written over: the first change says so on the messages' stream.
 class KeptSettings {
 public:
-    // The settings kept in the file at `path`; none when it is empty.
-    explicit KeptSettings(std::string path) : path(std::move(path)) {}
+    // The settings kept in the file at `path`, none when it is empty; what the user should know
+    // goes to `messages`.
+    KeptSettings(std::string path, std::ostream& messages)
+        : path(std::move(path)), messages(&messages)
+    {
+    }
 
     // The settings file's path; empty when neither $XDG_CONFIG_HOME nor $HOME names a folder.
     static std::string Path();
@@ -29,4 +34,6 @@ private:
     Reading Read(std::string& bytes) const;
 
     std::string path;
+    std::ostream* messages;
+    bool told = false;
 };

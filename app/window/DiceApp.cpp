@@ -8,6 +8,8 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
+#include <iostream>
+
 bool DiceApp::OnInit()
 {
     // With the display open, the toolkit's own messages show in message boxes again.
@@ -41,7 +43,7 @@ void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
 // chooses in the window is kept.
 void DiceApp::ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine)
 {
-    KeptSettings settings(KeptSettings::Path());
+    KeptSettings settings(KeptSettings::Path(), std::cerr);
     if (const std::optional<int> percent =
             commandLine.zoom ? commandLine.zoom : settings.LoadZoom())
         zoom.Set(*percent);

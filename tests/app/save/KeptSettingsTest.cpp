@@ -4,7 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,7 +34,8 @@ protected:
 
     const std::string folder = MadeFolder();
     const std::string path = folder + "/zobrin/settings";
-    KeptSettings settings{path};
+    std::ostringstream messages;
+    KeptSettings settings{path, messages};
 };
 
 } // namespace
@@ -65,4 +69,43 @@ TEST_F(KeptSettingsTest, HostileFilesGiveTheDefaultUntouchedUntilAChange)
     struct stat made {};
     ASSERT_EQ(stat((folder + "/zobrin").c_str(), &made), 0);
     EXPECT_EQ(made.st_mode & 0777, 0700u);
+    EXPECT_EQ(messages.str(), "");
+}
+
+// A file that cannot be read is never written over, however often the zoom changes, and the first
+// change says so, once, the path quoted so that it cannot break the message's line. (A file of
+// mode 000 is one, but not for root, who may read it.)
+TEST_F(KeptSettingsTest, AnUnreadableFileIsLeftAloneAndSaidSoOnce)
+{
+    const std::string zobrin = folder + "/zobrin";
+    const struct {
+        std::string file;
+        std::function<int()> make;
+        std::string shown;
+    } cases[] = {
+        {path, [&] { return symlink(path.c_str(), path.c_str()); }, path}, // a loop of links
+        {path, [&] { return mkdir(path.c_str(), 0700); }, path},
+        {path, [&] { return mkfifo(path.c_str(), 0600); }, path}, // no writer: never waited for
+        {path, [&] { return Write(std::string(70000, '#') + "\n[View]\nZoom=200\n"), 0; }, path},
+        {zobrin + "/a\nb", [&] { return mkdir((zobrin + "/a\nb").c_str(), 0700); },
+         zobrin + "/a\\nb"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(zobrin);
+        std::filesystem::create_directories(zobrin);
+        ASSERT_EQ(c.make(), 0) << c.file;
+        struct stat before {};
+        lstat(c.file.c_str(), &before);
+        std::ostringstream said;
+        KeptSettings unreadable(c.file, said);
+        EXPECT_EQ(unreadable.LoadZoom(), std::nullopt);
+        EXPECT_FALSE(unreadable.SaveZoom(150));
+        EXPECT_FALSE(unreadable.SaveZoom(175));
+        struct stat after {};
+        lstat(c.file.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino) << c.file;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.file;
+        EXPECT_EQ(said.str(),
+                  "zobrin: cannot read \"" + c.shown + "\"; the zoom will not be kept\n");
+    }
 }
