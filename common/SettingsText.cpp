@@ -117,9 +117,9 @@ std::string SettingsText::AddedLines(const Scan& scan, const std::string& sectio
     const std::string newline =
         feed != std::string::npos && feed > 0 && bytes[feed - 1] == '\r' ? "\r\n" : "\n";
     const std::size_t at = scan.header ? scan.header->next : bytes.size();
-    // A last line without its ending gets one first.
+    // A last line without its ending gets one first; a CR there is already the ending's start.
     const bool unended = at == bytes.size() && !bytes.empty() && bytes.back() != '\n';
-    std::string lines = unended ? newline : "";
+    std::string lines = !unended ? "" : bytes.back() == '\r' ? "\n" : newline;
     if (!scan.header)
         lines += "[" + section + "]" + newline;
     return lines + setting + newline;

@@ -45,6 +45,7 @@ TEST(SettingsText, AChangeKeepsEveryOtherLine)
         {"[View]\nzoom=300\n", "[View]\nZoom=125\n"},
         {"; c\r\n[view]\r\nzoom=2\r\n[View]\r\nx=1", "; c\r\n[view]\r\n[View]\r\nZoom=125\r\nx=1"},
         {"[View]", "[View]\nZoom=125\n"},
+        {"a\r\n[View]\r", "a\r\n[View]\r\nZoom=125\r\n"},
         {"# mine\n[a]\n[b]\n[a]\n=200\nx", "# mine\n[a]\n[b]\n[a]\n=200\nx\n[View]\nZoom=125\n"},
         {"[View]\n\0junk\xff\nZoom=1\n"s, "[View]\n\0junk\xff\nZoom=125\n"s},
         {"", "[View]\nZoom=125\n"},
