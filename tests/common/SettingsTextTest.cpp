@@ -15,13 +15,10 @@ TEST(SettingsText, OnlyAClearSettingIsRead)
         {"[View]\nZoom=300\n[view]\nZoom=150\n", {}}, // a section that may be the same
         {"[View]\nZoom=200\n[/View]\nZoom=200\n", {}},
         {"[View]\nZoom=200\nZoom=200\n", {}},
-        {"[View]\nzoom=200\n", {}},
         {"[view]\nZoom=200\n", {}},
         {"[View]\n[Oops\nZoom=200\n", {}}, // a broken header ends the section
         {"Zoom=200\n[View]\n", {}},
         {"\xef\xbb\xbf[View]\nZoom=200\n", {}},
-        {"[View]\n=200\n", {}},
-        {"", {}},
         {"[a]\n[b]\n[a]\n=200\n[View]\nZoom=250\n[view]\n[a]\nZoom=100\n", "250"},
         {"# mine\r\n[ View ]\r\n\tZoom \t= 175 \r\n", "175"},
         {"[View]\n\0\xff\xfe=1\nZoom=150\r"s, "150"},
