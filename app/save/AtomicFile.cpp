@@ -54,42 +54,44 @@ AtomicFile::AtomicFile(std::string target) : path(std::move(target))
 {
     // Numbers in the text read the same in every country.
     text.imbue(std::locale::classic());
+    const std::string folderPath = FolderOf(path);
+    name = path.substr(folderPath.size());
+    folder = open(folderPath.empty() ? "." : folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0 || name.empty()) {
+        Fail(folder < 0 ? errno : EISDIR);
+        return;
+    }
     struct stat old;
-    if (stat(path.c_str(), &old) == 0 && !S_ISREG(old.st_mode)) {
+    if (fstatat(folder, name.c_str(), &old, 0) == 0 && !S_ISREG(old.st_mode))
         error = Failure(path, S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
-        return;
-    }
-    const std::string name = path.substr(FolderOf(path).size());
-    std::string pattern = FolderOf(path) + "." + name + ".XXXXXX";
-    descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) {
-        Fail(errno);
-        return;
-    }
-    temporary = pattern;
 }
 
-AtomicFile::~AtomicFile() { Discard(); }
+AtomicFile::~AtomicFile()
+{
+    Discard();
+    if (folder >= 0)
+        close(folder);
+}
 
 bool AtomicFile::Commit()
 {
-    if (descriptor < 0)
+    if (!error.empty() || !Create())
         return false;
     struct stat old;
-    const bool replaces = stat(path.c_str(), &old) == 0;
+    const bool replaces = fstatat(folder, name.c_str(), &old, 0) == 0;
     if (!WriteText() || fchmod(descriptor, ModeFor(replaces ? &old : nullptr)) != 0 ||
-        fsync(descriptor) != 0)
+        fsync(descriptor) != 0 || !Name())
         return Fail(errno);
     const int closing = close(descriptor);
     descriptor = -1;
-    if (closing != 0 || rename(temporary.c_str(), path.c_str()) != 0)
+    if (closing != 0 || renameat(folder, temporary.Name(), folder, name.c_str()) != 0)
         return Fail(errno);
-    temporary.clear();
+    temporary.Release();
     // The rename itself reaches the disk with the folder.
-    const int folder = open((FolderOf(path) + ".").c_str(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
+    const int synced = openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (synced >= 0) {
+        fsync(synced);
+        close(synced);
     }
     return true;
 }
@@ -104,6 +106,19 @@ bool AtomicFile::Fail(int errorNumber)
     error = Failure(path, Reason(errorNumber));
     Discard();
     return false;
+}
+
+// Makes the new file: without a name where the folder's disk can, else at a temporary name.
+bool AtomicFile::Create()
+{
+    descriptor = openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    unnamed = descriptor >= 0;
+    if (!unnamed && (errno == EOPNOTSUPP || errno == EISDIR))
+        temporary.Take(folder, [this](const char* at) {
+            descriptor = openat(folder, at, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            return descriptor < 0 ? -1 : 0;
+        });
+    return descriptor >= 0 || Fail(errno);
 }
 
 // Writes every byte of the text, however many calls it takes; false with errno set if one fails.
@@ -122,12 +137,27 @@ bool AtomicFile::WriteText()
     return true;
 }
 
+// Gives the complete file a temporary name beside its target, if it has none yet: the rename
+// over the target needs one.
+bool AtomicFile::Name()
+{
+    if (!unnamed)
+        return true;
+    const std::string self = "/proc/self/fd/" + std::to_string(descriptor);
+    return temporary.Take(folder, [&](const char* at) {
+        if (linkat(AT_FDCWD, self.c_str(), folder, at, AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != ENOENT)
+            return -1;
+        // No /proc: only a process that may read any file may link a descriptor without it.
+        return linkat(descriptor, "", folder, at, AT_EMPTY_PATH);
+    });
+}
+
 void AtomicFile::Discard()
 {
     if (descriptor >= 0)
         close(descriptor);
     descriptor = -1;
-    if (!temporary.empty())
-        unlink(temporary.c_str());
-    temporary.clear();
+    temporary.Remove();
 }

@@ -1,17 +1,25 @@
 #include "app/run/DiceRoller.h"
 #include "app/run/RunModel.h"
 #include "app/save/RunFiles.h"
+#include "app/save/TemporaryName.h"
 #include "app/theory/TheoryComparison.h"
+
+#include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -82,7 +90,103 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         EXPECT_EQ(Names(), before) << path;
     }
     setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_EQ(Read("kept.json"), "old");
+}
+
+// A save stopped by a signal at any point leaves the old file as it was, or the new one whole, and
+// nothing else: not even SIGKILL, where the folder's disk can make a file without a name.
+TEST_F(SaveTest, AnInterruptedSaveLeavesNothingBehind)
+{
+    const std::vector<std::string> save = {"100", "3000000", "--seed", "7", "--save", "big.json"};
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(ProgramRun(save, folder).Wait(), 0);
+    const auto whole = std::chrono::steady_clock::now() - started; // the run, then the file
+    const std::string saved = Read("big.json");
+    struct stop {
+        int signalNumber;
+        double when; // a share of the whole save's time; or a file size limit in its place
+        rlim_t fileSizeLimit = RLIM_INFINITY;
+    };
+    std::vector<stop> stops = {{SIGXFSZ, 0, 100 * 1024}};
+    const int unnamed = open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    for (int signalNumber : {SIGINT, SIGTERM, SIGHUP, SIGKILL})
+        for (double when : {0.6, 0.9, 0.95, 1.0})
+            if (signalNumber != SIGKILL || unnamed >= 0)
+                stops.push_back({signalNumber, when});
+    close(unnamed);
+    for (const stop& c : stops) {
+        std::ofstream(folder + "big.json") << "old";
+        ProgramRun program(save, folder, "/dev/null", c.fileSizeLimit);
+        std::this_thread::sleep_for(whole * c.when);
+        if (c.fileSizeLimit == RLIM_INFINITY)
+            program.Signal(c.signalNumber);
+        const int status = program.Wait();
+        const std::string where = strsignal(c.signalNumber) + std::string(" at ") +
+                                  std::to_string(c.when) + ": exit status " +
+                                  std::to_string(status);
+        EXPECT_TRUE(status == 0 || status == 128 + c.signalNumber) << where;
+        EXPECT_EQ(Names(), std::set<std::filesystem::path>{folder + "big.json"}) << where;
+        const std::string now = Read("big.json");
+        EXPECT_TRUE(now == saved || (status != 0 && now == "old")) << where;
+    }
+}
+
+// Where a save has to give its file a temporary name, a signal that ends the program removes it
+// first, and the program ends as the signal would have ended it. An ignored one stays ignored.
+TEST_F(SaveTest, ASignalThatEndsTheProgramTakesTheTemporaryNameWithIt)
+{
+    const struct {
+        int signalNumber;
+        void (*disposition)(int);
+        int status; // as a shell gives it
+        std::size_t namesLeft;
+    } cases[] = {
+        {SIGINT, SIG_DFL, 128 + SIGINT, 0},
+        {SIGTERM, SIG_DFL, 128 + SIGTERM, 0},
+        {SIGHUP, SIG_DFL, 128 + SIGHUP, 0},
+        {SIGXFSZ, SIG_DFL, 128 + SIGXFSZ, 0},
+        {SIGHUP, SIG_IGN, 3, 1}, // as under nohup: the save goes on
+    };
+    for (const auto& c : cases) {
+        int ready[2], go[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(go), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(c.signalNumber, c.disposition);
+            const int at = open(folder.c_str(), O_PATH | O_DIRECTORY);
+            TemporaryName name;
+            name.Take(at, [at](const char* n) {
+                return close(openat(at, n, O_WRONLY | O_CREAT | O_EXCL, 0600));
+            });
+            char sign = '!';
+            if (write(ready[1], &sign, 1) == 1 && read(go[0], &sign, 1) == 1)
+                name.Release(); // as when renamed over its target: the file stays
+            _exit(3);
+        }
+        char sign = 0;
+        ASSERT_EQ(read(ready[0], &sign, 1), 1);
+        kill(child, c.signalNumber);
+        EXPECT_EQ(write(go[1], &sign, 1), 1);
+        int raw = 0;
+        waitpid(child, &raw, 0);
+        for (int end : {ready[0], ready[1], go[0], go[1]})
+            close(end);
+        EXPECT_EQ(WIFSIGNALED(raw) ? 128 + WTERMSIG(raw) : WEXITSTATUS(raw), c.status);
+        EXPECT_EQ(Names().size(), c.namesLeft) << strsignal(c.signalNumber);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directory(folder);
+    }
+}
+
+// The temporary name is short, whatever the target's: a name as long as the disk takes is saved.
+TEST_F(SaveTest, ANameAsLongAsTheDiskTakesIsSaved)
+{
+    const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::string name = std::string(static_cast<std::size_t>(longest) - 4, 'n') + ".csv";
+    EXPECT_EQ(Saved(name).substr(0, 4), "sum,");
+    EXPECT_EQ(Names(), std::set<std::filesystem::path>{folder + name});
 }
 
 TEST_F(SaveTest, CsvReadsBackAsTheRunsTable)
