@@ -1,12 +1,16 @@
 #include "app/save/AtomicFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// As many links as the system follows in one path.
+constexpr int MAX_LINKS = 40;
 
 // The folder that holds `path`, as a prefix of it: "" for a path without one.
 std::string FolderOf(const std::string& path)
@@ -32,6 +36,8 @@ std::string Reason(int errorNumber)
         return "the disk is full";
     case EISDIR:
         return "it is a folder";
+    case ELOOP:
+        return "its symbolic links lead round in a circle";
     default:
         return std::strerror(errorNumber);
     }
@@ -50,12 +56,14 @@ mode_t ModeFor(const struct stat* replaced)
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string target) : path(std::move(target))
+AtomicFile::AtomicFile(std::string given) : path(std::move(given))
 {
     // Numbers in the text read the same in every country.
     text.imbue(std::locale::classic());
-    const std::string folderPath = FolderOf(path);
-    name = path.substr(folderPath.size());
+    if (!FollowLinks())
+        return;
+    const std::string folderPath = FolderOf(target);
+    name = target.substr(folderPath.size());
     folder = open(folderPath.empty() ? "." : folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0 || name.empty()) {
         Fail(folder < 0 ? errno : EISDIR);
@@ -63,7 +71,7 @@ AtomicFile::AtomicFile(std::string target) : path(std::move(target))
     }
     struct stat old;
     if (fstatat(folder, name.c_str(), &old, 0) == 0 && !S_ISREG(old.st_mode))
-        error = Failure(path, S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
+        Refuse(S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
 }
 
 AtomicFile::~AtomicFile()
@@ -101,11 +109,31 @@ std::string AtomicFile::Failure(const std::string& path, const std::string& reas
     return "could not save \"" + path + "\": " + reason;
 }
 
-bool AtomicFile::Fail(int errorNumber)
+bool AtomicFile::Fail(int errorNumber) { return Refuse(Reason(errorNumber)); }
+
+bool AtomicFile::Refuse(const std::string& reason)
 {
-    error = Failure(path, Reason(errorNumber));
+    error = Failure(path,
+                    target == path ? reason : "it is a link to \"" + target + "\", and " + reason);
     Discard();
     return false;
+}
+
+// Follows `path` to the end of its chain of symbolic links: the file there is the one replaced, in
+// its own folder, and the links stay as they are. A link to nowhere gets the file it names made.
+bool AtomicFile::FollowLinks()
+{
+    target = path;
+    struct stat file;
+    for (int links = 0; lstat(target.c_str(), &file) == 0 && S_ISLNK(file.st_mode); ++links) {
+        std::string next(PATH_MAX, '\0');
+        const ssize_t length = readlink(target.c_str(), next.data(), next.size());
+        if (links == MAX_LINKS || length <= 0 || std::size_t(length) == next.size())
+            return Fail(links == MAX_LINKS ? ELOOP : length < 0 ? errno : ENAMETOOLONG);
+        next.resize(std::size_t(length));
+        target = next[0] == '/' ? next : FolderOf(target) + next;
+    }
+    return true;
 }
 
 // Makes the new file: without a name where the folder's disk can, else at a temporary name.

@@ -7,10 +7,12 @@
 
 // Writes a file whole or not at all. Commit writes the text to a new file in the target's folder,
 // and so on the same disk, syncs it and renames it over the target in one step: the target is the
-// old file or the new one, never a part of either. Where the folder's disk allows it (Linux), the
-// new file has no name at all until it is complete, so even a program killed while saving leaves
-// nothing behind; elsewhere it has a short temporary name, removed again when the save fails, the
-// file is never committed, or a signal ends the program during the save (TemporaryName).
+// old file or the new one, never a part of either. A symbolic link is followed: the file it
+// points to is replaced, in its own folder, and the link stays. Where the folder's disk allows it
+// (Linux), the new file has no name at all until it is complete, so even a program killed while
+// saving leaves nothing behind; elsewhere it has a short temporary name, removed again when the
+// save fails, the file is never committed, or a signal ends the program during the save
+// (TemporaryName).
 //
 // The text is written to Text(). Every failure, of the writing included, is told by Error(), a
 // sentence that names the path as the caller gave it and the reason.
@@ -36,14 +38,17 @@ public:
 
 private:
     bool Fail(int errorNumber);
+    bool Refuse(const std::string& reason);
+    bool FollowLinks();
     bool Create();
     bool WriteText();
     bool Name();
     void Discard();
 
-    std::string path;
-    std::string name; // the target's name in its folder
-    int folder = -1;  // the target's folder, open while the file lives
+    std::string path;   // as the caller gave it
+    std::string target; // the file replaced: `path`, or where its chain of links ends
+    std::string name;   // the target's name in its folder
+    int folder = -1;    // the target's folder, open while the file lives
     int descriptor = -1;
     bool unnamed = false; // the new file has no name yet
     TemporaryName temporary;

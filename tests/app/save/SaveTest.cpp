@@ -42,9 +42,10 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::set<std::filesystem::path> Names() const
+    std::set<std::filesystem::path> Names(const std::string& sub = "") const
     {
-        return {std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()};
+        return {std::filesystem::directory_iterator(folder + sub),
+                std::filesystem::directory_iterator()};
     }
     std::string Read(const std::string& name) const
     {
@@ -73,7 +74,7 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {folder + "gone/x.csv", "its folder does not exist"},
         {"/sys/zobrin-test.csv", "its folder may not be written to"}, // not even for root
         {folder + "sub.csv", "it is a folder"},
-        {folder + "full.csv", "it is not a plain file"},
+        {folder + "full.csv", "it is a link to \"/dev/full\", and it is not a plain file"},
         {folder + "x.txt", "the extension \".txt\" is not one Zobrin writes; use .csv or .json"},
         {folder + "sub.csv/x", "its name has no extension; use .csv or .json"},
     };
@@ -178,6 +179,28 @@ TEST_F(SaveTest, ASignalThatEndsTheProgramTakesTheTemporaryNameWithIt)
         std::filesystem::remove_all(folder);
         std::filesystem::create_directory(folder);
     }
+}
+
+// A link is followed to the end of its chain, and the file there replaced in its own folder; one
+// that leads nowhere gets the file it names made. The links stay links.
+TEST_F(SaveTest, LinksLeadToTheFileReplaced)
+{
+    std::filesystem::create_directory(folder + "dotfiles");
+    std::ofstream(folder + "dotfiles/owned.txt") << "old";
+    std::filesystem::create_symlink("../dotfiles/owned.txt", folder + "dotfiles/chain");
+    std::filesystem::create_symlink("dotfiles/chain", folder + "link.csv");
+    std::filesystem::create_symlink("dotfiles/new.txt", folder + "nowhere.csv");
+    const std::string table = Saved("link.csv");
+    EXPECT_EQ(table.substr(0, 4), "sum,");
+    EXPECT_EQ(Saved("nowhere.csv"), table);
+    EXPECT_EQ(Read("dotfiles/new.txt"), table);
+    EXPECT_EQ(Read("dotfiles/owned.txt"), table);
+    for (const char* link : {"link.csv", "dotfiles/chain", "nowhere.csv"})
+        EXPECT_TRUE(std::filesystem::is_symlink(folder + link)) << link;
+    EXPECT_EQ(Names().size(), 3u);
+    EXPECT_EQ(Names("dotfiles/"), std::set<std::filesystem::path>({folder + "dotfiles/owned.txt",
+                                                                   folder + "dotfiles/chain",
+                                                                   folder + "dotfiles/new.txt"}));
 }
 
 // The temporary name is short, whatever the target's: a name as long as the disk takes is saved.
