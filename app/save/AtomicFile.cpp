@@ -69,9 +69,21 @@ AtomicFile::AtomicFile(std::string given) : path(std::move(given))
         Fail(folder < 0 ? errno : EISDIR);
         return;
     }
+    CheckTarget();
+}
+
+// A file the user may not write is not replaced either, as editors refuse it. Root may write any
+// file, and so replace any.
+bool AtomicFile::CheckTarget()
+{
     struct stat old;
-    if (fstatat(folder, name.c_str(), &old, 0) == 0 && !S_ISREG(old.st_mode))
-        Refuse(S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
+    if (fstatat(folder, name.c_str(), &old, 0) != 0)
+        return true; // a new file
+    if (!S_ISREG(old.st_mode))
+        return Refuse(S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
+    if (faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES ? Refuse("it is read only") : Fail(errno);
+    return true;
 }
 
 AtomicFile::~AtomicFile()
@@ -87,6 +99,8 @@ bool AtomicFile::Commit()
         return false;
     struct stat old;
     const bool replaces = fstatat(folder, name.c_str(), &old, 0) == 0;
+    if (replaces)
+        KeepOwner(old);
     if (!WriteText() || fchmod(descriptor, ModeFor(replaces ? &old : nullptr)) != 0 ||
         fsync(descriptor) != 0 || !Name())
         return Fail(errno);
@@ -147,6 +161,15 @@ bool AtomicFile::Create()
             return descriptor < 0 ? -1 : 0;
         });
     return descriptor >= 0 || Fail(errno);
+}
+
+// The new file keeps the owner and the group of the one it replaces, as far as the system lets
+// this process give them (root any, others a group of their own). The mode is set after this,
+// since a change of owner clears the set-user-ID and set-group-ID bits.
+void AtomicFile::KeepOwner(const struct stat& old)
+{
+    if (fchown(descriptor, old.st_uid, old.st_gid) != 0)
+        (void)!fchown(descriptor, static_cast<uid_t>(-1), old.st_gid);
 }
 
 // Writes every byte of the text, however many calls it takes; false with errno set if one fails.

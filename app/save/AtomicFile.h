@@ -4,15 +4,17 @@
 
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
 // Writes a file whole or not at all. Commit writes the text to a new file in the target's folder,
 // and so on the same disk, syncs it and renames it over the target in one step: the target is the
 // old file or the new one, never a part of either. A symbolic link is followed: the file it
-// points to is replaced, in its own folder, and the link stays. Where the folder's disk allows it
-// (Linux), the new file has no name at all until it is complete, so even a program killed while
-// saving leaves nothing behind; elsewhere it has a short temporary name, removed again when the
-// save fails, the file is never committed, or a signal ends the program during the save
-// (TemporaryName).
+// points to is replaced, in its own folder, and the link stays. A file the user may not write is
+// refused; one replaced keeps its owner, group and permissions as far as the system allows. Where
+// the folder's disk allows it (Linux), the new file has no name at all until it is complete, so
+// even a program killed while saving leaves nothing behind; elsewhere it has a short temporary
+// name, removed again when the save fails, the file is never committed, or a signal ends the
+// program during the save (TemporaryName).
 //
 // The text is written to Text(). Every failure, of the writing included, is told by Error(), a
 // sentence that names the path as the caller gave it and the reason.
@@ -40,6 +42,8 @@ private:
     bool Fail(int errorNumber);
     bool Refuse(const std::string& reason);
     bool FollowLinks();
+    bool CheckTarget();
+    void KeepOwner(const struct stat& old);
     bool Create();
     bool WriteText();
     bool Name();

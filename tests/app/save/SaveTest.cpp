@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -59,10 +60,39 @@ protected:
         return Read(name);
     }
 
+    // Saves the run to `name` as the user `uid`, in a process of its own: "" when it is saved,
+    // else the message.
+    std::string SavedAs(uid_t uid, const std::string& name)
+    {
+        int result[2];
+        if (pipe(result) != 0)
+            return "no pipe";
+        const pid_t child = fork();
+        if (child == 0) {
+            std::string error = "could not become user " + std::to_string(uid);
+            if (uid == geteuid() || (setgroups(0, nullptr) == 0 && setresgid(uid, uid, uid) == 0 &&
+                                     setresuid(uid, uid, uid) == 0))
+                error = SaveRun(run, folder + name, error) ? "" : error;
+            _exit(write(result[1], error.data(), error.size()) < 0);
+        }
+        close(result[1]);
+        std::string said(4096, '\0');
+        const ssize_t length = read(result[0], said.data(), said.size());
+        close(result[0]);
+        waitpid(child, nullptr, 0);
+        return said.substr(0, length < 0 ? 0 : std::size_t(length));
+    }
+
     std::string folder;
     RunModel run;
     const SumDistribution theory{2};
 };
+
+// The users the tests that save as another user take: throwaway ones where the tests run as root,
+// else the tests' own (and such tests run only their cases that need no other user).
+const bool ROOT = geteuid() == 0;
+const uid_t SELF = ROOT ? 4242 : geteuid(), OTHER = 4243;
+const gid_t GROUP = ROOT ? 4244 : getegid();
 
 TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
 {
@@ -178,6 +208,40 @@ TEST_F(SaveTest, ASignalThatEndsTheProgramTakesTheTemporaryNameWithIt)
         EXPECT_EQ(Names().size(), c.namesLeft) << strsignal(c.signalNumber);
         std::filesystem::remove_all(folder);
         std::filesystem::create_directory(folder);
+    }
+}
+
+// A file the user may not write is refused and left as it was. Root may write any file: the file
+// that replaces it keeps its owner, its group and its permissions.
+TEST_F(SaveTest, ReadOnlyFilesAreRefusedAndOwnersKept)
+{
+    chmod(folder.c_str(), 0777);
+    const struct {
+        uid_t owner;
+        mode_t mode;
+        uid_t saver;
+        std::string error;
+    } cases[] = {
+        {OTHER, 02640, 0, ""},
+        {SELF, 0444, SELF, "it is read only"},
+        {OTHER, 0644, SELF, "it is read only"},
+    };
+    for (const auto& c : cases) {
+        if (!ROOT && (c.owner != SELF || c.saver != SELF))
+            continue;
+        const std::string file = folder + "sheet.csv";
+        std::ofstream(file) << "old";
+        ASSERT_EQ(chown(file.c_str(), c.owner, GROUP), 0);
+        ASSERT_EQ(chmod(file.c_str(), c.mode), 0);
+        const std::string error = SavedAs(c.saver, "sheet.csv");
+        EXPECT_EQ(error, c.error.empty() ? "" : "could not save \"" + file + "\": " + c.error);
+        struct stat saved {};
+        stat(file.c_str(), &saved);
+        EXPECT_EQ(saved.st_uid, c.owner) << error;
+        EXPECT_EQ(saved.st_gid, GROUP) << error;
+        EXPECT_EQ(saved.st_mode & 07777, c.mode) << error;
+        EXPECT_EQ(Read("sheet.csv") == "old", !c.error.empty()) << error;
+        EXPECT_EQ(Names().size(), 1u);
     }
 }
 
