@@ -2,6 +2,7 @@
 
 #include "app/Version.h"
 #include "app/run/DiceRoller.h"
+#include "app/run/QuotedText.h"
 #include "app/run/RunArguments.h"
 #include "app/run/ZoomLevel.h"
 
@@ -44,8 +45,6 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text)
     }
     return static_cast<std::uint32_t>(value);
 }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
@@ -118,7 +117,7 @@ void CommandLine::Take(const std::string& option, const std::optional<std::strin
     } else {
         const bool unknown = StartsWith(option, "--");
         if (unknown)
-            errors.push_back("unknown option " + Quoted(option));
+            errors.push_back("unknown option " + QuotedText(option));
         places.push_back({option, unknown});
     }
 }
@@ -133,7 +132,7 @@ void CommandLine::TakeSeed(const std::optional<std::string>& text)
     }
     seed = ParseSeed(*text);
     if (!seed)
-        errors.push_back("the seed " + Quoted(*text) + " is not " + range + IGNORED);
+        errors.push_back("the seed " + QuotedText(*text) + " is not " + range + IGNORED);
 }
 
 void CommandLine::TakeSavePath(const std::optional<std::string>& text)
@@ -147,7 +146,7 @@ void CommandLine::TakeZoom(const std::optional<std::string>& text)
 {
     zoom = ZoomLevel::Parse(text.value_or(""));
     if (!zoom)
-        errors.push_back("the zoom " + Quoted(text.value_or("")) + " is not one of " +
+        errors.push_back("the zoom " + QuotedText(text.value_or("")) + " is not one of " +
                          ZoomLevel::StepList() + "; it is ignored");
 }
 
@@ -177,11 +176,12 @@ void CommandLine::CheckSavedRun(const std::vector<place>& places)
         if (places[p].unknownOption)
             continue;
         if (p >= 2)
-            errors.push_back(Quoted(places[p].text) +
+            errors.push_back(QuotedText(places[p].text) +
                              " is one argument too many: --save takes DICE and ROLLS only");
         else if (!ParseNumber(places[p].text, value) || value < 1 || value > numbers[p].most)
-            errors.push_back(std::string("the ") + numbers[p].name + " " + Quoted(places[p].text) +
-                             " is not a whole number from 1 to " + std::to_string(numbers[p].most));
+            errors.push_back(std::string("the ") + numbers[p].name + " " +
+                             QuotedText(places[p].text) + " is not a whole number from 1 to " +
+                             std::to_string(numbers[p].most));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/save/AtomicFile.h"
 
+#include "app/run/QuotedText.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -27,7 +29,6 @@ std::string Reason(int errorNumber)
     case ENOTDIR:
         return "a part of its folder is not a folder";
     case EACCES:
-    case EPERM:
         return "its folder may not be written to";
     case EROFS:
         return "its folder is on a disk that is read only";
@@ -65,25 +66,52 @@ AtomicFile::AtomicFile(std::string given) : path(std::move(given))
     const std::string folderPath = FolderOf(target);
     name = target.substr(folderPath.size());
     folder = open(folderPath.empty() ? "." : folderPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0 || name.empty()) {
+    if (folder < 0 && errno == EACCES)
+        Refuse("its folder may not be opened");
+    else if (folder < 0 || name.empty())
         Fail(folder < 0 ? errno : EISDIR);
-        return;
-    }
-    CheckTarget();
+    else
+        CheckTarget();
 }
 
-// A file the user may not write is not replaced either, as editors refuse it. Root may write any
-// file, and so replace any.
 bool AtomicFile::CheckTarget()
 {
     struct stat old;
-    if (fstatat(folder, name.c_str(), &old, 0) != 0)
-        return true; // a new file
-    if (!S_ISREG(old.st_mode))
+    if (fstatat(folder, name.c_str(), &old, 0) == 0 && !S_ISREG(old.st_mode))
         return Refuse(S_ISDIR(old.st_mode) ? Reason(EISDIR) : "it is not a plain file");
-    if (faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
-        return errno == EACCES ? Refuse("it is read only") : Fail(errno);
-    return true;
+    const std::string obstacle = Obstacle();
+    return obstacle.empty() || Refuse(obstacle);
+}
+
+// What keeps this process from replacing the target, as far as the system says: "" when nothing
+// known does. A file or a folder marked immutable or append only refuses everyone, root included;
+// a folder with the sticky bit (as /tmp) lets only a file's owner, the folder's and root replace
+// it; a file the user may not write is not replaced either, as editors refuse it; and a new file
+// needs a folder the user may write. Root may write any file, and so replace any.
+std::string AtomicFile::Obstacle() const
+{
+    struct statx place = {};
+    if (folder < 0 || statx(folder, "", AT_EMPTY_PATH, STATX_UID | STATX_MODE, &place) != 0)
+        return "";
+    struct statx file = {};
+    const bool exists = statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_UID, &file) == 0;
+    const uid_t user = geteuid();
+    if (exists && (file.stx_attributes & STATX_ATTR_IMMUTABLE))
+        return "it is marked immutable";
+    if (exists && (file.stx_attributes & STATX_ATTR_APPEND))
+        return "it is marked append only";
+    if (place.stx_attributes & STATX_ATTR_IMMUTABLE)
+        return "its folder is marked immutable";
+    if (place.stx_attributes & STATX_ATTR_APPEND)
+        return "its folder is marked append only";
+    if (exists && (place.stx_mode & S_ISVTX) && user != 0 && file.stx_uid != user &&
+        place.stx_uid != user)
+        return "it belongs to another user, and in its folder only a file's owner may replace it";
+    if (exists && faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return "it is read only";
+    if (faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return Reason(EACCES);
+    return "";
 }
 
 AtomicFile::~AtomicFile()
@@ -120,15 +148,21 @@ bool AtomicFile::Commit()
 
 std::string AtomicFile::Failure(const std::string& path, const std::string& reason)
 {
-    return "could not save \"" + path + "\": " + reason;
+    return "could not save " + QuotedText(path) + ": " + reason;
 }
 
-bool AtomicFile::Fail(int errorNumber) { return Refuse(Reason(errorNumber)); }
+// A step refused by the system's permissions is told by what stood in its way, where that is known.
+bool AtomicFile::Fail(int errorNumber)
+{
+    const std::string obstacle = errorNumber == EACCES || errorNumber == EPERM ? Obstacle() : "";
+    return Refuse(obstacle.empty() ? Reason(errorNumber) : obstacle);
+}
 
 bool AtomicFile::Refuse(const std::string& reason)
 {
-    error = Failure(path,
-                    target == path ? reason : "it is a link to \"" + target + "\", and " + reason);
+    error =
+        Failure(path, target == path ? reason
+                                     : "it is a link to " + QuotedText(target) + ", and " + reason);
     Discard();
     return false;
 }

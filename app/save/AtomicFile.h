@@ -17,7 +17,8 @@
 // program during the save (TemporaryName).
 //
 // The text is written to Text(). Every failure, of the writing included, is told by Error(), a
-// sentence that names the path as the caller gave it and the reason.
+// sentence that names the path as the caller gave it (control characters escaped) and the reason:
+// what stood in the way where the system says, an immutable file or a sticky folder included.
 class AtomicFile {
 public:
     // Finds the target's folder at once; Error() says why when it cannot.
@@ -43,6 +44,7 @@ private:
     bool Refuse(const std::string& reason);
     bool FollowLinks();
     bool CheckTarget();
+    std::string Obstacle() const;
     void KeepOwner(const struct stat& old);
     bool Create();
     bool WriteText();

@@ -1,4 +1,5 @@
 #include "app/run/CommandLine.h"
+#include "app/run/QuotedText.h"
 
 #include "ProgramRun.h"
 
@@ -120,6 +121,11 @@ TEST(CommandLine, TheProgramAnswersAsTheCommandLineSays)
          0,
          "",
          "{\"dice\":2,\"rolls\":30,\"seed\":3,"},
+        {{"--save", "a.json", "--frob\n\x1b[2J"},
+         "/dev/null",
+         2,
+         "zobrin: unknown option \"--frob\\n\\x1b[2J\"",
+         ""},
         {{"--save", "a.json", "--", "--seed=3"},
          "/dev/null",
          2,
@@ -139,4 +145,21 @@ TEST(CommandLine, TheProgramAnswersAsTheCommandLineSays)
         EXPECT_TRUE(std::filesystem::is_empty(folder)) << where;
     }
     std::filesystem::remove_all(folder);
+}
+
+// What a user typed or named goes into a message quoted, unable to fake a line or move the
+// cursor, and still readable: UTF-8 text shows as it is.
+TEST(QuotedText, EscapesWhatATerminalWouldObey)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\nb", "\"a\\nb\""},
+        {"\x1b[2J\t\r\x7f\x01", "\"\\x1b[2J\\t\\r\\x7f\\x01\""},
+        {"\xc2\x9b\xc2\xa0", "\"\\xc2\\x9b\xc2\xa0\""},            // a C1 control; a no-break space
+        {"\xff\xe2\x82", "\"\\xff\\xe2\\x82\""},                   // not UTF-8; cut short
+        {"\xc0\xaf\xed\xa0\x80", "\"\\xc0\\xaf\\xed\\xa0\\x80\""}, // overlong; a surrogate
+        {"W\xc3\xbcrfel \xf0\x9f\x8e\xb2.csv", "\"W\xc3\xbcrfel \xf0\x9f\x8e\xb2.csv\""},
+        {"say \"\\\"", "\"say \\\"\\\\\\\"\""},
+    };
+    for (const auto& [text, quoted] : cases)
+        EXPECT_EQ(QuotedText(text), quoted) << quoted;
 }

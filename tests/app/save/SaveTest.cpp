@@ -15,11 +15,14 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <linux/fs.h>
 #include <set>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -243,6 +246,59 @@ TEST_F(SaveTest, ReadOnlyFilesAreRefusedAndOwnersKept)
         EXPECT_EQ(Read("sheet.csv") == "old", !c.error.empty()) << error;
         EXPECT_EQ(Names().size(), 1u);
     }
+}
+
+// Sets or clears the immutable mark (chattr +i) of a file; false where its disk or the user cannot.
+bool MarkImmutable(const std::string& file, bool immutable)
+{
+    const int descriptor = open(file.c_str(), O_RDONLY);
+    int flags = 0;
+    bool marked = descriptor >= 0 && ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    marked = marked && ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+    close(descriptor);
+    return marked;
+}
+
+// A save the system refuses says what stands in its way, not only that it was refused; the path
+// it names cannot fake a second line or colour the terminal.
+TEST_F(SaveTest, MessagesNameWhatStandsInTheWay)
+{
+    chmod(folder.c_str(), 0777);
+    std::filesystem::create_directory(folder + "sticky");
+    std::ofstream(folder + "sticky/theirs.csv") << "old";
+    std::ofstream(folder + "locked.csv") << "old";
+    const bool immutable = MarkImmutable(folder + "locked.csv", true);
+    std::filesystem::create_directory(folder + "shut");
+    for (const auto& [file, owner, mode] : {std::tuple(std::string("sticky"), OTHER, 01777),
+                                            {"sticky/theirs.csv", OTHER, 0666},
+                                            {"shut", SELF, 0555}}) {
+        const std::string path = folder + file;
+        if (chown(path.c_str(), owner, GROUP) != 0 || chmod(path.c_str(), mode_t(mode)) != 0) {
+            ASSERT_FALSE(ROOT) << file;
+        }
+    }
+    const struct {
+        std::string name, shown;
+        uid_t saver;
+        bool runs;
+        std::string reason;
+    } cases[] = {
+        {"sticky/theirs.csv", "sticky/theirs.csv", SELF, ROOT,
+         "it belongs to another user, and in its folder only a file's owner may replace it"},
+        {"locked.csv", "locked.csv", 0, immutable, "it is marked immutable"},
+        {"gone\n/x\x1b[2J.csv", "gone\\n/x\\x1b[2J.csv", SELF, true, "its folder does not exist"},
+        {"shut/new.csv", "shut/new.csv", SELF, true, "its folder may not be written to"},
+    };
+    for (const auto& c : cases) {
+        if (c.runs) {
+            EXPECT_EQ(SavedAs(c.saver, c.name),
+                      "could not save \"" + folder + c.shown + "\": " + c.reason);
+        }
+    }
+    MarkImmutable(folder + "locked.csv", false);
+    EXPECT_EQ(Read("locked.csv") + Read("sticky/theirs.csv"), "oldold");
+    EXPECT_EQ(Names("shut/").size() + Names("sticky/").size(), 1u);
 }
 
 // A link is followed to the end of its chain, and the file there replaced in its own folder; one
