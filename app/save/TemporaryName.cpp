@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,27 +28,23 @@ extern "C" void RemoveAndEnd(int signalNumber)
     raise(signalNumber); // delivered as the handler returns, at the default action
 }
 
-// Holds the ending signals back while the name and the handlers change together.
-class heldSignals {
-public:
-    heldSignals()
-    {
-        sigset_t held;
-        sigemptyset(&held);
-        for (int signalNumber : ENDING)
-            sigaddset(&held, signalNumber);
-        pthread_sigmask(SIG_BLOCK, &held, &before);
-    }
-    ~heldSignals() { pthread_sigmask(SIG_SETMASK, &before, nullptr); }
-
-private:
-    sigset_t before;
-};
-
-void Guard(int folder, const char* name)
+// Holds the ending signals back, while the name and the handlers change together; returns the
+// signals held before, for Restore.
+sigset_t Hold()
 {
-    for (int c = 0; name[c] != '\0'; ++c)
-        guardedName[c] = name[c];
+    sigset_t held, before;
+    sigemptyset(&held);
+    for (int signalNumber : ENDING)
+        sigaddset(&held, signalNumber);
+    pthread_sigmask(SIG_BLOCK, &held, &before);
+    return before;
+}
+
+void Restore(const sigset_t& before) { pthread_sigmask(SIG_SETMASK, &before, nullptr); }
+
+void Guard(int folder, const char (&name)[16])
+{
+    std::memcpy(guardedName, name, sizeof guardedName);
     guardedFolder = folder;
     struct sigaction remove {};
     remove.sa_handler = RemoveAndEnd;
@@ -71,14 +69,12 @@ void Unguard()
 // ".zobrin-" and six of a-z and 0-9.
 void Fresh(char (&name)[16])
 {
-    const char* const PREFIX = ".zobrin-";
-    int c = 0;
-    for (; PREFIX[c] != '\0'; ++c)
-        name[c] = PREFIX[c];
+    std::strcpy(name, ".zobrin-");
     const char* const SYMBOLS = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (std::uint32_t bits = EntropySeed(); c < 14; ++c, bits /= 36)
+    std::uint32_t bits = EntropySeed();
+    for (std::size_t c = std::strlen(name); c < 14; ++c, bits /= 36)
         name[c] = SYMBOLS[bits % 36];
-    name[c] = '\0';
+    name[14] = '\0';
 }
 
 } // namespace
@@ -88,14 +84,17 @@ bool TemporaryName::Take(int folderDescriptor, const std::function<int(const cha
     Remove();
     for (int attempt = 0; attempt < 100; ++attempt) {
         Fresh(name);
-        const heldSignals held;
-        if (make(name) == 0) {
+        const sigset_t before = Hold();
+        const bool made = make(name) == 0;
+        const int error = errno;
+        if (made) {
             folder = folderDescriptor;
             Guard(folder, name);
-            return true;
         }
-        if (errno != EEXIST)
-            return false;
+        Restore(before);
+        errno = error;
+        if (made || error != EEXIST)
+            return made;
     }
     return false; // errno is EEXIST
 }
@@ -108,9 +107,10 @@ void TemporaryName::Let(bool remove)
 {
     if (folder < 0)
         return;
-    const heldSignals held;
+    const sigset_t before = Hold();
     if (remove)
         unlinkat(folder, name, 0);
     Unguard();
+    Restore(before);
     folder = -1;
 }
