@@ -1,12 +1,7 @@
 #include "app/run/CommandLine.h"
-#include "app/run/QuotedText.h"
-
-#include "ProgramRun.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,13 +62,7 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         {{"--frob", "x", "--save=a.json"}, {}, {}, {}, 2, Action::RUN, "a.json"},
         {{"101", "--save", "-h"}, 101, {}, {}, 2, Action::HELP, ""},
         {{"100", "9999999", "--save=a.csv"}, 100, 9999999, {}, 0, Action::RUN, "a.csv"},
-        {{"--save=a.csv", "--save", "b.csv", "--zoom=100", "--zoom=125"},
-         {},
-         {},
-         {},
-         2,
-         Action::RUN,
-         "b.csv"},
+        {{"--save=a.csv", "--save", "b.csv"}, {}, {}, {}, 1, Action::RUN, "b.csv"},
         {{"--save=a.csv", "--", "--seed=3"}, {}, {}, {}, 1, Action::RUN, "a.csv"},
     };
     for (const Case& c : cases) {
@@ -86,80 +75,4 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         EXPECT_EQ(line.errors.size(), c.errors) << where;
         EXPECT_EQ(line.savePath, c.save) << where;
     }
-}
-
-// What a user sees of the command line from a shell, where the program reads its arguments
-// before the toolkit takes "--" out, and where standard output may not take the text.
-TEST(CommandLine, TheProgramAnswersAsTheCommandLineSays)
-{
-    const std::string folder = testing::TempDir() + "zobrin-command-line/";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directory(folder);
-    const struct {
-        std::vector<std::string> args;
-        const char* output;
-        int status;
-        std::string errors, saved; // the first line of standard error; the start of a.json
-    } cases[] = {
-        {{"--help"},
-         "/dev/full",
-         1,
-         "zobrin: could not write to standard output: No space left on device",
-         ""},
-        {{"--version"},
-         "/dev/full",
-         1,
-         "zobrin: could not write to standard output: No space left on device",
-         ""},
-        {{"--save=a.json", "--save", "b.json", "2"},
-         "/dev/null",
-         2,
-         "zobrin: --save is given more than once",
-         ""},
-        {{"--seed", "3", "--save", "a.json", "--", " 2 ", "+30"},
-         "/dev/null",
-         0,
-         "",
-         "{\"dice\":2,\"rolls\":30,\"seed\":3,"},
-        {{"--save", "a.json", "--frob\n\x1b[2J"},
-         "/dev/null",
-         2,
-         "zobrin: unknown option \"--frob\\n\\x1b[2J\"",
-         ""},
-        {{"--save", "a.json", "--", "--seed=3"},
-         "/dev/null",
-         2,
-         "zobrin: the number of dice \"--seed=3\" is not a whole number from 1 to 100",
-         ""},
-    };
-    for (const auto& c : cases) {
-        ProgramRun program(c.args, folder, c.output);
-        const std::string where = testing::PrintToString(c.args);
-        EXPECT_EQ(program.Wait(), c.status) << where;
-        EXPECT_EQ(program.Errors().substr(0, program.Errors().find('\n')), c.errors) << where;
-        std::ifstream saved(folder + "a.json");
-        std::string start(c.saved.size(), '\0');
-        saved.read(start.data(), static_cast<std::streamsize>(start.size()));
-        EXPECT_EQ(saved ? start : "", c.saved) << where;
-        std::filesystem::remove(folder + "a.json");
-        EXPECT_TRUE(std::filesystem::is_empty(folder)) << where;
-    }
-    std::filesystem::remove_all(folder);
-}
-
-// What a user typed or named goes into a message quoted, unable to fake a line or move the
-// cursor, and still readable: UTF-8 text shows as it is.
-TEST(QuotedText, EscapesWhatATerminalWouldObey)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"a\nb", "\"a\\nb\""},
-        {"\x1b[2J\t\r\x7f\x01", "\"\\x1b[2J\\t\\r\\x7f\\x01\""},
-        {"\xc2\x9b\xc2\xa0", "\"\\xc2\\x9b\xc2\xa0\""},            // a C1 control; a no-break space
-        {"\xff\xe2\x82", "\"\\xff\\xe2\\x82\""},                   // not UTF-8; cut short
-        {"\xc0\xaf\xed\xa0\x80", "\"\\xc0\\xaf\\xed\\xa0\\x80\""}, // overlong; a surrogate
-        {"W\xc3\xbcrfel \xf0\x9f\x8e\xb2.csv", "\"W\xc3\xbcrfel \xf0\x9f\x8e\xb2.csv\""},
-        {"say \"\\\"", "\"say \\\"\\\\\\\"\""},
-    };
-    for (const auto& [text, quoted] : cases)
-        EXPECT_EQ(QuotedText(text), quoted) << quoted;
 }
