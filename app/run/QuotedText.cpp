@@ -39,8 +39,6 @@ std::string Escape(unsigned char c)
         return "\\n";
     case '\t':
         return "\\t";
-    case '\r':
-        return "\\r";
     case '"':
     case '\\':
         return std::string("\\") + char(c);
