@@ -1,8 +1,8 @@
 #include "app/save/KeptSettings.h"
 
+#include "app/run/QuotedText.h"
 #include "app/run/ZoomLevel.h"
 #include "app/save/AtomicFile.h"
-#include "common/QuotedPath.h"
 #include "common/ReadRegularFile.h"
 #include "common/SettingsText.h"
 
@@ -57,7 +57,7 @@ bool KeptSettings::SaveZoom(int percent)
     // Never over a file that could not be read: what it holds would be lost.
     if (reading == Reading::UNREADABLE) {
         if (!told)
-            *messages << "zobrin: cannot read " << QuotedPath(path)
+            *messages << "zobrin: cannot read " << QuotedText(path)
                       << "; the zoom will not be kept\n";
         told = true;
         return false;

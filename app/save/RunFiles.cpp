@@ -1,5 +1,6 @@
 #include "app/save/RunFiles.h"
 
+#include "app/run/QuotedText.h"
 #include "app/save/AtomicFile.h"
 #include "app/save/RunCsv.h"
 #include "app/save/RunJson.h"
@@ -39,11 +40,11 @@ bool SaveRun(const RunModel& run, const std::string& path, std::string& error)
     const auto kind = std::find_if(std::begin(KINDS), std::end(KINDS),
                                    [&](const fileKind& k) { return extension == k.extension; });
     if (kind == std::end(KINDS)) {
-        error =
-            AtomicFile::Failure(path, (extension.empty() ? std::string("its name has no extension")
-                                                         : "the extension \"" + extension +
-                                                               "\" is not one Zobrin writes") +
-                                          "; use .csv or .json");
+        error = AtomicFile::Failure(
+            path, (extension.empty()
+                       ? std::string("its name has no extension")
+                       : "the extension " + QuotedText(extension) + " is not one Zobrin writes") +
+                      "; use .csv or .json");
         return false;
     }
     AtomicFile file(path);
