@@ -37,14 +37,9 @@ Json ChiSquare(const ChiSquareTest& test)
 Json FirstRolls(const RollRecord& record, int dice)
 {
     Json rolls = Json::array();
-    const std::string& text = record.Text();
-    const std::size_t rollLength = static_cast<std::size_t>(dice) + 1; // the faces and a blank
-    for (std::size_t at = 0; at + rollLength <= record.FacesLength(); at += rollLength) {
-        Json faces = Json::array();
-        for (std::size_t d = at; d < at + rollLength - 1; ++d)
-            faces.push_back(text[d] - '0');
-        rolls.push_back(std::move(faces));
-    }
+    const std::vector<std::uint8_t>& faces = record.Faces();
+    for (auto roll = faces.begin(); faces.end() - roll >= dice; roll += dice)
+        rolls.push_back(Json(std::vector<int>(roll, roll + dice)));
     return rolls;
 }
 

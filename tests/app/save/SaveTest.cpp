@@ -134,9 +134,9 @@ TEST_F(SaveTest, JsonReadsBackAsEverythingAboutTheRun)
     ASSERT_EQ(json["first_rolls"].size(), 10000u);
     DiceRoller roller(2, SEED);
     for (const Json& roll : json["first_rolls"]) {
-        char faces[2];
+        std::uint8_t faces[2];
         roller.Roll(faces);
-        ASSERT_EQ(roll, Json({faces[0] - '0', faces[1] - '0'}));
+        ASSERT_EQ(roll, Json({faces[0], faces[1]}));
     }
 }
 
