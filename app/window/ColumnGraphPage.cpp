@@ -48,7 +48,11 @@ void ColumnGraphPage::SetUpGraph()
     graph->SetInitialSize(wxSize(-1, 200));
 }
 
-void ColumnGraphPage::RunStarted(const RunModel& run) { graph->SetXMax(7.0 * run.LowestSum()); }
+// The x axis runs to (faces + 1) x dice, past the highest sum: 7 x dice for six faces.
+void ColumnGraphPage::RunStarted(const RunModel& run)
+{
+    graph->SetXMax((run.RunDie().Faces() + 1.0) * run.RunDice());
+}
 
 // While the run is followed, the top of the y range moves in steps of 6 and always clears the
 // tallest column.

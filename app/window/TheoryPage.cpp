@@ -1,5 +1,6 @@
 #include "app/window/TheoryPage.h"
 
+#include "app/run/DiceRoller.h"
 #include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
@@ -29,6 +30,9 @@ constexpr int MIN_OUTLINED = 6;
 constexpr int MAX_TICKS = 10;
 // Pixels round the page's parts.
 constexpr int MARGIN = 7;
+// The x axis's title, and the pixels the graph keeps for its columns at the least.
+const char* const X_TITLE = "Sum of dice";
+constexpr int MIN_COLUMNS_HEIGHT = 20;
 
 wxFont SmallFont(wxFontWeight weight)
 {
@@ -76,7 +80,7 @@ TheoryPage::TheoryPage(wxWindow* parent)
     SetUpTable();
     SetUpGraph();
     DoLayout();
-    StartRun(1, 0, {});
+    StartRun(0, {});
 }
 
 // All four columns whole at the table's narrowest; it scrolls only up and down.
@@ -85,7 +89,8 @@ void TheoryPage::SetUpTable()
     table->CreateResultsTable(0, COLUMNS);
     UseSmallFonts(*table);
     const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
-    const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
+    const std::string largestSum = std::to_string(Die::MAX_FACES * DiceRoller::MAX_DICE);
+    const char* widest[COLUMNS] = {largestSum.c_str(), "100.000%", "100.000%", "-1000.0"};
     int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
         table->SetColLabelValue(col, labels[col]);
@@ -111,7 +116,7 @@ void TheoryPage::SetUpGraph()
 {
     graph->SetBackgroundColour(*wxWHITE);
     graph->SetFontSize(8);
-    graph->SetXAxisLabel("Sum of dice");
+    graph->SetXAxisLabel(X_TITLE);
     graph->SetYAxisLabel("% of rolls");
     graph->originAlwaysViewable = false;
     graph->axesAlwaysViewable = true;
@@ -151,15 +156,17 @@ void TheoryPage::DoLayout()
     sizer->SetSizeHints(this);
 }
 
+// The theory of the run's dice, and what the rolls are tested against.
 void TheoryPage::RunStarted(const RunModel& run)
 {
-    StartRun(run.LowestSum(), run.Seed(), run.Counts());
+    if (run.RunDice() != theory.Dice() || run.RunDie() != theory.GetDie())
+        theory = SumDistribution(run.RunDice(), run.RunDie());
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    StartRun(run.Seed(), run.Counts());
 }
 
-void TheoryPage::StartRun(int dice, std::uint32_t runSeed, const std::vector<int>& counts)
+void TheoryPage::StartRun(std::uint32_t runSeed, const std::vector<int>& counts)
 {
-    if (dice != theory.Dice())
-        theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
     PrepareTable();
@@ -204,7 +211,7 @@ void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts());
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
-    const TheoryComparison comparison(theory, counts);
+    const TheoryComparison comparison(theory, tested, counts);
     ShowTable(comparison);
     ShowGraph(comparison);
     ShowSummary(comparison);
@@ -260,13 +267,19 @@ void TheoryPage::FitGraph(const TheoryComparison& comparison, double tallest)
 }
 
 // On a small graph fewer major ticks, so that their labels keep apart: at most one every 20
-// pixels across and every 15 up, as the view goes (the room for the labels included); then the
-// view follows.
+// pixels across and every 15 up, as the view goes (the room for the labels included). A graph
+// too short for the x axis's title under its tick labels, the arrowhead and some height of
+// columns goes without the title: the table beside it names the sums. Then the view follows.
 void TheoryPage::SpaceTicks()
 {
     const wxSize size = graph->GetClientSize();
     graph->SetXMaxTicks(std::clamp(size.x / 20, 2, MAX_TICKS));
     graph->SetYMaxTicks(std::clamp(size.y / 15, 2, MAX_TICKS));
+    graph->SetXAxisLabel(X_TITLE);
+    const int titled = graph->LabelPixels(graph->LabelMeasurer()).bottom +
+                       coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP + MIN_COLUMNS_HEIGHT;
+    if (size.y < titled)
+        graph->SetXAxisLabel("");
     graph->UpdateView();
 }
 

@@ -310,13 +310,62 @@ TEST_F(SaveTest, JsonReadsBackAsEverythingAboutTheRun)
     EXPECT_EQ(json["sd"]["observed"], comparison.ObservedDeviation()); // n as the divisor
     EXPECT_EQ(json["mean"]["expected"], 2 * 114673 / 32768.0); // the faces times their draws
     EXPECT_EQ(json["chi_square"]["df"], 10);
+    EXPECT_EQ(json["chi_square"]["tested_against"], "die");
     EXPECT_EQ(json["running_mean"], Json::array());
     ASSERT_EQ(json["first_rolls"].size(), 10000u);
     DiceRoller roller(2, SEED);
     for (const Json& roll : json["first_rolls"]) {
-        char faces[2];
+        std::uint8_t faces[2];
         roller.Roll(faces);
-        ASSERT_EQ(roll, Json({faces[0] - '0', faces[1] - '0'}));
+        ASSERT_EQ(roll, Json({faces[0], faces[1]}));
+    }
+}
+
+// Both files follow the run's die: its faces and weights, a row for every sum its dice make, the
+// faces rolled (up to 20), and the test against it or against fair dice.
+TEST_F(SaveTest, FilesDescribeTheRunsDieAndWhatItsRollsWereTestedAgainst)
+{
+    using Json = nlohmann::ordered_json;
+    struct {
+        Die die;
+        bool fair;
+        std::vector<int> weights;
+    } cases[] = {
+        {*Die::Loaded({1, 1, 1, 1, 1, 5}), true, {1, 1, 1, 1, 1, 5}},
+        {*Die::Fair(20), false, std::vector<int>(20, 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.die.Name());
+        run.SetDie(c.die);
+        run.SetTestAgainstFair(c.fair);
+        run.Start(SEED);
+        run.RollUntil(ROLLS);
+        run.End();
+        const Json json = Json::parse(Saved("run.json"));
+        const SumDistribution dice(2, c.die), tested = c.fair ? dice.FairDice() : dice;
+        EXPECT_EQ(json["faces"], c.die.Faces());
+        EXPECT_EQ(json["weights"], Json(c.weights));
+        ASSERT_EQ(json["table"].size(), dice.Chances().size());
+        EXPECT_EQ(json["table"].back()["sum"], 2 * c.die.Faces());
+        EXPECT_EQ(json["table"].back()["expected"], dice.Chances().back());
+        EXPECT_EQ(json["mean"]["expected"], dice.Mean());
+        EXPECT_EQ(json["chi_square"]["p"],
+                  TheoryComparison(dice, tested, run.Counts()).Test().PValue());
+        EXPECT_EQ(json["chi_square"]["tested_against"], c.fair ? "fair" : "die");
+        DiceRoller roller(2, SEED, c.die);
+        std::uint8_t faces[2];
+        for (const Json& roll : json["first_rolls"]) {
+            roller.Roll(faces);
+            ASSERT_EQ(roll, Json({faces[0], faces[1]}));
+        }
+
+        std::istringstream csv(Saved("table.csv"));
+        std::string line, last;
+        int lines = 0;
+        for (; std::getline(csv, line); ++lines)
+            last = line;
+        EXPECT_EQ(lines, 1 + static_cast<int>(dice.Chances().size()));
+        EXPECT_EQ(last.substr(0, last.find(',')), std::to_string(2 * c.die.Faces()));
     }
 }
 
