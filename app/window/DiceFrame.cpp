@@ -2,6 +2,7 @@
 
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
+#include "app/window/ColumnGraphPage.h"
 #include "app/window/DieImages.h"
 #include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
@@ -84,7 +85,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this);
-    saveCommand = std::make_unique<SaveCommand>(*this, model);
+    saveCommand = std::make_unique<SaveCommand>(*this, model, [this] { return ShownGraph(); });
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -241,6 +242,13 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
 // ---- The menu ----
 
 void DiceFrame::OnSave(wxCommandEvent&) { saveCommand->Run(); }
+
+// The graph of the page shown; the Theory graph when that page has none.
+RunPicture::Graph DiceFrame::ShownGraph() const
+{
+    return notebook->GetCurrentPage() == &notebook->ColumnGraph() ? RunPicture::Graph::COLUMNS
+                                                                  : RunPicture::Graph::THEORY;
+}
 
 // Quitting is closing the window, during a run too.
 void DiceFrame::OnQuit(wxCommandEvent&) { Close(); }

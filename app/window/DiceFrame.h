@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/export/RunPicture.h"
 #include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
 
@@ -65,6 +66,7 @@ private:
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnSave(wxCommandEvent& event);
+    RunPicture::Graph ShownGraph() const;
     void OnQuit(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnUpdateCopy(wxUpdateUIEvent& event);

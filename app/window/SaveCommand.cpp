@@ -1,5 +1,6 @@
 #include "app/window/SaveCommand.h"
 
+#include "app/export/DrawnRunFiles.h"
 #include "app/run/RunModel.h"
 
 #include <wx/filedlg.h>
@@ -16,7 +17,9 @@ struct filterOfKind {
 };
 
 const filterOfKind FILTERS[] = {{RunFileKind::CSV, "CSV table for spreadsheets"},
-                                {RunFileKind::JSON, "JSON file for programs"}};
+                                {RunFileKind::JSON, "JSON file for programs"},
+                                {RunFileKind::PNG, "PNG picture of the graph"},
+                                {RunFileKind::SVG, "SVG drawing of the graph"}};
 
 wxString Wildcard()
 {
@@ -35,7 +38,11 @@ wxString Shown(const std::string& text) { return wxString(text.c_str(), *wxConvF
 
 } // namespace
 
-SaveCommand::SaveCommand(wxWindow& parent, const RunModel& run) : parent(parent), run(run) {}
+SaveCommand::SaveCommand(wxWindow& parent, const RunModel& run,
+                         std::function<RunPicture::Graph()> shownGraph)
+    : parent(parent), run(run), shownGraph(std::move(shownGraph))
+{
+}
 
 void SaveCommand::Run()
 {
@@ -65,7 +72,7 @@ bool SaveCommand::SaveAs(const wxString& chosen, RunFileKind kind)
         !MayReplace(Shown(path)))
         return false;
     std::string error;
-    if (SaveRun(run, path, error))
+    if (SaveRun(run, path, DrawnRunFiles(shownGraph()), error))
         return true;
     wxString message = Shown(error) + ".";
     message[0] = wxToupper(message[0]);

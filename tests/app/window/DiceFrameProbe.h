@@ -28,6 +28,7 @@ class DiceFrameProbe {
 public:
     explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
 
+    const RunModel& Model() const { return f.model; }
     int Dice() const { return f.model.Dice(); }
     int Rolls() const { return f.model.Rolls(); }
     bool Running() const { return f.model.Running(); }
