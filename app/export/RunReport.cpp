@@ -47,7 +47,8 @@ int LineHeight(wxDC& dc) { return dc.GetTextExtent("Ag").y; }
 const wxSize RunReport::A4(595, 842);
 
 RunReport::RunReport(const RunModel& run)
-    : run(run), theory(run.LowestSum()), comparison(theory, run.Counts()), table(comparison)
+    : run(run), theory(run.RunDice(), run.RunDie()), comparison(theory, run.Counts()),
+      table(comparison)
 {
 }
 
@@ -78,8 +79,8 @@ int RunReport::DrawHeading(wxDC& dc, int top) const
     dc.DrawText("Zobrin report", MARGIN, top);
     top += LineHeight(dc) + 4;
     dc.SetFont(PageFont(TEXT_SIZE, false));
-    dc.DrawText(wxString::Format("Number of dice: %d      Number of rolls: %ld      Seed: %u",
-                                 run.LowestSum(), run.Made(), run.Seed()),
+    dc.DrawText(Text(run.RunDie().Counted(run.RunDice())) +
+                    wxString::Format(", %ld rolls, seed %u", run.Made(), run.Seed()),
                 MARGIN, top);
     return top + LineHeight(dc) + 12;
 }

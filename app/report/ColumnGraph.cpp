@@ -28,7 +28,11 @@ ColumnGraph::ColumnGraph(coordSysSettings& settings) : settings(settings)
     settings.SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
 }
 
-void ColumnGraph::Start(const RunModel& run) { settings.SetXMax(7.0 * run.LowestSum()); }
+// The x axis runs to (faces + 1) x dice, past the highest sum: 7 x dice for six faces.
+void ColumnGraph::Start(const RunModel& run)
+{
+    settings.SetXMax((run.RunDie().Faces() + 1.0) * run.RunDice());
+}
 
 void ColumnGraph::Follow(const RunModel& run)
 {

@@ -19,7 +19,7 @@ TheoryGraph::TheoryGraph(coordSysSettings& settings, plotObjectLists& plots)
     : settings(settings), plots(plots)
 {
     settings.SetFontSize(FONT_SIZE);
-    settings.SetXAxisLabel("Sum of dice");
+    settings.SetXAxisLabel(X_TITLE);
     settings.SetYAxisLabel("% of rolls");
     settings.originAlwaysViewable = false;
     settings.axesAlwaysViewable = true;

@@ -12,6 +12,8 @@ class TheoryGraph {
 public:
     // The graph's labels are written at this size (points) at 100%.
     static constexpr int FONT_SIZE = 8;
+    // The x axis's title.
+    static constexpr const char* X_TITLE = "Sum of dice";
 
     // Gives the graph its settings and the two series.
     TheoryGraph(coordSysSettings& settings, plotObjectLists& plots);

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int FaceByFormula(int r) { return 1 + static_cast<int>(r * 5.999 / 32767); }
-
 // THRESHOLD[k] is the smallest draw whose face exceeds k + 1; a face is one plus the number of
 // thresholds a draw reaches, which is exactly the formula for every draw and needs no division.
 struct Thresholds {
@@ -15,7 +13,7 @@ struct Thresholds {
     {
         int k = 0;
         for (int r = 0; r < 32768 && k < 5; ++r)
-            if (FaceByFormula(r) > k + 1)
+            if (Die::SixSidedFace(r) > k + 1)
                 value[k++] = static_cast<std::int16_t>(r);
     }
 };
@@ -33,7 +31,8 @@ std::uint64_t SplitMix(std::uint64_t& x)
 
 } // namespace
 
-DiceRoller::DiceRoller(int dice, std::uint32_t seed) : dice(std::clamp(dice, 1, MAX_DICE))
+DiceRoller::DiceRoller(int dice, std::uint32_t seed, const Die& die)
+    : dice(std::clamp(dice, 1, MAX_DICE)), die(die), sixSided(die.IsSixSided())
 {
     std::uint64_t mix = seed;
     for (auto& word : state)
@@ -79,6 +78,33 @@ inline DiceRoller::Draws DiceRoller::NextDraws()
     return draws;
 }
 
+// Whether any lane holds 0.
+inline bool DiceRoller::AnyZero(Draws lanes)
+{
+    const Draws zero = lanes == 0; // -1 where it holds
+    std::uint64_t halves[2];
+    std::memcpy(halves, &zero, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
+// The faces of the next draws by the die's table. A lane whose draw gives no face (0) takes the
+// same lane of the next draws, until every lane has one; the other lanes' faces stay.
+inline DiceRoller::Draws DiceRoller::FacesFromTable()
+{
+    const std::uint8_t* table = die.Table();
+    const Draws draws = NextDraws();
+    Draws face;
+    for (int l = 0; l < LANES; ++l)
+        face[l] = table[static_cast<std::uint16_t>(draws[l])];
+    while (AnyZero(face)) {
+        const Draws more = NextDraws();
+        for (int l = 0; l < LANES; ++l)
+            if (face[l] == 0)
+                face[l] = table[static_cast<std::uint16_t>(more[l])];
+    }
+    return face;
+}
+
 // Rolls the next LANES rolls at once, die by die.
 void DiceRoller::NextBlock(bool keepFaces)
 {
@@ -86,18 +112,18 @@ void DiceRoller::NextBlock(bool keepFaces)
     if (keepFaces && faces.size() != static_cast<std::size_t>(LANES * dice))
         faces.resize(LANES * dice);
     for (int d = 0; d < dice; ++d) {
-        const Draws face = FacesOf(NextDraws());
+        const Draws face = sixSided ? FacesOf(NextDraws()) : FacesFromTable();
         blockSums += face;
         if (keepFaces)
             for (int l = 0; l < LANES; ++l)
-                faces[l * dice + d] = static_cast<char>('0' + face[l]);
+                faces[l * dice + d] = static_cast<std::uint8_t>(face[l]);
     }
     for (int l = 0; l < LANES; ++l)
         sums[l] = blockSums[l];
     used = 0;
 }
 
-int DiceRoller::Roll(char* out)
+int DiceRoller::Roll(std::uint8_t* out)
 {
     if (used == LANES)
         NextBlock(true);

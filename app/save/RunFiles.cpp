@@ -1,5 +1,6 @@
 #include "app/save/RunFiles.h"
 
+#include "app/run/QuotedText.h"
 #include "app/save/AtomicFile.h"
 #include "app/save/RunCsv.h"
 #include "app/save/RunJson.h"
@@ -82,11 +83,11 @@ bool SaveRun(const RunModel& run, const std::string& path, const RunDrawer& draw
     const fileKind* kind = Find(path);
     if (!kind) {
         const std::string extension = LowerExtension(path);
-        error =
-            AtomicFile::Failure(path, (extension.empty() ? std::string("its name has no extension")
-                                                         : "the extension \"" + extension +
-                                                               "\" is not one Zobrin writes") +
-                                          "; " + KnownExtensions());
+        error = AtomicFile::Failure(
+            path, (extension.empty()
+                       ? std::string("its name has no extension")
+                       : "the extension " + QuotedText(extension) + " is not one Zobrin writes") +
+                      "; " + KnownExtensions());
         return false;
     }
     // A file that cannot be made is told before anything is drawn for it.

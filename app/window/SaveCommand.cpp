@@ -61,7 +61,7 @@ void SaveCommand::Run()
 // "zobrin-2-dice-3000-rolls.csv", in the filter's kind.
 wxString SaveCommand::DefaultName() const
 {
-    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.LowestSum(), run.Made()) +
+    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.RunDice(), run.Made()) +
            ExtensionOf(FILTERS[filter].kind);
 }
 

@@ -1,6 +1,7 @@
 #include "app/window/TheoryPage.h"
 
 #include "app/report/TheoryGraph.h"
+#include "app/run/DiceRoller.h"
 #include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
@@ -24,6 +25,8 @@ enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS 
 
 // Pixels round the page's parts.
 constexpr int MARGIN = 7;
+// The pixels the graph keeps for its columns at the least.
+constexpr int MIN_COLUMNS_HEIGHT = 20;
 
 wxFont SmallFont(wxFontWeight weight)
 {
@@ -73,7 +76,7 @@ TheoryPage::TheoryPage(wxWindow* parent)
     SetUpTable();
     SetUpGraph();
     DoLayout();
-    StartRun(1, 0, {});
+    StartRun(0, {});
 }
 
 // All four columns whole at the table's narrowest; it scrolls only up and down.
@@ -82,7 +85,8 @@ void TheoryPage::SetUpTable()
     table->CreateResultsTable(0, COLUMNS);
     UseSmallFonts(*table);
     const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
-    const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
+    const std::string largestSum = std::to_string(Die::MAX_FACES * DiceRoller::MAX_DICE);
+    const char* widest[COLUMNS] = {largestSum.c_str(), "100.000%", "100.000%", "-1000.0"};
     int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
         table->SetColLabelValue(col, labels[col]);
@@ -126,15 +130,17 @@ void TheoryPage::DoLayout()
     sizer->SetSizeHints(this);
 }
 
+// The theory of the run's dice, and what the rolls are tested against.
 void TheoryPage::RunStarted(const RunModel& run)
 {
-    StartRun(run.LowestSum(), run.Seed(), run.Counts());
+    if (run.RunDice() != theory.Dice() || run.RunDie() != theory.GetDie())
+        theory = SumDistribution(run.RunDice(), run.RunDie());
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    StartRun(run.Seed(), run.Counts());
 }
 
-void TheoryPage::StartRun(int dice, std::uint32_t runSeed, const std::vector<int>& counts)
+void TheoryPage::StartRun(std::uint32_t runSeed, const std::vector<int>& counts)
 {
-    if (dice != theory.Dice())
-        theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
     PrepareTable();
@@ -179,7 +185,7 @@ void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts());
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
-    const TheoryComparison comparison(theory, counts);
+    const TheoryComparison comparison(theory, tested, counts);
     ShowTable(comparison);
     ShowGraph(comparison);
     ShowSummary(comparison);
@@ -200,10 +206,17 @@ void TheoryPage::ShowGraph(const TheoryComparison& comparison)
     FollowGraphSize();
 }
 
+// A graph too short for the x axis's title under its tick labels, the arrowhead and some height of
+// columns goes without the title: the table beside it names the sums. Then the view follows.
 void TheoryPage::FollowGraphSize()
 {
     const wxSize size = graph->GetClientSize();
     theoryGraph->FitTo({size.x, size.y});
+    graph->SetXAxisLabel(TheoryGraph::X_TITLE);
+    const int titled = graph->LabelPixels(graph->LabelMeasurer()).bottom +
+                       coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP + MIN_COLUMNS_HEIGHT;
+    if (size.y < titled)
+        graph->SetXAxisLabel("");
     graph->UpdateView();
     graph->Refresh();
 }

@@ -17,8 +17,8 @@ class wxStaticText;
 
 // The page that sets a run's rolls against the theory: a table of expected and observed shares
 // per sum, a graph of the observed shares as columns under the expected ones as a line, and a
-// summary in plain words (rolls, mean, spread, the chi-square test and the run's seed). It reads
-// the run's counts whenever it is brought up to date and keeps nothing of them itself.
+// summary in plain words (rolls and dice, mean, spread, the chi-square test and the run's seed). It
+// reads the run's counts whenever it is brought up to date and keeps nothing of them itself.
 class TheoryPage : public wxPanel, public RunView {
 public:
     // During a run the page is brought up to date at most this often (seconds) while shown.
@@ -45,7 +45,7 @@ private:
     void SetUpTable();
     void SetUpGraph();
     void DoLayout();
-    void StartRun(int dice, std::uint32_t seed, const std::vector<int>& counts);
+    void StartRun(std::uint32_t seed, const std::vector<int>& counts);
     void PrepareTable();
     void ScrollToFirstShownSum(const std::vector<int>& counts);
     void ShowCounts(const std::vector<int>& counts);
@@ -58,6 +58,7 @@ private:
     void OnSize(wxSizeEvent& event);
 
     SumDistribution theory{1};
+    SumDistribution tested{1}; // the theory of the test: theory's, or fair dice's
     std::uint32_t seed = 0;
     double lastShown = 0;
 

@@ -174,7 +174,7 @@ TEST_F(RunPictureTest, TheReportIsOnePageOfTextAndTheGraph)
     const TheoryComparison comparison(theory, Probe().Counts());
     const ReportTable table(comparison);
     std::vector<std::string> expected = comparison.Summary(SEED);
-    expected.push_back("Seed: " + std::to_string(SEED));
+    expected.push_back("100 six-sided dice, 20000 rolls, seed " + std::to_string(SEED));
     for (const ReportTable::row& row : table.Rows())
         expected.push_back(row[0] + " " + row[1] + " " + row[2] + " " + row[3]);
     for (const std::string& words : expected)

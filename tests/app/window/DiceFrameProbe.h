@@ -65,6 +65,9 @@ public:
     }
 
     void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
+    // The die of the next run, and what its rolls are tested against, as the model takes them.
+    void SetDie(const Die& die) const { f.model.SetDie(die); }
+    void SetTestAgainstFair(bool fair) const { f.model.SetTestAgainstFair(fair); }
 
     // Picks a pace from the Speed choice, as a click on its item does.
     void SelectSpeed(int setting) const

@@ -180,6 +180,6 @@ TEST_F(FileMenuTest, CtrlPPrintsTheReportAndEscapeCancels)
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(folder + "printed.pdf"); }, 10));
     const std::string text = folder + "printed.txt";
     ASSERT_EQ(std::system(("pdftotext " + folder + "printed.pdf " + text).c_str()), 0);
-    EXPECT_NE(Read(text).find("3000 rolls of 2 dice, seed " + std::to_string(SEED) + "."),
+    EXPECT_NE(Read(text).find("2 six-sided dice, 3000 rolls, seed " + std::to_string(SEED)),
               std::string::npos);
 }
