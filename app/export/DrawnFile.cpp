@@ -16,16 +16,19 @@ cairo_status_t WriteBytes(void* out, const unsigned char* data, unsigned int len
     return stream ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
 }
 
-// Draws on the surface through a DC of the toolkit's, on white where `size` is given.
-bool Draw(cairo_surface_t* surface, const DrawnFile::drawing& draw, const wxSize& white)
+// Draws on a cairo context through a DC of the toolkit's, scaled, on white where `white` is given.
+bool Draw(cairo_t* cairo, double scale, const DrawnFile::drawing& draw, const wxSize& white)
 {
     wxGraphicsRenderer* renderer = wxGraphicsRenderer::GetCairoRenderer();
-    cairo_t* cairo = cairo_create(surface);
-    if (renderer && cairo_status(cairo) == CAIRO_STATUS_SUCCESS) {
+    if (!renderer || cairo_status(cairo) != CAIRO_STATUS_SUCCESS)
+        return false;
+    cairo_save(cairo);
+    {
         wxGCDC dc(renderer->CreateContextFromNativeContext(cairo));
         // Lines of odd width lie on whole pixels, as the window's and the clipboard's DCs draw
         // them: a line of one pixel covers one row, not half of two.
         dc.GetGraphicsContext()->EnableOffset(true);
+        dc.SetUserScale(scale, scale);
         if (white != wxDefaultSize) {
             dc.SetPen(*wxTRANSPARENT_PEN);
             dc.SetBrush(*wxWHITE_BRUSH);
@@ -33,7 +36,15 @@ bool Draw(cairo_surface_t* surface, const DrawnFile::drawing& draw, const wxSize
         }
         draw(dc);
     }
-    const bool drawn = renderer && cairo_status(cairo) == CAIRO_STATUS_SUCCESS;
+    cairo_restore(cairo);
+    return cairo_status(cairo) == CAIRO_STATUS_SUCCESS;
+}
+
+// Draws on the surface, on white where `white` is given.
+bool Draw(cairo_surface_t* surface, const DrawnFile::drawing& draw, const wxSize& white)
+{
+    cairo_t* cairo = cairo_create(surface);
+    const bool drawn = Draw(cairo, 1, draw, white);
     cairo_destroy(cairo);
     return drawn;
 }
@@ -74,4 +85,9 @@ bool DrawnFile::WritePdf(const wxSize& points, const drawing& draw, std::ostream
     cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATE_DATE, "");
     cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, "Zobrin");
     return Finish(pdf, Draw(pdf, draw, wxDefaultSize));
+}
+
+bool DrawnFile::DrawOn(void* cairoContext, double scale, const drawing& draw)
+{
+    return cairoContext && Draw(static_cast<cairo_t*>(cairoContext), scale, draw, wxDefaultSize);
 }

@@ -20,4 +20,8 @@ public:
     // One page of `points` (1/72 inch), drawn in points, with no date in it: the same drawing
     // gives the same file.
     static bool WritePdf(const wxSize& points, const drawing& draw, std::ostream& out);
+    // Draws on a cairo context of someone else's, such as a printer's page, through the same DC
+    // as the files, each unit of the drawing `scale` units of the context. False when there is
+    // no context or cairo could not draw.
+    static bool DrawOn(void* cairoContext, double scale, const drawing& draw);
 };

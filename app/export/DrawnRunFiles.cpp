@@ -1,6 +1,7 @@
 #include "app/export/DrawnRunFiles.h"
 
 #include "app/export/DrawnFile.h"
+#include "app/export/RunReport.h"
 
 RunDrawer DrawnRunFiles(RunPicture::Graph graph)
 {
@@ -14,6 +15,9 @@ RunDrawer DrawnRunFiles(RunPicture::Graph graph)
             return DrawnFile::WritePng(size, picture, out);
         case RunFileKind::SVG:
             return DrawnFile::WriteSvg(size, picture, out);
+        case RunFileKind::PDF:
+            return DrawnFile::WritePdf(
+                RunReport::A4, [&](wxDC& dc) { RunReport(run).Draw(dc, RunReport::A4); }, out);
         default:
             return false;
         }

@@ -4,5 +4,6 @@
 #include "app/save/RunFiles.h"
 
 // What draws the drawn kinds of file that SaveRun saves: PNG and SVG pictures of the run's
-// `graph`, RunPicture::WIDTH x HEIGHT pixels at RunPicture::ZOOM. Needs no display.
+// `graph`, RunPicture::WIDTH x HEIGHT pixels at RunPicture::ZOOM, and the PDF report on A4.
+// Needs no display.
 RunDrawer DrawnRunFiles(RunPicture::Graph graph);

@@ -13,7 +13,7 @@ void RunPicture::Draw(wxDC& dc, const RunModel& run, Graph graph, const wxSize& 
 {
     graphDrawing picture({size.x, size.y}, dc);
     if (graph == Graph::THEORY) {
-        const SumDistribution theory(run.LowestSum());
+        const SumDistribution theory(run.RunDice(), run.RunDie());
         TheoryGraph theoryGraph(picture, picture);
         theoryGraph.Show(TheoryComparison(theory, run.Counts()));
         theoryGraph.FitTo({size.x, size.y});

@@ -22,7 +22,8 @@ struct fileKind {
 const fileKind KINDS[] = {{RunFileKind::CSV, ".csv", WriteRunCsv},
                           {RunFileKind::JSON, ".json", WriteRunJson},
                           {RunFileKind::PNG, ".png", nullptr},
-                          {RunFileKind::SVG, ".svg", nullptr}};
+                          {RunFileKind::SVG, ".svg", nullptr},
+                          {RunFileKind::PDF, ".pdf", nullptr}};
 
 // The extension of the file's name, from its last point on, in lower case; "" without one.
 std::string LowerExtension(const std::string& path)
@@ -45,7 +46,7 @@ const fileKind* Find(const std::string& path)
     return kind == std::end(KINDS) ? nullptr : kind;
 }
 
-// "use .csv, .json, .png or .svg"
+// "use .csv, .json, .png, .svg or .pdf"
 std::string KnownExtensions()
 {
     std::string known = "use ";
@@ -98,7 +99,7 @@ bool SaveRun(const RunModel& run, const std::string& path, const RunDrawer& draw
     if (kind->write)
         kind->write(run, file.Text());
     else if (!draw || !draw(run, kind->kind, file.Text())) {
-        error = AtomicFile::Failure(path, "its picture could not be drawn");
+        error = AtomicFile::Failure(path, "it could not be drawn");
         return false;
     }
     if (file.Commit())

@@ -17,6 +17,7 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class PrintCommand;
 class SaveCommand;
 class WindowZoom;
 class WrappedText;
@@ -66,6 +67,7 @@ private:
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnSave(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
     RunPicture::Graph ShownGraph() const;
     void OnQuit(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
@@ -115,6 +117,7 @@ private:
     wxPanel* mainPanel = nullptr;
     std::unique_ptr<WindowZoom> zoom;
     std::unique_ptr<SaveCommand> saveCommand;
+    std::unique_ptr<PrintCommand> printCommand;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

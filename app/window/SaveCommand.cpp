@@ -19,7 +19,8 @@ struct filterOfKind {
 const filterOfKind FILTERS[] = {{RunFileKind::CSV, "CSV table for spreadsheets"},
                                 {RunFileKind::JSON, "JSON file for programs"},
                                 {RunFileKind::PNG, "PNG picture of the graph"},
-                                {RunFileKind::SVG, "SVG drawing of the graph"}};
+                                {RunFileKind::SVG, "SVG drawing of the graph"},
+                                {RunFileKind::PDF, "PDF report, one page"}};
 
 wxString Wildcard()
 {
@@ -60,7 +61,7 @@ void SaveCommand::Run()
 // "zobrin-2-dice-3000-rolls.csv", in the filter's kind.
 wxString SaveCommand::DefaultName() const
 {
-    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.LowestSum(), run.Made()) +
+    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.RunDice(), run.Made()) +
            ExtensionOf(FILTERS[filter].kind);
 }
 

@@ -1,13 +1,17 @@
 #include "../window/DiceFrameFixture.h"
 
 #include "app/export/DrawnFile.h"
+#include "app/report/ReportTable.h"
+#include "app/theory/TheoryComparison.h"
 #include "app/window/WindowZoom.h"
 #include "graph/drawing/clipboardPicture.h"
 
 #include <wx/mstream.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace diceframetest;
@@ -18,6 +22,25 @@ wxImage PngImage(const std::string& bytes)
 {
     wxMemoryInputStream in(bytes.data(), bytes.size());
     return wxImage(in, wxBITMAP_TYPE_PNG);
+}
+
+std::string Contents(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// What a command writes on its standard output.
+std::string Output(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 bool SamePixels(const wxImage& a, const wxImage& b)
@@ -123,5 +146,53 @@ TEST_F(RunPictureTest, SavedPicturesReadBack)
     EXPECT_GE(different, 0) << "sizes differ";
     EXPECT_LT(different, 150 * 100 * 3 / 50);
     for (const std::string& path : {png, svg, headless, rendered})
+        std::remove(path.c_str());
+}
+
+// The report is one A4 page whose text is text: the run's numbers, every sentence of the
+// summary and the table's rows; its graph is drawn in the run's colours. The same run gives the
+// same file, with or without a display.
+TEST_F(RunPictureTest, TheReportIsOnePageOfTextAndTheGraph)
+{
+    RunWith(100, 20000, false);
+    const std::string folder = std::filesystem::temp_directory_path();
+    const std::string pdf = folder + "/zobrin-report.pdf", headless = folder + "/zobrin-h.pdf";
+    ASSERT_TRUE(Probe().Saving().SaveAs(pdf, RunFileKind::PDF));
+    const std::string command = "env -u DISPLAY " ZOBRIN_PROGRAM " 100 20000 --seed " +
+                                std::to_string(SEED) + " --save " + headless;
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(Contents(pdf), Contents(headless));
+    EXPECT_NE(Output("pdfinfo " + pdf).find("Pages:           1\n"), std::string::npos);
+    EXPECT_NE(Output("pdfinfo " + pdf).find("(A4)"), std::string::npos);
+
+    // The text as laid out on the page, each run of blanks and line ends one blank.
+    std::string text;
+    for (const char c : Output("pdftotext -layout " + pdf + " -"))
+        if (!std::isspace(static_cast<unsigned char>(c)) || (!text.empty() && text.back() != ' '))
+            text += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+    const SumDistribution theory(100);
+    const TheoryComparison comparison(theory, Probe().Counts());
+    const ReportTable table(comparison);
+    std::vector<std::string> expected = comparison.Summary(SEED);
+    expected.push_back("100 six-sided dice, 20000 rolls, seed " + std::to_string(SEED));
+    for (const ReportTable::row& row : table.Rows())
+        expected.push_back(row[0] + " " + row[1] + " " + row[2] + " " + row[3]);
+    for (const std::string& words : expected)
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+
+    ASSERT_EQ(
+        std::system(
+            ("pdftoppm -r 50 -png -singlefile " + pdf + " " + folder + "/zobrin-report").c_str()),
+        0);
+    const wxImage page(folder + "/zobrin-report.png", wxBITMAP_TYPE_PNG);
+    int green = 0, red = 0;
+    for (int i = 0; i < page.GetWidth() * page.GetHeight() * 3; i += 3) {
+        const unsigned char* p = page.GetData() + i;
+        green += p[0] < 60 && p[1] > 200 && p[2] < 60;
+        red += p[0] > 180 && p[1] < 60 && p[2] < 60;
+    }
+    EXPECT_GT(green, 1000);
+    EXPECT_GT(red, 50);
+    for (const std::string& path : {pdf, headless, folder + "/zobrin-report.png"})
         std::remove(path.c_str());
 }

@@ -53,7 +53,7 @@ TEST(RunFilesTest, PicturesGoToTheDrawerWholeOrNotAtAll)
     std::string error;
     EXPECT_TRUE(SaveRun(run, folder + "/a.PNG", draw, error)) << error;
     EXPECT_FALSE(SaveRun(run, folder + "/b.svg", draw, error));
-    EXPECT_EQ(error, "could not save \"" + folder + "/b.svg\": its picture could not be drawn");
+    EXPECT_EQ(error, "could not save \"" + folder + "/b.svg\": it could not be drawn");
     EXPECT_FALSE(SaveRun(run, folder + "/gone/c.png", draw, error));
     EXPECT_EQ(drawn, (std::vector<RunFileKind>{RunFileKind::PNG, RunFileKind::SVG}));
     std::ifstream saved(folder + "/a.PNG");

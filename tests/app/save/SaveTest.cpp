@@ -110,8 +110,8 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {folder + "sub.csv", "it is a folder"},
         {folder + "full.csv", "it is a link to \"/dev/full\", and it is not a plain file"},
         {folder + "x.txt",
-         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png or .svg"},
-        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png or .svg"},
+         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png, .svg or .pdf"},
+        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png, .svg or .pdf"},
         {folder + "gone\n\x1b[2J\xc2\x9b\xff/W\xc3\xbcrfel.csv", "its folder does not exist",
          folder + "gone\\n\\x1b[2J\\xc2\\x9b\\xff/W\xc3\xbcrfel.csv"}, // no fake line, no colour
     };

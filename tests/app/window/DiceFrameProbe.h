@@ -5,6 +5,7 @@
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
 #include "app/window/NumberSpin.h"
+#include "app/window/PrintCommand.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/SaveCommand.h"
@@ -48,6 +49,7 @@ public:
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
     SaveCommand& Saving() const { return *f.saveCommand; }
+    PrintCommand& Printing() const { return *f.printCommand; }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const
