@@ -11,7 +11,10 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -33,6 +36,20 @@ int SaveWithoutWindow(const CommandLine& commandLine)
     return EXIT_NOT_SAVED;
 }
 
+// Prints `text`, the program's whole work, on standard output. When it cannot be written there
+// whole (a full disk, a closed descriptor), the work is not done: that is said and is a failure.
+int Print(const std::string& text)
+{
+    errno = 0;
+    const bool written = std::fputs(text.c_str(), stdout) >= 0;
+    if (std::fflush(stdout) == 0 && written && !std::ferror(stdout))
+        return EXIT_SUCCESS;
+    const int reason = errno;
+    std::cerr << "zobrin: could not write to standard output"
+              << (reason ? std::string(": ") + std::strerror(reason) : "") << '\n';
+    return EXIT_FAILURE;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -42,14 +59,10 @@ int main(int argc, char** argv)
         std::cerr << "zobrin: " << error << '\n';
     if (!commandLine.errors.empty() && commandLine.action != CommandLine::Action::HELP)
         std::cerr << CommandLine::Synopsis();
-    if (commandLine.action == CommandLine::Action::HELP) {
-        std::cout << CommandLine::Usage();
-        return EXIT_SUCCESS;
-    }
-    if (commandLine.action == CommandLine::Action::VERSION) {
-        std::cout << CommandLine::Version();
-        return EXIT_SUCCESS;
-    }
+    if (commandLine.action == CommandLine::Action::HELP)
+        return Print(CommandLine::Usage());
+    if (commandLine.action == CommandLine::Action::VERSION)
+        return Print(CommandLine::Version());
     if (commandLine.savePath)
         return SaveWithoutWindow(commandLine);
 

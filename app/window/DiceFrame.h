@@ -16,6 +16,7 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class SaveCommand;
 class WindowZoom;
 class WrappedText;
 class wxBoxSizer;
@@ -28,6 +29,7 @@ class wxStaticBitmap;
 class wxStaticBoxSizer;
 class wxStaticText;
 class wxTextCtrl;
+class wxUpdateUIEvent;
 
 // The program's window: the run parameters, the Start/Stop button, the log of faces rolled and
 // the notebook with the results. A run happens inside the Start click's handler, letting events
@@ -62,6 +64,12 @@ private:
     void OnSpeedChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnQuit(wxCommandEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnUpdateCopy(wxUpdateUIEvent& event);
+    void OnZoom(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
 
     void RequestStop();
     void Run();
@@ -104,6 +112,7 @@ private:
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
     std::unique_ptr<WindowZoom> zoom;
+    std::unique_ptr<SaveCommand> saveCommand;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

@@ -7,6 +7,7 @@
 #include "app/window/NumberSpin.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
+#include "app/window/SaveCommand.h"
 #include "app/window/TheoryPage.h"
 #include "graph/window/bufferedCoordSys.h"
 #include "grid/window/PelkoGrid.h"
@@ -45,6 +46,7 @@ public:
     PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
+    SaveCommand& Saving() const { return *f.saveCommand; }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const

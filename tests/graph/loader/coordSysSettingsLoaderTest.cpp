@@ -1,4 +1,5 @@
 #include "graph/loader/coordSysSettingsLoader.h"
+#include "graph/loader/documentNumber.h"
 #include "graph/loader/settingsParseState.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -247,6 +249,29 @@ TEST(coordSysSettingsLoader, OnlyChildrenOfAnOpenGridPropertiesAreSettings)
     EXPECT_EQ((std::vector<double>{s.GetXMin(), s.GetXMax(), s.GetYMin(), s.GetYMax()}),
               (std::vector<double>{-5, 7, -5, 3}));
     EXPECT_EQ(s.GetFontSize(), 8);
+}
+
+TEST(coordSysSettingsLoader, NumbersTakeOneSignAndIntsEndAtTheirLimits)
+{
+    // text, whether it reads as a number, and as an int (the int read, or 7 left standing)
+    const struct {
+        const char* text;
+        bool number;
+        int whole;
+    } cases[] = {
+        {"+-5", false, 7},             // one sign at most
+        {"2147483647", true, INT_MAX}, // the largest int
+        {"2147483648", true, 7},
+        {"-2147483648", true, INT_MIN}, // the smallest
+        {"-2147483649", true, 7},
+    };
+    for (const auto& c : cases) {
+        double number = 7;
+        int whole = 7;
+        EXPECT_EQ(ReadDocumentNumber(c.text, number), c.number) << c.text;
+        EXPECT_EQ(ReadDocumentInt(c.text, whole), c.whole != 7) << c.text;
+        EXPECT_EQ(whole, c.whole) << c.text;
+    }
 }
 
 TEST(coordSysSettingsLoader, NumbersReadWithAPointUnderACommaLocale)

@@ -66,6 +66,15 @@ TEST(coordSysSettings, RefusedValuesLeaveTheirSettings)
     EXPECT_TRUE(s.GetYAutoScale());
 }
 
+TEST(coordSysSettings, FontSizesRunFromOneToTheLargestInclusive)
+{
+    for (const int points : {settings::MAX_FONT_SIZE, 1}) {
+        settings s;
+        EXPECT_TRUE(s.SetFontSize(points)) << points;
+        EXPECT_EQ(s.GetFontSize(), points);
+    }
+}
+
 TEST(coordSysSettings, AxesStyleIsTheTwoVisibleFlags)
 {
     settings s;

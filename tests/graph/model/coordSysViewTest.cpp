@@ -100,6 +100,36 @@ TEST(coordSysView, EqualScalingWidensTheShorterSideInWorldUnits)
     EXPECT_DOUBLE_EQ(range.ymax, 10 * PI);
 }
 
+TEST(coordSysView, EqualScalingMakesRoomForTheAxisItBringsIntoView)
+{
+    // On 454 x 227 pixels equal scales show twice as many units across as up. 2..12 and 1..3 lie
+    // off the crossing at the origin: no room at first; y widens to 10 / 2 = 5 units, -0.5..4.5,
+    // and now holds the crossing's y but not its x. Kept viewable, the x axis gets 27 rows below
+    // it (12 for its tick labels, 15 more): b / (5 + b) = 27 / 227, b = 0.675; y -0.675..4.5 is
+    // 5.175 high, so x widens by 2 * 5.175 - 10 = 0.35 to 1.825..12.175. Otherwise the equalised
+    // ranges stand, with 0.5 / 5 * 227 = 22.7 rows below the x axis, short of its 27.
+    const struct {
+        bool axesAlwaysViewable;
+        double shown[4];
+    } cases[] = {
+        {true, {1.825, 12.175, -0.675, 4.5}},
+        {false, {2, 12, -0.5, 4.5}},
+    };
+    for (const auto& c : cases) {
+        fakeView v(454, 227);
+        v.equalScaling = true;
+        v.axesAlwaysViewable = c.axesAlwaysViewable;
+        v.SetXMin(2);
+        v.SetXMax(12);
+        v.SetYMin(1);
+        v.SetYMax(3);
+        v.UpdateView(measurer);
+        const double shown[] = {v.GetViewXMin(), v.GetViewXMax(), v.GetViewYMin(), v.GetViewYMax()};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(shown[i], c.shown[i], 1e-9) << c.axesAlwaysViewable << " " << i;
+    }
+}
+
 TEST(coordSysView, OriginAlwaysViewableLeavesLabelRoomBelowAndLeftOfIt)
 {
     fakeView v(400, 300);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,6 +42,21 @@ TEST(plotObjectLists, SeriesIdsAreHandedOutOnceAndWrittenBack)
     EXPECT_EQ(lists.FindSeries(1), -1);
     EXPECT_EQ(lists.GetSeries(1), nullptr);
     EXPECT_EQ(lists.SeriesCount(), 2);
+}
+
+TEST(plotObjectLists, GetSeriesFindsEverySeriesByItsIdFromTheFirstOn)
+{
+    plotObjectLists lists;
+    dataSeries series;
+    for (int i = 0; i < 3; ++i)
+        lists.AddSeries(series);
+    // id, its index in drawing order (-1: none)
+    const int cases[][2] = {{1, 0}, {3, 2}, {2, 1}, {0, -1}, {4, -1}, {-1, -1}};
+    for (const auto& [id, index] : cases) {
+        const dataSeries* expected = index < 0 ? nullptr : &lists.AllSeries()[index];
+        EXPECT_EQ(lists.GetSeries(id), expected) << id;
+        EXPECT_EQ(std::as_const(lists).GetSeries(id), expected) << id;
+    }
 }
 
 TEST(plotObjectLists, ReplaceMovesTheSeriesToTheEndAndKeepsItsLabels)
