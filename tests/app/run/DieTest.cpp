@@ -38,6 +38,7 @@ TEST(Die, TableGivesEachFaceItsShareOfTheDrawsAndRedrawsTheRest)
         SCOPED_TRACE(c.die.Name());
         const int total = std::accumulate(c.die.Weights().begin(), c.die.Weights().end(), 0);
         ASSERT_EQ(total, c.die.WeightTotal());
+        EXPECT_EQ(c.die.TableEnd(), c.end);
         std::vector<int> entries(static_cast<std::size_t>(c.die.Faces()) + 1, 0);
         int previous = 1;
         for (int r = 0; r < Die::DRAWS; ++r) {
