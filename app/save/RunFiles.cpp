@@ -18,8 +18,12 @@ struct fileKind {
     Writer write;
 };
 
+// Kinds without a writer are drawn.
 const fileKind KINDS[] = {{RunFileKind::CSV, ".csv", WriteRunCsv},
-                          {RunFileKind::JSON, ".json", WriteRunJson}};
+                          {RunFileKind::JSON, ".json", WriteRunJson},
+                          {RunFileKind::PNG, ".png", nullptr},
+                          {RunFileKind::SVG, ".svg", nullptr},
+                          {RunFileKind::PDF, ".pdf", nullptr}};
 
 // The extension of the file's name, from its last point on, in lower case; "" without one.
 std::string LowerExtension(const std::string& path)
@@ -42,7 +46,7 @@ const fileKind* Find(const std::string& path)
     return kind == std::end(KINDS) ? nullptr : kind;
 }
 
-// "use .csv or .json"
+// "use .csv, .json, .png, .svg or .pdf"
 std::string KnownExtensions()
 {
     std::string known = "use ";
@@ -73,7 +77,8 @@ std::string WithKindsExtension(const std::string& path, RunFileKind kind)
     return Find(path) ? path : path + ExtensionOf(kind);
 }
 
-bool SaveRun(const RunModel& run, const std::string& path, std::string& error)
+bool SaveRun(const RunModel& run, const std::string& path, const RunDrawer& draw,
+             std::string& error)
 {
     const fileKind* kind = Find(path);
     if (!kind) {
@@ -85,8 +90,18 @@ bool SaveRun(const RunModel& run, const std::string& path, std::string& error)
                       "; " + KnownExtensions());
         return false;
     }
+    // A file that cannot be made is told before anything is drawn for it.
     AtomicFile file(path);
-    kind->write(run, file.Text());
+    if (!file.Error().empty()) {
+        error = file.Error();
+        return false;
+    }
+    if (kind->write)
+        kind->write(run, file.Text());
+    else if (!draw || !draw(run, kind->kind, file.Text())) {
+        error = AtomicFile::Failure(path, "it could not be drawn");
+        return false;
+    }
     if (file.Commit())
         return true;
     error = file.Error();

@@ -37,6 +37,8 @@ public:
     double ObservedPercent(int k) const;
     double Difference(int k) const;
 
+    // The lowest sum the dice make, that of cell 0.
+    int LowestSum() const { return theory.LowestSum(); }
     // The first and last sum worth showing.
     int FirstShownSum() const { return firstShown; }
     int LastShownSum() const { return lastShown; }

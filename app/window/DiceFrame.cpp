@@ -2,6 +2,7 @@
 
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
+#include "app/window/ColumnGraphPage.h"
 #include "app/window/DieImages.h"
 #include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
@@ -9,6 +10,7 @@
 #include "app/window/MainMenu.h"
 #include "app/window/NumberBox.h"
 #include "app/window/NumberSpin.h"
+#include "app/window/PrintCommand.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
@@ -43,6 +45,7 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
     EVT_MENU(wxID_SAVE, DiceFrame::OnSave)
+    EVT_MENU(wxID_PRINT, DiceFrame::OnPrint)
     EVT_MENU(wxID_EXIT, DiceFrame::OnQuit)
     EVT_MENU(wxID_COPY, DiceFrame::OnCopy)
     EVT_UPDATE_UI(wxID_COPY, DiceFrame::OnUpdateCopy)
@@ -84,7 +87,8 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this);
-    saveCommand = std::make_unique<SaveCommand>(*this, model);
+    saveCommand = std::make_unique<SaveCommand>(*this, model, [this] { return ShownGraph(); });
+    printCommand = std::make_unique<PrintCommand>(*this, model);
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -241,6 +245,15 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
 // ---- The menu ----
 
 void DiceFrame::OnSave(wxCommandEvent&) { saveCommand->Run(); }
+
+void DiceFrame::OnPrint(wxCommandEvent&) { printCommand->Run(); }
+
+// The graph of the page shown; the Theory graph when that page has none.
+RunPicture::Graph DiceFrame::ShownGraph() const
+{
+    return notebook->GetCurrentPage() == &notebook->ColumnGraph() ? RunPicture::Graph::COLUMNS
+                                                                  : RunPicture::Graph::THEORY;
+}
 
 // Quitting is closing the window, during a run too.
 void DiceFrame::OnQuit(wxCommandEvent&) { Close(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/export/RunPicture.h"
 #include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
 
@@ -16,6 +17,7 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class PrintCommand;
 class SaveCommand;
 class WindowZoom;
 class WrappedText;
@@ -65,6 +67,8 @@ private:
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnSave(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    RunPicture::Graph ShownGraph() const;
     void OnQuit(wxCommandEvent& event);
     void OnCopy(wxCommandEvent& event);
     void OnUpdateCopy(wxUpdateUIEvent& event);
@@ -113,6 +117,7 @@ private:
     wxPanel* mainPanel = nullptr;
     std::unique_ptr<WindowZoom> zoom;
     std::unique_ptr<SaveCommand> saveCommand;
+    std::unique_ptr<PrintCommand> printCommand;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

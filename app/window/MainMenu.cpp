@@ -11,6 +11,7 @@ wxMenu* FileMenu()
 {
     auto* menu = new wxMenu;
     menu->Append(wxID_SAVE, "&Save...\tCtrl+S");
+    menu->Append(wxID_PRINT, "&Print...\tCtrl+P");
     menu->AppendSeparator();
     menu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
     return menu;
@@ -52,7 +53,11 @@ wxMenuBar* MakeMainMenu()
     return bar;
 }
 
-void EnableResultCommands(wxMenuBar& menu, bool enable) { menu.Enable(wxID_SAVE, enable); }
+void EnableResultCommands(wxMenuBar& menu, bool enable)
+{
+    menu.Enable(wxID_SAVE, enable);
+    menu.Enable(wxID_PRINT, enable);
+}
 
 void ShowAboutBox(wxWindow* parent)
 {

@@ -8,7 +8,7 @@ class wxWindow;
 // identifiers (wxID_SAVE, wxID_EXIT, wxID_COPY, wxID_ZOOM_IN, ...). The commands that act on a
 // run's results start greyed out.
 wxMenuBar* MakeMainMenu();
-// Makes the commands that act on the results of a run (Save) available, or greys them out.
+// Makes the commands that act on the results of a run (Save, Print) available, or greys them out.
 void EnableResultCommands(wxMenuBar& menu, bool enable);
 
 // Help > About: the program's name, version, one-line description and licence.

@@ -1,5 +1,6 @@
 #include "app/window/SaveCommand.h"
 
+#include "app/export/DrawnRunFiles.h"
 #include "app/run/RunModel.h"
 
 #include <wx/filedlg.h>
@@ -16,7 +17,10 @@ struct filterOfKind {
 };
 
 const filterOfKind FILTERS[] = {{RunFileKind::CSV, "CSV table for spreadsheets"},
-                                {RunFileKind::JSON, "JSON file for programs"}};
+                                {RunFileKind::JSON, "JSON file for programs"},
+                                {RunFileKind::PNG, "PNG picture of the graph"},
+                                {RunFileKind::SVG, "SVG drawing of the graph"},
+                                {RunFileKind::PDF, "PDF report, one page"}};
 
 wxString Wildcard()
 {
@@ -35,7 +39,11 @@ wxString Shown(const std::string& text) { return wxString(text.c_str(), *wxConvF
 
 } // namespace
 
-SaveCommand::SaveCommand(wxWindow& parent, const RunModel& run) : parent(parent), run(run) {}
+SaveCommand::SaveCommand(wxWindow& parent, const RunModel& run,
+                         std::function<RunPicture::Graph()> shownGraph)
+    : parent(parent), run(run), shownGraph(std::move(shownGraph))
+{
+}
 
 void SaveCommand::Run()
 {
@@ -53,7 +61,7 @@ void SaveCommand::Run()
 // "zobrin-2-dice-3000-rolls.csv", in the filter's kind.
 wxString SaveCommand::DefaultName() const
 {
-    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.LowestSum(), run.Made()) +
+    return wxString::Format("zobrin-%d-dice-%ld-rolls", run.RunDice(), run.Made()) +
            ExtensionOf(FILTERS[filter].kind);
 }
 
@@ -65,7 +73,7 @@ bool SaveCommand::SaveAs(const wxString& chosen, RunFileKind kind)
         !MayReplace(Shown(path)))
         return false;
     std::string error;
-    if (SaveRun(run, path, error))
+    if (SaveRun(run, path, DrawnRunFiles(shownGraph()), error))
         return true;
     wxString message = Shown(error) + ".";
     message[0] = wxToupper(message[0]);

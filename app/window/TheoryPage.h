@@ -6,10 +6,12 @@
 #include <wx/panel.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class PelkoGrid;
 class TheoryComparison;
+class TheoryGraph;
 class coordSys;
 class wxStaticText;
 
@@ -23,6 +25,7 @@ public:
     static constexpr double FOLLOW_INTERVAL = 0.25;
 
     explicit TheoryPage(wxWindow* parent);
+    ~TheoryPage() override;
 
     // One row per possible sum of the run's dice with its expected share; the counts as they
     // stand.
@@ -50,8 +53,6 @@ private:
     void ShowGraph(const TheoryComparison& comparison);
     void ShowSummary(const TheoryComparison& comparison);
     void WrapSummary();
-    void FitGraph(const TheoryComparison& comparison, double tallest);
-    void SpaceTicks();
     void FollowGraphSize();
     void OnRangeChanged(wxCommandEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -60,11 +61,10 @@ private:
     SumDistribution tested{1}; // the theory of the test: theory's, or fair dice's
     std::uint32_t seed = 0;
     double lastShown = 0;
-    int observedId = 0;
-    int expectedId = 0;
 
     PelkoGrid* table = nullptr;
     coordSys* graph = nullptr;
+    std::unique_ptr<TheoryGraph> theoryGraph;
     wxStaticText* summary = nullptr;
     wxString summaryText;
 

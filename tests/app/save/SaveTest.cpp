@@ -62,7 +62,7 @@ protected:
     std::string Saved(const std::string& name)
     {
         std::string error;
-        EXPECT_TRUE(SaveRun(run, folder + name, error)) << error;
+        EXPECT_TRUE(SaveRun(run, folder + name, nullptr, error)) << error;
         return Read(name);
     }
 
@@ -86,7 +86,7 @@ protected:
     {
         const uid_t self = geteuid();
         std::string error = "could not become user " + std::to_string(uid);
-        if (seteuid(uid) == 0 && SaveRun(run, folder + name, error))
+        if (seteuid(uid) == 0 && SaveRun(run, folder + name, nullptr, error))
             error.clear();
         EXPECT_EQ(seteuid(self), 0);
         return error;
@@ -110,8 +110,9 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {"/sys/zobrin-test.csv", "its folder may not be written to"}, // not even for root
         {folder + "sub.csv", "it is a folder"},
         {folder + "full.csv", "it is a link to \"/dev/full\", and it is not a plain file"},
-        {folder + "x.txt", "the extension \".txt\" is not one Zobrin writes; use .csv or .json"},
-        {folder + "sub.csv/x", "its name has no extension; use .csv or .json"},
+        {folder + "x.txt",
+         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png, .svg or .pdf"},
+        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png, .svg or .pdf"},
         {folder + "gone\n\x1b[2J\xc2\x9b\xff/W\xc3\xbcrfel.csv", "its folder does not exist",
          folder + "gone\\n\\x1b[2J\\xc2\\x9b\\xff/W\xc3\xbcrfel.csv"}, // no fake line, no colour
     };
@@ -123,7 +124,7 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
     std::signal(SIGXFSZ, SIG_IGN);
     for (const auto& c : cases) {
         std::string error;
-        EXPECT_FALSE(SaveRun(run, c.path, error)) << c.path;
+        EXPECT_FALSE(SaveRun(run, c.path, nullptr, error)) << c.path;
         EXPECT_EQ(error,
                   "could not save \"" + (c.shown.empty() ? c.path : c.shown) + "\": " + c.reason);
         EXPECT_EQ(Names(), before) << c.path;

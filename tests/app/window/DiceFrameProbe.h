@@ -5,6 +5,7 @@
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
 #include "app/window/NumberSpin.h"
+#include "app/window/PrintCommand.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
 #include "app/window/SaveCommand.h"
@@ -28,6 +29,7 @@ class DiceFrameProbe {
 public:
     explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
 
+    const RunModel& Model() const { return f.model; }
     int Dice() const { return f.model.Dice(); }
     int Rolls() const { return f.model.Rolls(); }
     bool Running() const { return f.model.Running(); }
@@ -47,6 +49,7 @@ public:
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
     SaveCommand& Saving() const { return *f.saveCommand; }
+    PrintCommand& Printing() const { return *f.printCommand; }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const

@@ -1,4 +1,5 @@
 #include "DiceFrameFixture.h"
+#include "GtkDialogUser.h"
 
 #include "app/Version.h"
 #include "app/window/WindowZoom.h"
@@ -11,15 +12,6 @@ using namespace diceframetest;
 
 // Declared here so the tests do not need GTK's development headers.
 extern "C" {
-struct GList {
-    void* data;
-    GList* next;
-    GList* prev;
-};
-GList* gtk_window_list_toplevels();
-void g_list_free(GList* list);
-const char* gtk_window_get_title(void* window);
-int gtk_widget_get_visible(void* widget);
 const char* gtk_about_dialog_get_version(void* about);
 const char* gtk_about_dialog_get_comments(void* about);
 const char* gtk_about_dialog_get_copyright(void* about);
@@ -30,20 +22,6 @@ void gtk_dialog_response(void* dialog, int response);
 namespace {
 
 const int GTK_RESPONSE_DELETE_EVENT = -4;
-
-// The visible top window of that title, or none.
-void* ShownWindowTitled(const std::string& title)
-{
-    void* found = nullptr;
-    GList* windows = gtk_window_list_toplevels();
-    for (GList* w = windows; w; w = w->next) {
-        const char* shown = gtk_window_get_title(w->data);
-        if (shown && shown == title && gtk_widget_get_visible(w->data))
-            found = w->data;
-    }
-    g_list_free(windows);
-    return found;
-}
 
 class MenuTest : public DiceFrameTest {
 protected:
@@ -141,7 +119,8 @@ TEST_F(MenuTest, AboutShowsVersionLicenceAndDescription)
 {
     Choose(wxID_ABOUT);
     void* about = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (about = ShownWindowTitled("About Zobrin")) != nullptr; }, 5));
+    ASSERT_TRUE(WaitFor(
+        [&] { return (about = GtkDialogUser::ShownWindow("About Zobrin")) != nullptr; }, 5));
     EXPECT_STREQ(gtk_about_dialog_get_version(about), ZOBRIN_VERSION);
     EXPECT_STREQ(gtk_about_dialog_get_comments(about),
                  "Roll dice and watch how often each sum comes up.");
@@ -151,5 +130,5 @@ TEST_F(MenuTest, AboutShowsVersionLicenceAndDescription)
                   .find("either version 3 of the License, or (at your option) any later version"),
               std::string::npos);
     gtk_dialog_response(about, GTK_RESPONSE_DELETE_EVENT);
-    EXPECT_TRUE(WaitFor([] { return !ShownWindowTitled("About Zobrin"); }, 5));
+    EXPECT_TRUE(WaitFor([] { return !GtkDialogUser::ShownWindow("About Zobrin"); }, 5));
 }
