@@ -40,7 +40,7 @@ class wxUpdateUIEvent;
 // when a run starts, after each roll while progressive analysis is on, and when it ends.
 class DiceFrame : public wxFrame {
 public:
-    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4, ID_PROGRESSIVE = 5 };
+    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4, ID_PROGRESSIVE = 5, ID_DIE = 6 };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
@@ -50,7 +50,7 @@ public:
     void SetNumberOfRolls(int n);
 
     // The die of the next runs, and whether their rolls are tested against fair dice.
-    void SetDie(const Die& die) { model.SetDie(die); }
+    void SetDie(const Die& die);
     void SetTestAgainstFair(bool fair) { model.SetTestAgainstFair(fair); }
 
     // Where each run takes its seed; by default the system's entropy.
@@ -61,6 +61,7 @@ public:
 
 private:
     void CreateControls();
+    void CreateDieChoice();
     void SetUpPage();
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
@@ -68,6 +69,7 @@ private:
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
+    void OnDieChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnSave(wxCommandEvent& event);
@@ -108,6 +110,8 @@ private:
     wxTextCtrl* rollsText = nullptr;
     // What the two boxes feed into the model; each goes before its box.
     std::unique_ptr<NumberBox> diceBox, rollsBox;
+    wxStaticText* dieLabel = nullptr;
+    wxChoice* dieChoice = nullptr;
     wxCheckBox* progressiveCheck = nullptr;
     wxStaticText* speedLabel = nullptr;
     wxChoice* speedChoice = nullptr;
