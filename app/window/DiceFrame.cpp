@@ -17,6 +17,7 @@
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
 #include "app/window/SaveCommand.h"
+#include "app/window/TheoryPage.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/WrappedText.h"
 
@@ -45,6 +46,7 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CHOICE(ID_DIE, DiceFrame::OnDieChoice)
+    EVT_CHECKBOX(ID_TEST_FAIR, DiceFrame::OnTestFairCheck)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
     EVT_MENU(wxID_SAVE, DiceFrame::OnSave)
@@ -115,7 +117,7 @@ void DiceFrame::CreateControls()
     rollsBox = std::make_unique<NumberBox>(
         *rollsText, MAX_ROLLS, [this] { return model.Rolls(); },
         [this](int n) { model.SetRolls(n); });
-    CreateDieChoice();
+    CreateDieControls();
     progressiveCheck = new wxCheckBox(mainPanel, ID_PROGRESSIVE, "Progressive analysis (slower)");
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
@@ -131,14 +133,29 @@ void DiceFrame::CreateControls()
 }
 
 // The die of the next run, chosen between runs like the number of dice: fair dice by name, or
-// "loaded...", whose dialog makes a loaded die.
-void DiceFrame::CreateDieChoice()
+// "loaded...", whose dialog makes a loaded die. Under it, what the rolls are tested against.
+void DiceFrame::CreateDieControls()
 {
     dieLabel = new wxStaticText(mainPanel, wxID_ANY, "Die:");
+    dieLabel->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
     dieChoice = new wxChoice(mainPanel, ID_DIE);
     for (const std::string& label : DieChoice::Labels())
         dieChoice->Append(wxString::FromUTF8(label));
     dieChoice->SetSelection(DieChoice::IndexOf(model.GetDie()));
+    testFairCheck = new wxCheckBox(mainPanel, ID_TEST_FAIR, "test against fair dice");
+}
+
+void DiceFrame::SetTestAgainstFair(bool fair)
+{
+    model.SetTestAgainstFair(fair);
+    testFairCheck->SetValue(fair);
+}
+
+// The Theory page tests the rolls shown anew at once.
+void DiceFrame::OnTestFairCheck(wxCommandEvent&)
+{
+    model.SetTestAgainstFair(testFairCheck->GetValue());
+    notebook->Theory().Retest(model);
 }
 
 void DiceFrame::SetDie(const Die& die)
@@ -203,6 +220,7 @@ wxBoxSizer* DiceFrame::MakeLeftColumn()
     left->Add(diceRow, 0, wxEXPAND | wxLEFT, 5);
     left->Add(rollsRow, 0, wxEXPAND | wxLEFT, 5);
     left->Add(dieRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(testFairCheck, 0, wxEXPAND | wxLEFT | wxTOP, 10);
     left->Add(progressiveCheck, 0, wxEXPAND | wxALL, 10);
     // The pace belongs to progressive runs, so it sits under their check box, indented.
     auto* speedRow = new wxBoxSizer(wxHORIZONTAL);

@@ -183,6 +183,14 @@ void TheoryPage::RollMade(const RunModel& run, double now)
 
 void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts()); }
 
+void TheoryPage::Retest(const RunModel& run)
+{
+    if (run.Counts().empty())
+        return;
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    ShowCounts(run.Counts());
+}
+
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
     const TheoryComparison comparison(theory, tested, counts);
