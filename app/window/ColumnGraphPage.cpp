@@ -3,6 +3,7 @@
 #include "app/run/RunModel.h"
 #include "app/theory/Percentage.h"
 #include "app/window/FitTo.h"
+#include "app/window/PageStyle.h"
 #include "graph/window/bufferedCoordSys.h"
 
 #include <wx/sizer.h>
@@ -16,8 +17,23 @@ ColumnGraphPage::ColumnGraphPage(wxWindow* parent)
     SetUpSeries();
     SetUpGraph();
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(graph, 1, wxEXPAND | wxALL, 7);
+    sizer->Add(graph, 1, wxEXPAND | wxALL, PageStyle::MARGIN);
+    SetSizer(sizer);
+    TakeZoom(ZoomLevel());
     FitTo(this, sizer);
+}
+
+// The graph's texts, lines and least height grow with the zoom, and so does the margin.
+void ColumnGraphPage::TakeZoom(const ZoomLevel& zoom)
+{
+    const PageStyle style(zoom);
+    graph->SetFontSize(style.GraphPoints());
+    graph->SetLineScale(zoom.Factor());
+    graph->SetMinSize(wxSize(-1, style.Pixels(200)));
+    GetSizer()->GetItem(graph)->SetBorder(style.Margin());
+    GetSizer()->SetSizeHints(this);
+    graph->UpdateView();
+    graph->ShowNewSettings();
 }
 
 void ColumnGraphPage::SetUpSeries()
@@ -31,7 +47,6 @@ void ColumnGraphPage::SetUpSeries()
 
 void ColumnGraphPage::SetUpGraph()
 {
-    graph->SetFontSize(8);
     graph->SetXMin(0);
     graph->SetYMin(0);
     graph->SetXMax(7);
@@ -40,12 +55,12 @@ void ColumnGraphPage::SetUpGraph()
     graph->SetYAxisLabel("Frequency Percentage");
     graph->originAlwaysViewable = false;
     graph->axesAlwaysViewable = true;
+    graph->ticksKeepLabelsApart = true;
     graph->propertiesMenuEnabled = false; // this window offers no properties window
     graph->SetXAutoScale(true);
     graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
     graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
     graph->SetSeries(nullptr);
-    graph->SetInitialSize(wxSize(-1, 200));
 }
 
 void ColumnGraphPage::RunStarted(const RunModel& run) { graph->SetXMax(7.0 * run.LowestSum()); }

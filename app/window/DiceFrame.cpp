@@ -21,6 +21,7 @@
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/panel.h>
+#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
@@ -70,7 +71,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     CreateControls();
     SetUpPage();
     DoLayout();
-    zoom = std::make_unique<WindowZoom>(*this);
+    zoom = std::make_unique<WindowZoom>(*this, notebook->Pages());
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -79,8 +80,11 @@ DiceFrame::~DiceFrame() = default;
 
 void DiceFrame::CreateControls()
 {
-    mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    // Where the screen is too small for the window at its zoom, the window scrolls as a whole.
+    auto* scrolled = new wxScrolled<wxPanel>(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                             wxTAB_TRAVERSAL | wxNO_BORDER | wxHSCROLL | wxVSCROLL);
+    scrolled->SetScrollRate(10, 10);
+    mainPanel = scrolled;
     notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
     instructionsText = new WrappedText(mainPanel, INSTRUCTIONS);

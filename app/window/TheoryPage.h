@@ -2,12 +2,15 @@
 
 #include "app/run/RunView.h"
 #include "app/theory/SumDistribution.h"
+#include "app/window/ResultsPage.h"
 
 #include <wx/panel.h>
+#include <wx/scrolwin.h>
 
 #include <cstdint>
 #include <vector>
 
+class PageStyle;
 class PelkoGrid;
 class TheoryComparison;
 class coordSys;
@@ -16,11 +19,17 @@ class wxStaticText;
 // The page that sets a run's rolls against the theory: a table of expected and observed shares
 // per sum, a graph of the observed shares as columns under the expected ones as a line, and a
 // summary in plain words (rolls, mean, spread, the chi-square test and the run's seed). It reads
-// the run's counts whenever it is brought up to date and keeps nothing of them itself.
-class TheoryPage : public wxPanel, public RunView {
+// the run's counts whenever it is brought up to date and keeps nothing of them itself. A page
+// too small for TABLE_ROWS whole rows of the table, a graph GRAPH_HEIGHT pixels high and the whole
+// summary scrolls as a whole.
+class TheoryPage : public wxScrolled<wxPanel>, public RunView, public ResultsPage {
 public:
     // During a run the page is brought up to date at most this often (seconds) while shown.
     static constexpr double FOLLOW_INTERVAL = 0.25;
+    // The least the page shows without scrolling, at 100%: whole rows of the table, and the
+    // graph's height in pixels.
+    static constexpr int TABLE_ROWS = 4;
+    static constexpr int GRAPH_HEIGHT = 80;
 
     explicit TheoryPage(wxWindow* parent);
 
@@ -33,6 +42,10 @@ public:
     // Shows the counts as they stand.
     void RunEnded(const RunModel& run, bool followed) override;
 
+    wxString Title() const override { return "Theory"; }
+    void TakeZoom(const ZoomLevel& zoom) override;
+    wxWindow& PageWindow() override { return *this; }
+
     PelkoGrid& Table() const { return *table; }
     coordSys& Graph() const { return *graph; }
     // The summary as shown, broken into lines to the page's width.
@@ -40,6 +53,7 @@ public:
 
 private:
     void SetUpTable();
+    void ZoomTable(const PageStyle& style);
     void SetUpGraph();
     void DoLayout();
     void StartRun(int dice, std::uint32_t seed, const std::vector<int>& counts);
@@ -51,7 +65,6 @@ private:
     void ShowSummary(const TheoryComparison& comparison);
     void WrapSummary();
     void FitGraph(const TheoryComparison& comparison, double tallest);
-    void SpaceTicks();
     void FollowGraphSize();
     void OnRangeChanged(wxCommandEvent& event);
     void OnSize(wxSizeEvent& event);
@@ -61,6 +74,8 @@ private:
     double lastShown = 0;
     int observedId = 0;
     int expectedId = 0;
+    // Pixels round the page's parts at its zoom.
+    int margin = 0;
 
     PelkoGrid* table = nullptr;
     coordSys* graph = nullptr;

@@ -1,10 +1,26 @@
 #include "app/window/WindowZoom.h"
 
-#include "graph/window/coordSys.h"
+#include "app/window/PageStyle.h"
+#include "app/window/ResultsPage.h"
 
-#include <wx/grid.h>
+#include <algorithm>
+#include <wx/display.h>
+#include <wx/scrolwin.h>
 #include <wx/sizer.h>
 #include <wx/toplevel.h>
+
+#ifdef __WXGTK3__
+// GTK's sizes and frame clock, declared here as the toolkit's headers do not bring GTK's.
+extern "C" {
+void gtk_widget_get_size_request(void* widget, int* width, int* height);
+void gtk_widget_set_size_request(void* widget, int width, int height);
+void gtk_widget_get_preferred_width(void* widget, int* minimum, int* natural);
+void gtk_widget_get_preferred_height(void* widget, int* minimum, int* natural);
+unsigned gtk_widget_add_tick_callback(void* widget, int (*callback)(void*, void*, void*),
+                                      void* data, void (*notify)(void*));
+void gtk_widget_remove_tick_callback(void* widget, unsigned id);
+}
+#endif
 
 namespace {
 
@@ -30,29 +46,31 @@ ZoomKey KeyOf(const wxKeyEvent& event)
 
 } // namespace
 
-WindowZoom::WindowZoom(wxTopLevelWindow& window) : window(window)
+WindowZoom::WindowZoom(wxTopLevelWindow& window, std::vector<ResultsPage*> pages)
+    : window(window), pages(std::move(pages))
 {
     Collect(window);
     window.Bind(wxEVT_CHAR_HOOK, &WindowZoom::OnCharHook, this);
 }
 
-WindowZoom::~WindowZoom() { window.Unbind(wxEVT_CHAR_HOOK, &WindowZoom::OnCharHook, this); }
+WindowZoom::~WindowZoom()
+{
+#ifdef __WXGTK3__
+    if (tickCallback)
+        gtk_widget_remove_tick_callback(window.GetHandle(), tickCallback);
+#endif
+    window.Unbind(wxEVT_CHAR_HOOK, &WindowZoom::OnCharHook, this);
+}
 
-// Every window below the top one, except the insides of grids and graphs, which are zoomed
-// through their own settings.
+// Every window below the top one, except the results pages, which zoom themselves.
 void WindowZoom::Collect(wxWindow& parent)
 {
     for (wxWindow* child : parent.GetChildren()) {
-        if (child->IsTopLevel())
+        if (child->IsTopLevel() || IsPage(*child))
             continue;
-        controls.push_back(
-            {child, child->GetFont(), child->GetMinSize(), child->GetEffectiveMinSize()});
-        if (auto* grid = dynamic_cast<wxGrid*>(child))
-            TakeGrid(*grid);
-        else if (auto* graph = dynamic_cast<coordSys*>(child))
-            graphs.push_back({graph, graph->GetFontSize()});
-        else
-            Collect(*child);
+        const bool holdsOthers = !child->GetChildren().empty();
+        controls.push_back({child, child->GetFont(), wxDefaultSize, holdsOthers, wxDefaultSize});
+        Collect(*child);
         if (child->GetSizer())
             sized.push_back(child);
     }
@@ -60,23 +78,23 @@ void WindowZoom::Collect(wxWindow& parent)
         sized.push_back(&window);
 }
 
-void WindowZoom::TakeGrid(wxGrid& grid)
+// Each control's least size as the window's layout last took it: before the first zoom, that is
+// the window as it is at 100%. (GTK measures some controls afresh once they are shown.)
+void WindowZoom::TakeLeastSizes()
 {
-    GridSizes sizes{&grid,
-                    grid.GetDefaultCellFont(),
-                    grid.GetLabelFont(),
-                    grid.GetDefaultRowSize(),
-                    grid.GetColLabelSize(),
-                    {},
-                    {}};
-    for (int col = 0; col < grid.GetNumberCols(); ++col) {
-        sizes.columnWidths.push_back(grid.GetColSize(col));
-        wxGridCellAttr* attr = grid.GetTable()->GetAttr(0, col, wxGridCellAttr::Col);
-        sizes.columnFonts.push_back(attr && attr->HasFont() ? attr->GetFont() : wxFont());
-        if (attr)
-            attr->DecRef();
+    for (ControlSizes& control : controls) {
+        wxSizer* sizer = control.window->GetContainingSizer();
+        wxSizerItem* item = sizer ? sizer->GetItem(control.window) : nullptr;
+        control.least = item ? item->GetMinSize() : control.window->GetEffectiveMinSize();
     }
-    grids.push_back(std::move(sizes));
+    startLeast = window.GetMinSize();
+    leastTaken = true;
+}
+
+bool WindowZoom::IsPage(const wxWindow& child) const
+{
+    return std::any_of(pages.begin(), pages.end(),
+                       [&](ResultsPage* page) { return &page->PageWindow() == &child; });
 }
 
 void WindowZoom::OnCharHook(wxKeyEvent& event)
@@ -114,60 +132,130 @@ void WindowZoom::UserChange(bool changed)
         userChanged(level.Percent());
 }
 
+// Zooming in goes to the new zoom at once; zooming out goes one step at a time, each once the
+// toolkit has the controls at the sizes of the step before: a window that shrinks by several
+// steps at once squeezes some of GTK's parts below what they need for a frame.
 void WindowZoom::Apply()
 {
+    if (!leastTaken)
+        TakeLeastSizes();
+    if (shown.Percent() > level.Percent())
+        shown.Out();
+    else
+        shown = level;
+    const PageStyle style(shown);
     window.Freeze();
-    for (const ControlSizes& control : controls) {
-        control.window->SetFont(Scaled(control.font));
-        control.window->SetMinSize(level.Percent() == 100 ? control.minSize
-                                                          : Scaled(control.needs));
-    }
-    for (const GridSizes& grid : grids)
-        ApplyToGrid(grid);
-    for (const GraphSizes& graph : graphs) {
-        graph.graph->SetFontSize(level.Scale(graph.fontSize));
-        graph.graph->SetLineScale(level.Factor());
-        graph.graph->Redraw();
-    }
+    for (const ControlSizes& control : controls)
+        control.window->SetFont(style.Scaled(control.font));
+    SetLeastSizes(false);
+    for (ResultsPage* page : pages)
+        page->TakeZoom(shown);
     FitWindow();
     window.Thaw();
-    // The toolkit takes in a control's new font with its next frame, and only then tells the
-    // size the control needs: the window is fitted once more after that.
-    window.CallAfter([this] { FitWindow(); });
+    FollowToolkit();
 }
 
-// Rows and columns grow with the zoom as a whole, padding included, not by the font alone.
-void WindowZoom::ApplyToGrid(const GridSizes& sizes) const
+// Each control's least size at the zoom, or the size GTK needs for it where that is larger;
+// whether what GTK needs changed since the last call. At 100%, once `final`, exactly its least
+// size at the start.
+bool WindowZoom::SetLeastSizes(bool final)
 {
-    wxGrid& grid = *sizes.grid;
-    wxGridUpdateLocker oneRepaint(&grid);
-    grid.SetDefaultCellFont(Scaled(sizes.cellFont));
-    grid.SetLabelFont(Scaled(sizes.labelFont));
-    grid.SetDefaultRowSize(level.Scale(sizes.rowHeight), true);
-    grid.SetColLabelSize(level.Scale(sizes.labelHeight));
-    for (int col = 0; col < static_cast<int>(sizes.columnWidths.size()); ++col) {
-        grid.SetColSize(col, level.Scale(sizes.columnWidths[col]));
-        if (!sizes.columnFonts[col].IsOk())
+    bool changed = false;
+    for (ControlSizes& control : controls) {
+        if (control.holdsOthers)
             continue;
-        wxGridCellAttr* attr = grid.GetTable()->GetAttr(0, col, wxGridCellAttr::Col);
-        if (attr) {
-            attr->SetFont(Scaled(sizes.columnFonts[col]));
-            attr->DecRef();
-        }
+        const wxSize needed = ToolkitNeeds(*control.window);
+        changed = changed || needed != control.needed;
+        control.needed = needed;
+        wxSize least = Scaled(control.least);
+        if (!final || shown.Percent() != 100)
+            least.IncTo(needed);
+        control.window->SetMinSize(least);
     }
+    return changed;
 }
 
-// Each window laid out by a sizer takes the minimum size its sizer now needs, the inner ones
-// first; the top window grows to its new minimum, and a window left at its minimum follows it
-// down again.
+#ifdef __WXGTK3__
+// The size GTK needs for the control by itself, leaving out the size the toolkit asks of it.
+wxSize WindowZoom::ToolkitNeeds(wxWindow& control)
+{
+    void* widget = control.GetHandle();
+    int askedWidth = -1, askedHeight = -1, width = 0, height = 0, natural = 0;
+    gtk_widget_get_size_request(widget, &askedWidth, &askedHeight);
+    gtk_widget_set_size_request(widget, -1, -1);
+    gtk_widget_get_preferred_width(widget, &width, &natural);
+    gtk_widget_get_preferred_height(widget, &height, &natural);
+    gtk_widget_set_size_request(widget, askedWidth, askedHeight);
+    return {width, height};
+}
+
+// GTK takes in a control's new font with its next frame, and its theme may then ease the
+// control's parts to their new sizes over several more. Meanwhile each control keeps the room
+// GTK needs for it, as a control given less is drawn squeezed and GTK complains, and the window
+// is fitted anew at each frame. Once GTK's needs have held still for STILL_FRAMES frames (or
+// after FOLLOWED_FRAMES in any case) the controls take their least sizes at the zoom.
+void WindowZoom::FollowToolkit()
+{
+    framesLeft = FOLLOWED_FRAMES;
+    stillFrames = 0;
+    if (!window.IsShownOnScreen())
+        return Finish();
+    if (!tickCallback)
+        tickCallback = gtk_widget_add_tick_callback(window.GetHandle(), OnFrame, this, nullptr);
+}
+
+int WindowZoom::OnFrame(void*, void*, void* zoom)
+{
+    auto& self = *static_cast<WindowZoom*>(zoom);
+    self.stillFrames = self.SetLeastSizes(false) ? 0 : self.stillFrames + 1;
+    if (self.stillFrames < STILL_FRAMES && --self.framesLeft > 0) {
+        self.FitWindow();
+        return 1; // called again at the next frame
+    }
+    self.tickCallback = 0;
+    self.Finish();
+    return 0;
+}
+#else
+wxSize WindowZoom::ToolkitNeeds(wxWindow&) { return wxSize(0, 0); }
+
+void WindowZoom::FollowToolkit() { Finish(); }
+#endif
+
+// The controls at their least sizes, and the pages laid out again with their texts measured in
+// their new fonts; then on to the next step, if zooming out goes on.
+void WindowZoom::Finish()
+{
+    SetLeastSizes(true);
+    for (ResultsPage* page : pages)
+        page->TakeZoom(shown);
+    FitWindow();
+    if (shown.Percent() != level.Percent())
+        window.CallAfter([this] { Apply(); });
+}
+
+// Each control measures itself anew in its new font, each window laid out by a sizer takes the
+// minimum size its sizer now needs, the inner ones first; the top window grows to its new minimum,
+// and a window left at its minimum follows it down again.
 void WindowZoom::FitWindow()
 {
     const wxSize before = window.GetSize();
     const bool atMinimum = before == window.GetMinSize();
+    for (const ControlSizes& control : controls)
+        control.window->InvalidateBestSize();
     for (wxWindow* w : sized) {
         w->SetMinSize(wxDefaultSize);
         w->InvalidateBestSize();
         w->GetSizer()->SetSizeHints(w);
+        if (dynamic_cast<wxScrollHelper*>(w))
+            FitScrolled(*w);
+    }
+    // The window's least size at the start was measured before it was first shown, a few pixels
+    // larger than its controls' least sizes as shown now ask for; zooming back gives it again.
+    if (shown.Percent() == 100) {
+        wxSize least = window.GetMinSize();
+        least.IncTo(startLeast);
+        window.SetMinSize(least);
     }
     if (!window.IsMaximized() && !window.IsFullScreen()) {
         const wxSize least = window.GetMinSize();
@@ -178,16 +266,18 @@ void WindowZoom::FitWindow()
     window.Layout();
 }
 
-wxFont WindowZoom::Scaled(const wxFont& font) const
+// A window that scrolls takes all its sizer needs as its scrolled area, and as its least size no
+// more than the screen's work area leaves it in the top window.
+void WindowZoom::FitScrolled(wxWindow& scrolled) const
 {
-    if (level.Percent() == 100 || !font.IsOk())
-        return font;
-    wxFont scaled = font;
-    scaled.SetFractionalPointSize(font.GetFractionalPointSize() * level.Factor());
-    return scaled;
+    scrolled.FitInside();
+    const wxSize frame = window.GetSize() - window.GetClientSize();
+    wxSize least = wxDisplay(&window).GetClientArea().GetSize() - frame;
+    least.DecTo(scrolled.GetMinSize());
+    scrolled.SetMinSize(least);
 }
 
 wxSize WindowZoom::Scaled(const wxSize& size) const
 {
-    return {level.Scale(size.x), level.Scale(size.y)};
+    return {shown.Scale(size.x), shown.Scale(size.y)};
 }

@@ -8,20 +8,19 @@
 #include <functional>
 #include <vector>
 
-class coordSys;
-class wxGrid;
+class ResultsPage;
 class wxKeyEvent;
 class wxTopLevelWindow;
 class wxWindow;
 
-// Zooms every text of a window together: the fonts of its controls, the sizes set on them, the
-// grids' cells, labels, rows and columns, and the graphs' texts and lines. It takes the window
-// as it is when made as its 100%, so that zooming back gives exactly that window again, and makes
-// the window's minimum size follow, so that nothing is cut at any zoom. Ctrl with plus (however
-// the keyboard makes it, =, or the keypad's plus), minus and 0 zoom in, out and back to 100%.
+// Zooms every text of a window together: the fonts of its controls and the sizes set on them,
+// and the results pages, which lay themselves out for the zoom. It takes the window as it is
+// when made as its 100%, so that zooming back gives exactly that window again, and makes the
+// window's minimum size follow, so that nothing is cut at any zoom. Ctrl with plus (however the
+// keyboard makes it, =, or the keypad's plus), minus and 0 zoom in, out and back to 100%.
 class WindowZoom {
 public:
-    explicit WindowZoom(wxTopLevelWindow& window);
+    WindowZoom(wxTopLevelWindow& window, std::vector<ResultsPage*> pages);
     ~WindowZoom();
     WindowZoom(const WindowZoom&) = delete;
     WindowZoom& operator=(const WindowZoom&) = delete;
@@ -39,40 +38,46 @@ private:
     struct ControlSizes {
         wxWindow* window;
         wxFont font;
-        wxSize minSize;
         // What the window needs at 100%: controls that do not grow with their font by
         // themselves, such as text boxes, still get their share of the zoom.
-        wxSize needs;
-    };
-    struct GridSizes {
-        wxGrid* grid;
-        wxFont cellFont;
-        wxFont labelFont;
-        int rowHeight;
-        int labelHeight;
-        std::vector<int> columnWidths;
-        std::vector<wxFont> columnFonts; // not Ok where the column has no font of its own
-    };
-    struct GraphSizes {
-        coordSys* graph;
-        int fontSize;
+        wxSize least;
+        // A window that holds others takes the size its insides need, at any zoom.
+        bool holdsOthers;
+        // What GTK last measured the control at.
+        wxSize needed;
     };
 
     void Collect(wxWindow& window);
-    void TakeGrid(wxGrid& grid);
+    bool IsPage(const wxWindow& child) const;
+    void TakeLeastSizes();
     void OnCharHook(wxKeyEvent& event);
     void UserChange(bool changed);
     void Apply();
-    void ApplyToGrid(const GridSizes& sizes) const;
+    bool SetLeastSizes(bool final);
+    static wxSize ToolkitNeeds(wxWindow& control);
+    void FollowToolkit();
+    void Finish();
+#ifdef __WXGTK3__
+    static int OnFrame(void* widget, void* frameClock, void* zoom);
+    static constexpr int FOLLOWED_FRAMES = 60;
+    static constexpr int STILL_FRAMES = 3;
+    unsigned tickCallback = 0;
+    int framesLeft = 0;
+    int stillFrames = 0;
+#endif
     void FitWindow();
-    wxFont Scaled(const wxFont& font) const;
+    void FitScrolled(wxWindow& scrolled) const;
     wxSize Scaled(const wxSize& size) const;
 
     wxTopLevelWindow& window;
+    std::vector<ResultsPage*> pages;
     ZoomLevel level;
+    // The zoom the window shows: on the way to `level` while zooming out by several steps.
+    ZoomLevel shown;
     std::vector<ControlSizes> controls;
-    std::vector<GridSizes> grids;
-    std::vector<GraphSizes> graphs;
+    bool leastTaken = false;
+    wxSize startLeast; // the window's own
+
     // The windows laid out by sizers, inner ones before those that hold them.
     std::vector<wxWindow*> sized;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <wx/string.h>
+
+class ZoomLevel;
+class wxWindow;
+
+// A page of the results notebook, as the window sees it: the title of its tab, and a zoom it
+// lays itself out for, its fonts, tables, graphs, margins and least size together.
+class ResultsPage {
+public:
+    virtual ~ResultsPage() = default;
+
+    virtual wxString Title() const = 0;
+    virtual void TakeZoom(const ZoomLevel& zoom) = 0;
+    // The page's own window, the one the notebook shows.
+    virtual wxWindow& PageWindow() = 0;
+};
