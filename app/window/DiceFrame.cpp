@@ -17,6 +17,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
@@ -72,6 +73,7 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this, notebook->Pages());
+    zoom->arrange = [this] { ArrangeBody(); };
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -180,7 +182,7 @@ void DiceFrame::DoLayout()
 {
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
     instructions->Add(instructionsText, 1, wxALL, 5);
-    auto* body = new wxBoxSizer(wxHORIZONTAL);
+    body = new wxBoxSizer(wxHORIZONTAL);
     body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
     body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
     auto* panelSizer = new wxBoxSizer(wxVERTICAL);
@@ -192,6 +194,18 @@ void DiceFrame::DoLayout()
     frameSizer->Add(mainPanel, 1, wxEXPAND, 0);
     FitTo(this, frameSizer);
     Layout();
+}
+
+// The columns side by side where the screen is wide enough for both, as at the start; where it
+// is not (a large zoom on a small screen), the results go under the controls, and the window
+// then scrolls up and down only.
+void DiceFrame::ArrangeBody()
+{
+    const int room = wxDisplay(this).GetClientArea().width - (GetSize().x - GetClientSize().x);
+    body->SetOrientation(wxHORIZONTAL);
+    const bool sideBySide = body->CalcMin().x <= room;
+    body->SetOrientation(sideBySide ? wxHORIZONTAL : wxVERTICAL);
+    body->GetItem(1)->SetFlag(wxEXPAND | wxRIGHT | wxBOTTOM | (sideBySide ? wxTOP : wxLEFT));
 }
 
 // ---- Run parameters ----

@@ -57,6 +57,7 @@ private:
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
+    void ArrangeBody();
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
@@ -103,6 +104,7 @@ private:
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
+    wxBoxSizer* body = nullptr; // the two columns
     std::unique_ptr<WindowZoom> zoom;
 
     friend class DiceFrameProbe; // lets the window tests read the controls

@@ -2,6 +2,7 @@
 
 #include "app/window/PageStyle.h"
 #include "app/window/ResultsPage.h"
+#include "app/window/WrappedText.h"
 
 #include <algorithm>
 #include <wx/display.h>
@@ -68,7 +69,8 @@ void WindowZoom::Collect(wxWindow& parent)
     for (wxWindow* child : parent.GetChildren()) {
         if (child->IsTopLevel() || IsPage(*child))
             continue;
-        const bool holdsOthers = !child->GetChildren().empty();
+        const bool holdsOthers =
+            !child->GetChildren().empty() || dynamic_cast<WrappedText*>(child) != nullptr;
         controls.push_back({child, child->GetFont(), wxDefaultSize, holdsOthers, wxDefaultSize});
         Collect(*child);
         if (child->GetSizer())
@@ -87,8 +89,20 @@ void WindowZoom::TakeLeastSizes()
         wxSizerItem* item = sizer ? sizer->GetItem(control.window) : nullptr;
         control.least = item ? item->GetMinSize() : control.window->GetEffectiveMinSize();
     }
+    for (wxWindow* w : sized)
+        TakeMargins(*w->GetSizer());
     startLeast = window.GetMinSize();
     leastTaken = true;
+}
+
+void WindowZoom::TakeMargins(wxSizer& sizer)
+{
+    for (wxSizerItem* item : sizer.GetChildren()) {
+        margins.push_back(
+            {item, item->GetBorder(), item->IsSpacer() ? item->GetSpacer() : wxSize()});
+        if (item->IsSizer())
+            TakeMargins(*item->GetSizer());
+    }
 }
 
 bool WindowZoom::IsPage(const wxWindow& child) const
@@ -148,6 +162,11 @@ void WindowZoom::Apply()
     for (const ControlSizes& control : controls)
         control.window->SetFont(style.Scaled(control.font));
     SetLeastSizes(false);
+    for (const Margin& margin : margins) {
+        margin.item->SetBorder(shown.Scale(margin.border));
+        if (margin.item->IsSpacer())
+            margin.item->AssignSpacer(Scaled(margin.spacer));
+    }
     for (ResultsPage* page : pages)
         page->TakeZoom(shown);
     FitWindow();
@@ -222,11 +241,14 @@ wxSize WindowZoom::ToolkitNeeds(wxWindow&) { return wxSize(0, 0); }
 void WindowZoom::FollowToolkit() { Finish(); }
 #endif
 
-// The controls at their least sizes, and the pages laid out again with their texts measured in
-// their new fonts; then on to the next step, if zooming out goes on.
+// The controls at their least sizes, and the wrapped texts and the pages laid out again with
+// their texts measured in their new fonts; then on to the next step, if zooming out goes on.
 void WindowZoom::Finish()
 {
     SetLeastSizes(true);
+    for (const ControlSizes& control : controls)
+        if (auto* text = dynamic_cast<WrappedText*>(control.window))
+            text->Rewrap();
     for (ResultsPage* page : pages)
         page->TakeZoom(shown);
     FitWindow();
@@ -243,6 +265,8 @@ void WindowZoom::FitWindow()
     const bool atMinimum = before == window.GetMinSize();
     for (const ControlSizes& control : controls)
         control.window->InvalidateBestSize();
+    if (arrange)
+        arrange();
     for (wxWindow* w : sized) {
         w->SetMinSize(wxDefaultSize);
         w->InvalidateBestSize();

@@ -10,6 +10,8 @@
 
 class ResultsPage;
 class wxKeyEvent;
+class wxSizer;
+class wxSizerItem;
 class wxTopLevelWindow;
 class wxWindow;
 
@@ -33,6 +35,8 @@ public:
     void Out();
     void Reset();
     std::function<void(int percent)> userChanged;
+    // Called before the window is fitted at a zoom, to arrange its parts for the room there is.
+    std::function<void()> arrange;
 
 private:
     struct ControlSizes {
@@ -41,13 +45,22 @@ private:
         // What the window needs at 100%: controls that do not grow with their font by
         // themselves, such as text boxes, still get their share of the zoom.
         wxSize least;
-        // A window that holds others takes the size its insides need, at any zoom.
+        // A window that holds others takes the size its insides need at any zoom; so does a
+        // wrapped text, which sizes itself.
         bool holdsOthers;
         // What GTK last measured the control at.
         wxSize needed;
     };
 
+    // The border of an item of the window's sizers, or the size of a spacer, at 100%.
+    struct Margin {
+        wxSizerItem* item;
+        int border;
+        wxSize spacer;
+    };
+
     void Collect(wxWindow& window);
+    void TakeMargins(wxSizer& sizer);
     bool IsPage(const wxWindow& child) const;
     void TakeLeastSizes();
     void OnCharHook(wxKeyEvent& event);
@@ -75,6 +88,7 @@ private:
     // The zoom the window shows: on the way to `level` while zooming out by several steps.
     ZoomLevel shown;
     std::vector<ControlSizes> controls;
+    std::vector<Margin> margins;
     bool leastTaken = false;
     wxSize startLeast; // the window's own
 

@@ -42,6 +42,7 @@ public:
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
+    wxWindow& MainPanel() const { return *f.mainPanel; }
     PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
