@@ -70,7 +70,7 @@ void AnalysisPage::SetUpColumn(const PageStyle& style, int col, const wxString& 
     grid->SetColSize(col, style.ColumnWidth(*grid, col, label, wxString(), width));
 }
 
-// One row per possible sum, counts and percentages at zero. The grid moves a selection along
+// One row per possible sum, counts and percentages at zero, from the top. The grid moves a selection along
 // with deleted rows without reporting it, so the selection goes first: what is highlighted and
 // what a copy takes stay the same cells.
 void AnalysisPage::RunStarted(const RunModel& run)
@@ -78,11 +78,17 @@ void AnalysisPage::RunStarted(const RunModel& run)
     wxGridUpdateLocker oneRepaint(grid);
     grid->ClearSelection();
     table->StartRun(run.LowestSum(), static_cast<int>(run.Counts().size()));
+    grid->Scroll(0, 0);
 }
 
 void AnalysisPage::RollMade(const RunModel& run, double) { ShowCounts(run); }
 
-void AnalysisPage::RunEnded(const RunModel& run, bool) { ShowCounts(run); }
+// After the run the table shows the sum that came up most often.
+void AnalysisPage::RunEnded(const RunModel& run, bool)
+{
+    ShowCounts(run);
+    ShowLargestCount(*grid, run.Counts());
+}
 
 // Only the counts and percentages change; the grid makes the texts of the cells in view when it
 // paints them next.

@@ -207,7 +207,12 @@ void TheoryPage::RollMade(const RunModel& run, double now)
     ShowCounts(run.Counts());
 }
 
-void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts()); }
+// After the run the table shows the sum that came up most often.
+void TheoryPage::RunEnded(const RunModel& run, bool)
+{
+    ShowCounts(run.Counts());
+    ShowLargestCount(*table, run.Counts());
+}
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
