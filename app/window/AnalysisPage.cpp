@@ -70,9 +70,9 @@ void AnalysisPage::SetUpColumn(const PageStyle& style, int col, const wxString& 
     grid->SetColSize(col, style.ColumnWidth(*grid, col, label, wxString(), width));
 }
 
-// One row per possible sum, counts and percentages at zero, from the top. The grid moves a selection along
-// with deleted rows without reporting it, so the selection goes first: what is highlighted and
-// what a copy takes stay the same cells.
+// One row per possible sum, counts and percentages at zero, from the top. The grid moves a
+// selection along with deleted rows without reporting it, so the selection goes first: what is
+// highlighted and what a copy takes stay the same cells.
 void AnalysisPage::RunStarted(const RunModel& run)
 {
     wxGridUpdateLocker oneRepaint(grid);

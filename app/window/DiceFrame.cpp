@@ -73,7 +73,10 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this, notebook->Pages());
-    zoom->arrange = [this] { ArrangeBody(); };
+    zoom->arrange = [this](const ZoomLevel& level) {
+        ArrangeBody();
+        DrawDie(level.Scale(DieImages::PICTURE_SIZE));
+    };
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -206,6 +209,13 @@ void DiceFrame::ArrangeBody()
     const bool sideBySide = body->CalcMin().x <= room;
     body->SetOrientation(sideBySide ? wxHORIZONTAL : wxVERTICAL);
     body->GetItem(1)->SetFlag(wxEXPAND | wxRIGHT | wxBOTTOM | (sideBySide ? wxTOP : wxLEFT));
+}
+
+// The picture beside the Start button, drawn anew at a new size.
+void DiceFrame::DrawDie(int size)
+{
+    if (dicePicture->GetBitmap().GetWidth() != size)
+        dicePicture->SetBitmap(DieImages::Picture(size));
 }
 
 // ---- Run parameters ----

@@ -58,6 +58,7 @@ private:
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
     void ArrangeBody();
+    void DrawDie(int size);
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);

@@ -20,6 +20,11 @@ void gtk_widget_get_preferred_height(void* widget, int* minimum, int* natural);
 unsigned gtk_widget_add_tick_callback(void* widget, int (*callback)(void*, void*, void*),
                                       void* data, void (*notify)(void*));
 void gtk_widget_remove_tick_callback(void* widget, unsigned id);
+void* gtk_css_provider_new();
+int gtk_css_provider_load_from_data(void* provider, const char* data, long length, void* error);
+void* gtk_widget_get_style_context(void* widget);
+void gtk_style_context_add_provider(void* context, void* provider, unsigned priority);
+void g_object_unref(void* object);
 }
 #endif
 
@@ -59,6 +64,8 @@ WindowZoom::~WindowZoom()
 #ifdef __WXGTK3__
     if (tickCallback)
         gtk_widget_remove_tick_callback(window.GetHandle(), tickCallback);
+    if (themeParts)
+        g_object_unref(themeParts);
 #endif
     window.Unbind(wxEVT_CHAR_HOOK, &WindowZoom::OnCharHook, this);
 }
@@ -161,6 +168,7 @@ void WindowZoom::Apply()
     window.Freeze();
     for (const ControlSizes& control : controls)
         control.window->SetFont(style.Scaled(control.font));
+    ZoomThemeParts();
     SetLeastSizes(false);
     for (const Margin& margin : margins) {
         margin.item->SetBorder(shown.Scale(margin.border));
@@ -235,7 +243,32 @@ int WindowZoom::OnFrame(void*, void*, void* zoom)
     self.Finish();
     return 0;
 }
+// GTK draws the check boxes' boxes and the spin buttons' signs at the theme's sizes whatever the
+// font: a style sheet of the window's own gives them theirs at the zoom, and nothing at 100%.
+void WindowZoom::ZoomThemeParts()
+{
+    if (!themeParts) {
+        themeParts = gtk_css_provider_new();
+        for (const ControlSizes& control : controls)
+            gtk_style_context_add_provider(
+                gtk_widget_get_style_context(control.window->GetHandle()), themeParts,
+                THEME_PRIORITY);
+    }
+    const double factor = shown.Factor();
+    const std::string sheet =
+        shown.Percent() == 100
+            ? std::string()
+            : wxString::Format("check, radio { min-width: %dpx; min-height: %dpx; "
+                               "}\n"
+                               "spinbutton button { min-width: %dpx; "
+                               "-gtk-icon-transform: scale(%.2f); }\n",
+                               shown.Scale(14), shown.Scale(14), shown.Scale(24), factor)
+                  .ToStdString();
+    gtk_css_provider_load_from_data(themeParts, sheet.c_str(), -1, nullptr);
+}
 #else
+void WindowZoom::ZoomThemeParts() {}
+
 wxSize WindowZoom::ToolkitNeeds(wxWindow&) { return wxSize(0, 0); }
 
 void WindowZoom::FollowToolkit() { Finish(); }
@@ -266,7 +299,7 @@ void WindowZoom::FitWindow()
     for (const ControlSizes& control : controls)
         control.window->InvalidateBestSize();
     if (arrange)
-        arrange();
+        arrange(shown);
     for (wxWindow* w : sized) {
         w->SetMinSize(wxDefaultSize);
         w->InvalidateBestSize();

@@ -35,8 +35,9 @@ public:
     void Out();
     void Reset();
     std::function<void(int percent)> userChanged;
-    // Called before the window is fitted at a zoom, to arrange its parts for the room there is.
-    std::function<void()> arrange;
+    // Called before the window is fitted at a zoom, to arrange its parts for the room there is
+    // and draw its pictures at the zoom's size.
+    std::function<void(const ZoomLevel& zoom)> arrange;
 
 private:
     struct ControlSizes {
@@ -70,9 +71,15 @@ private:
     static wxSize ToolkitNeeds(wxWindow& control);
     void FollowToolkit();
     void Finish();
+    void ZoomThemeParts();
 #ifdef __WXGTK3__
     static int OnFrame(void* widget, void* frameClock, void* zoom);
+    // The theme's own sizes at the zoom: check boxes and spin buttons, drawn by GTK at fixed
+    // sizes.
+    void* themeParts = nullptr;
     static constexpr int FOLLOWED_FRAMES = 60;
+    // GTK's priority of a program's own style sheets over the theme's.
+    static constexpr unsigned THEME_PRIORITY = 600;
     static constexpr int STILL_FRAMES = 3;
     unsigned tickCallback = 0;
     int framesLeft = 0;

@@ -90,6 +90,12 @@ TEST_F(DiceFrameTest, KeysZoomTextsAndRowsTogetherAndCtrl0UndoesIt)
     // Glyphs are fitted to whole pixels at every size, so the text's height follows less closely.
     EXPECT_NEAR(InkHeight(label), 2.0 * text100, 0.15 * 2 * text100);
     EXPECT_NEAR(RowPitch(p.Grid()), 2.0 * row100, 0.1 * 2 * row100);
+    // The die is drawn anew at the zoom's size: dark pips on the front face, nothing round it.
+    const wxImage die = p.DiePicture().GetBitmap().ConvertToImage();
+    ASSERT_EQ(die.GetWidth(), 68);
+    EXPECT_LT(die.GetRed(16, 30), 60) << "the upper left pip of the front face";
+    EXPECT_GT(die.GetRed(24, 40), 200) << "the front face between the pips";
+    EXPECT_EQ(die.GetAlpha(1, 66), 0) << "a corner outside the die";
 
     for (int i = 0; i < 3; ++i)
         keys.Char('=', wxMOD_CONTROL); // to the top, 300%, and once more
