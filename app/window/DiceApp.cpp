@@ -1,10 +1,12 @@
 #include "app/window/DiceApp.h"
 
+#include "app/run/WindowPlace.h"
 #include "app/window/DiceFrame.h"
 #include "app/window/KeptSettings.h"
 #include "app/window/WindowZoom.h"
 
 #include <wx/clipbrd.h>
+#include <wx/display.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
@@ -18,7 +20,19 @@ bool DiceApp::OnInit()
     ApplyZoom(frame->Zoom(), commandLine);
     SetTopWindow(frame);
     frame->Show();
+    PlaceAtFirstStart(*frame);
     return true;
+}
+
+// The window opens at a size that suits the screen it is on, centred there. It is placed once
+// shown: GTK, given a large window before it is shown, lays its parts out squeezed first.
+void DiceApp::PlaceAtFirstStart(wxTopLevelWindow& window)
+{
+    const wxRect area = wxDisplay(&window).GetClientArea();
+    const wxSize least = window.GetMinSize();
+    const WindowPlace::Rect place =
+        WindowPlace::FirstStart({area.x, area.y, area.width, area.height}, least.x, least.y);
+    window.SetSize(place.x, place.y, place.width, place.height);
 }
 
 int DiceApp::OnExit()

@@ -132,6 +132,15 @@ void WindowZoom::OnCharHook(wxKeyEvent& event)
     }
 }
 
+bool WindowZoom::Settled() const
+{
+#ifdef __WXGTK3__
+    if (tickCallback)
+        return false;
+#endif
+    return shown.Percent() == level.Percent();
+}
+
 void WindowZoom::Set(int percent)
 {
     if (level.Set(percent))

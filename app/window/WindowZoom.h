@@ -28,6 +28,9 @@ public:
     WindowZoom& operator=(const WindowZoom&) = delete;
 
     int Percent() const { return level.Percent(); }
+    // Whether the window shows the zoom with every control at its size there: false while GTK's
+    // sizes are followed and while zooming out goes on step by step.
+    bool Settled() const;
     // Zooms to `percent`, one of ZoomLevel's steps; another is ignored. Not a change of the user's.
     void Set(int percent);
     // The user's own changes: each tells `userChanged` when it changes the zoom.

@@ -71,7 +71,8 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return frame->IsMaximized(); }, 5));
         for (const int percent : ZoomLevel::STEPS) {
             frame->Zoom().Set(percent);
-            LetEventsThrough(1.0); // GTK's frames follow the new fonts
+            ASSERT_TRUE(WaitFor([&] { return frame->Zoom().Settled(); }, 10)) << percent;
+            LetEventsThrough(0.2);
             for (std::size_t page = 0; page < Probe().Notebook().GetPageCount(); ++page) {
                 Probe().Notebook().SetSelection(page);
                 LetEventsThrough(0.2);

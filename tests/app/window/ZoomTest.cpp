@@ -102,8 +102,9 @@ TEST_F(DiceFrameTest, KeysZoomTextsAndRowsTogetherAndCtrl0UndoesIt)
     ASSERT_TRUE(WaitFor([&] { return frame->Zoom().Percent() == 300; }, 5));
     LetEventsThrough(0.3);
     keys.Char('0', wxMOD_CONTROL);
-    ASSERT_TRUE(WaitFor([&] { return frame->Zoom().Percent() == 100; }, 5));
-    WaitFor([&] { return AllSizes(*frame) == start; }, 5);
+    ASSERT_TRUE(
+        WaitFor([&] { return frame->Zoom().Percent() == 100 && frame->Zoom().Settled(); }, 10));
+    LetEventsThrough(0.2);
     const std::vector<wxSize> back = AllSizes(*frame);
     ASSERT_EQ(back.size(), start.size());
     for (std::size_t i = 0; i < start.size(); ++i)
