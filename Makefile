@@ -7,9 +7,12 @@
 #   make screenshots               photograph the program for the README (docs/*.png)
 #   make fuzz [FUZZ_SECONDS=900]   fuzz the settings document loader (needs clang) from the
 #                                  hand-written fuzz/seeds and the kept fuzz/corpus; new inputs go
-#                                  to build-fuzz/corpus, crashers to fuzz/crashers
-#   make fuzz-merge                fold build-fuzz/corpus into fuzz/corpus, minimised to the inputs
+#                                  to build-fuzz/settingsLoaderFuzzer-corpus, crashers to
+#                                  fuzz/crashers
+#   make fuzz-merge                fold the new inputs into fuzz/corpus, minimised to the inputs
 #                                  that reach new code (hit counts ignored, so it stays small)
+#   make fuzz-text, fuzz-text-merge  the same for the kept settings file's text (fuzz/settingsText,
+#                                  build-fuzz/settingsTextFuzzer-corpus)
 #   make format                    lay the sources out as .clang-format says (make test checks it)
 #   make clean                     remove the build folders
 
@@ -22,7 +25,6 @@ FUZZ   := build-fuzz
 PACKAGE := build-package
 VERSION := $(shell sed -n 's/^project.Zobrin VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 FUZZ_SECONDS ?= 60
-FUZZER := $(FUZZ)/fuzz/settingsLoaderFuzzer
 HEADLESS := scripts/run-headless
 
 # LeakSanitizer reports the GUI libraries' own allocations at exit; they are suppressed by library,
@@ -33,7 +35,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 
 SOURCES = $(shell find app bench common fuzz graph grid tests -name '*.cpp' -o -name '*.h')
 
-.PHONY: format format-check run test bench package screenshots fuzz fuzz-merge fuzz-build clean deps test-deps
+.PHONY: format format-check run test bench package screenshots fuzz fuzz-merge fuzz-text fuzz-text-merge fuzz-build clean deps test-deps
 
 deps:
 	@scripts/install-deps
@@ -82,23 +84,37 @@ package: deps
 screenshots: test-deps
 	@scripts/install-deps --screenshots
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
-	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour
+	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour zobrin
 	$(HEADLESS) ./$(BUILD)/tests/screenshot_tour docs
+	./$(BUILD)/app/zobrin 2 3000 --seed 7 --save $(BUILD)/report.pdf
+	pdftoppm -r 64 -png -singlefile $(BUILD)/report.pdf docs/report
 
 fuzz-build:
 	@scripts/install-deps --fuzz
 	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOBRIN_TESTS=OFF -DZOBRIN_FUZZ=ON >/dev/null
-	cmake --build $(FUZZ) -j$(JOBS) --target settingsLoaderFuzzer
+	cmake --build $(FUZZ) -j$(JOBS) --target settingsLoaderFuzzer settingsTextFuzzer
+
+# $(call run-fuzzer,FUZZER,FOLDER,DICTIONARY): fuzz from FOLDER/seeds and FOLDER/corpus, new inputs to
+# build-fuzz/FUZZER-corpus, crashers to FOLDER/crashers. $(call merge-corpus,FUZZER,FOLDER): fold the
+# new inputs into FOLDER/corpus.
+run-fuzzer = mkdir -p $(FUZZ)/$(1)-corpus $(2)/corpus $(2)/crashers && \
+	$(FUZZ)/fuzz/$(1) -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
+	  -dict=$(3) -artifact_prefix=$(2)/crashers/ $(FUZZ)/$(1)-corpus $(2)/corpus $(2)/seeds
+merge-corpus = rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged $(FUZZ)/$(1)-corpus $(2)/corpus && \
+	$(FUZZ)/fuzz/$(1) -merge=1 -use_counters=0 $(FUZZ)/merged $(2)/corpus $(FUZZ)/$(1)-corpus && \
+	rm -rf $(2)/corpus && mv $(FUZZ)/merged $(2)/corpus
 
 fuzz: fuzz-build
-	mkdir -p $(FUZZ)/corpus fuzz/corpus fuzz/crashers
-	$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -timeout=10 -max_len=65536 \
-	  -dict=fuzz/settings.dict -artifact_prefix=fuzz/crashers/ $(FUZZ)/corpus fuzz/corpus fuzz/seeds
+	$(call run-fuzzer,settingsLoaderFuzzer,fuzz,fuzz/settings.dict)
 
 fuzz-merge: fuzz-build
-	rm -rf $(FUZZ)/merged && mkdir -p $(FUZZ)/merged fuzz/corpus
-	$(FUZZER) -merge=1 -use_counters=0 $(FUZZ)/merged fuzz/corpus $(FUZZ)/corpus
-	rm -rf fuzz/corpus && mv $(FUZZ)/merged fuzz/corpus
+	$(call merge-corpus,settingsLoaderFuzzer,fuzz)
+
+fuzz-text: fuzz-build
+	$(call run-fuzzer,settingsTextFuzzer,fuzz/settingsText,fuzz/settingsText.dict)
+
+fuzz-text-merge: fuzz-build
+	$(call merge-corpus,settingsTextFuzzer,fuzz/settingsText)
 
 clean:
 	rm -rf $(BUILD) $(SAN) $(BENCH) $(FUZZ) $(PACKAGE)

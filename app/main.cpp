@@ -2,6 +2,7 @@
 // toolkit would drop arguments it cannot convert to text and take out options of its own. Only
 // then does the toolkit start, and only for the window: --help, --version and --save need no
 // display.
+#include "app/export/DrawnRunFiles.h"
 #include "app/run/CommandLine.h"
 #include "app/run/RunModel.h"
 #include "app/save/HeadlessRun.h"
@@ -11,7 +12,10 @@
 #include <wx/init.h>
 #include <wx/log.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -19,7 +23,7 @@ namespace {
 // The exit status of a run to be saved whose command line is wrong or whose file was not saved.
 constexpr int EXIT_NOT_SAVED = 2;
 
-// --save: the run is made and saved without a window.
+// --save: the run is made and saved without a window; a picture is of its Theory graph.
 int SaveWithoutWindow(const CommandLine& commandLine)
 {
     if (!commandLine.errors.empty())
@@ -27,10 +31,24 @@ int SaveWithoutWindow(const CommandLine& commandLine)
     RunModel run;
     MakeHeadlessRun(run, commandLine);
     std::string error;
-    if (SaveRun(run, *commandLine.savePath, error))
+    if (SaveRun(run, *commandLine.savePath, DrawnRunFiles(RunPicture::Graph::THEORY), error))
         return EXIT_SUCCESS;
     std::cerr << "zobrin: " << error << '\n';
     return EXIT_NOT_SAVED;
+}
+
+// Prints `text`, the program's whole work, on standard output. When it cannot be written there
+// whole (a full disk, a closed descriptor), the work is not done: that is said and is a failure.
+int Print(const std::string& text)
+{
+    errno = 0;
+    const bool written = std::fputs(text.c_str(), stdout) >= 0;
+    if (std::fflush(stdout) == 0 && written && !std::ferror(stdout))
+        return EXIT_SUCCESS;
+    const int reason = errno;
+    std::cerr << "zobrin: could not write to standard output"
+              << (reason ? std::string(": ") + std::strerror(reason) : "") << '\n';
+    return EXIT_FAILURE;
 }
 
 } // namespace
@@ -42,14 +60,10 @@ int main(int argc, char** argv)
         std::cerr << "zobrin: " << error << '\n';
     if (!commandLine.errors.empty() && commandLine.action != CommandLine::Action::HELP)
         std::cerr << CommandLine::Synopsis();
-    if (commandLine.action == CommandLine::Action::HELP) {
-        std::cout << CommandLine::Usage();
-        return EXIT_SUCCESS;
-    }
-    if (commandLine.action == CommandLine::Action::VERSION) {
-        std::cout << CommandLine::Version();
-        return EXIT_SUCCESS;
-    }
+    if (commandLine.action == CommandLine::Action::HELP)
+        return Print(CommandLine::Usage());
+    if (commandLine.action == CommandLine::Action::VERSION)
+        return Print(CommandLine::Version());
     if (commandLine.savePath)
         return SaveWithoutWindow(commandLine);
 

@@ -2,15 +2,20 @@
 
 #include "app/Version.h"
 #include "app/run/DiceRoller.h"
+#include "app/run/QuotedText.h"
 #include "app/run/RunArguments.h"
 #include "app/run/ZoomLevel.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-// The end of the message of a bad seed in a window's run, which goes on without it.
+// The ends of messages about a window's run, which goes on despite them; a run to be saved does
+// not, and its messages end before them.
 const std::string IGNORED = "; it is ignored";
+const std::string LAST_COUNTS = "; only the last one counts";
+const std::string* const WINDOW_ONLY[] = {&IGNORED, &LAST_COUNTS};
 
 // The options that take a value, as "--name VALUE" or "--name=VALUE".
 const char* const VALUED[] = {"--seed", "--save", "--zoom"};
@@ -41,39 +46,62 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text)
     return static_cast<std::uint32_t>(value);
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A number of dice or rolls: ParseRunArgument's, with blanks after it taken as those before.
+bool ParseNumber(const std::string& text, int& value)
+{
+    const std::size_t last = text.find_last_not_of(" \t\n\v\f\r");
+    return ParseRunArgument(text.substr(0, last == std::string::npos ? 0 : last + 1), value);
+}
 
 } // namespace
 
 CommandLine CommandLine::Parse(int argc, const char* const* argv)
 {
     CommandLine line;
-    std::vector<std::string> places; // the arguments in the numbers' places
-    for (int i = 1; i < argc; ++i) {
+    std::vector<place> places;
+    std::vector<std::string> given; // the options that take a value, each time one came
+    int i = 1;
+    for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         std::string option = argv[i];
         std::optional<std::string> value;
         for (const char* valued : VALUED) {
             if (StartsWith(option, (std::string(valued) + "=").c_str())) {
                 value = option.substr(std::strlen(valued) + 1);
                 option = valued;
-                break;
+            } else if (option == valued && i + 1 < argc && !IsOption(argv[i + 1])) {
+                value = argv[++i];
             }
             if (option == valued) {
-                if (i + 1 < argc && !IsOption(argv[i + 1]))
-                    value = argv[++i];
+                line.NoteRepetition(option, given);
                 break;
             }
         }
         line.Take(option, value, places);
     }
+    // After "--" come no more options: the rest keep their places, whatever they look like.
+    for (++i; i < argc; ++i)
+        places.push_back({argv[i], false});
     line.TakeNumbers(places);
     if (line.savePath)
         line.CheckSavedRun(places);
     return line;
 }
 
+// An option given again replaces the value it had; the first repetition is reported.
+void CommandLine::NoteRepetition(const std::string& option, std::vector<std::string>& given)
+{
+    if (std::count(given.begin(), given.end(), option) == 1)
+        errors.push_back(option + " is given more than once" + LAST_COUNTS);
+    given.push_back(option);
+}
+
 void CommandLine::Take(const std::string& option, const std::optional<std::string>& value,
-                       std::vector<std::string>& places)
+                       std::vector<place>& places)
 {
     if (option == "--help" || option == "-h") {
         action = Action::HELP;
@@ -87,9 +115,10 @@ void CommandLine::Take(const std::string& option, const std::optional<std::strin
     } else if (option == "--zoom") {
         TakeZoom(value);
     } else {
-        if (StartsWith(option, "--"))
-            errors.push_back("unknown option " + Quoted(option));
-        places.push_back(option);
+        const bool unknown = StartsWith(option, "--");
+        if (unknown)
+            errors.push_back("unknown option " + QuotedText(option));
+        places.push_back({option, unknown});
     }
 }
 
@@ -97,13 +126,13 @@ void CommandLine::TakeSeed(const std::optional<std::string>& text)
 {
     const std::string range = "a whole number from 0 to " + std::to_string(MAX_SEED);
     if (!text) {
+        seed.reset();
         errors.push_back("--seed needs " + range + " after it" + IGNORED);
         return;
     }
-    if (const std::optional<std::uint32_t> value = ParseSeed(*text))
-        seed = value;
-    else
-        errors.push_back("the seed " + Quoted(*text) + " is not " + range + IGNORED);
+    seed = ParseSeed(*text);
+    if (!seed)
+        errors.push_back("the seed " + QuotedText(*text) + " is not " + range + IGNORED);
 }
 
 void CommandLine::TakeSavePath(const std::optional<std::string>& text)
@@ -117,41 +146,42 @@ void CommandLine::TakeZoom(const std::optional<std::string>& text)
 {
     zoom = ZoomLevel::Parse(text.value_or(""));
     if (!zoom)
-        errors.push_back("the zoom " + Quoted(text.value_or("")) + " is not one of " +
+        errors.push_back("the zoom " + QuotedText(text.value_or("")) + " is not one of " +
                          ZoomLevel::StepList() + "; it is ignored");
 }
 
-void CommandLine::TakeNumbers(const std::vector<std::string>& places)
+void CommandLine::TakeNumbers(const std::vector<place>& places)
 {
     for (std::size_t p = 0; p < places.size() && p < 2; ++p) {
         int value = 0;
-        if (ParseRunArgument(places[p], value))
+        if (ParseNumber(places[p].text, value))
             (p == 0 ? dice : rolls) = value;
     }
 }
 
 // A run made to be saved takes its numbers as they are, or not at all, and ignores nothing: any
 // error stops it. Unknown options were reported already.
-void CommandLine::CheckSavedRun(const std::vector<std::string>& places)
+void CommandLine::CheckSavedRun(const std::vector<place>& places)
 {
     for (std::string& error : errors)
-        if (error.size() > IGNORED.size() &&
-            error.compare(error.size() - IGNORED.size(), IGNORED.size(), IGNORED) == 0)
-            error.resize(error.size() - IGNORED.size());
+        for (const std::string* end : WINDOW_ONLY)
+            if (EndsWith(error, *end))
+                error.resize(error.size() - end->size());
     const struct {
         const char* name;
         int most;
     } numbers[] = {{"number of dice", DiceRoller::MAX_DICE}, {"number of rolls", MAX_ROLLS}};
     for (std::size_t p = 0; p < places.size(); ++p) {
         int value = 0;
-        if (StartsWith(places[p], "--"))
+        if (places[p].unknownOption)
             continue;
         if (p >= 2)
-            errors.push_back(Quoted(places[p]) +
+            errors.push_back(QuotedText(places[p].text) +
                              " is one argument too many: --save takes DICE and ROLLS only");
-        else if (!ParseRunArgument(places[p], value) || value < 1 || value > numbers[p].most)
-            errors.push_back(std::string("the ") + numbers[p].name + " " + Quoted(places[p]) +
-                             " is not a whole number from 1 to " + std::to_string(numbers[p].most));
+        else if (!ParseNumber(places[p].text, value) || value < 1 || value > numbers[p].most)
+            errors.push_back(std::string("the ") + numbers[p].name + " " +
+                             QuotedText(places[p].text) + " is not a whole number from 1 to " +
+                             std::to_string(numbers[p].most));
     }
 }
 
@@ -174,17 +204,21 @@ std::string CommandLine::Usage()
            "                 same rolls on any machine\n"
            "  --save FILE    make the run at once, without a window or a display, and save it\n"
            "                 to FILE: FILE.csv the frequency table, FILE.json everything about\n"
-           "                 the run; up to 9999999 rolls; exit status 0 when saved, 2 when not\n"
+           "                 the run, FILE.png or FILE.svg a picture of its Theory graph,\n"
+           "                 FILE.pdf its one-page report; up to 9999999 rolls; exit status 0\n"
+           "                 when saved, 2 when not\n"
            "  --zoom P       start with the window's texts at P percent: 100, 125, 150, 175,\n"
            "                 200, 250 or 300; the zoom kept from the last start is left as it is\n"
            "  -h, --help     print this text and exit\n"
            "  -v, --version  print the version and exit\n"
+           "  --             no more options: the arguments after it are DICE and ROLLS\n"
            "\n"
            "More dice or rolls than the limits become the limit; an argument that is not a\n"
-           "number leaves the default in its place. With --save both are errors instead.\n"
-           "Zobrin writes no files but the one that --save names and its settings file,\n"
-           "$XDG_CONFIG_HOME/zobrin/settings (~/.config/zobrin/settings), which keeps the\n"
-           "zoom last chosen in the window.\n"
+           "number leaves the default in its place. With --save both are errors instead, as\n"
+           "is an option given twice. Blanks around a number are taken, as is a sign.\n"
+           "Zobrin writes no files but those saved (--save, or File > Save... in the window)\n"
+           "and its settings file, $XDG_CONFIG_HOME/zobrin/settings\n"
+           "(~/.config/zobrin/settings), which keeps the zoom last chosen in the window.\n"
            "\n"
            "Twenty worksheets of two dice and 3000 rolls each, seeded 1 to 20:\n"
            "  for n in $(seq 20); do zobrin 2 3000 --seed $n --save sheet-$n.csv; done\n";

@@ -13,12 +13,15 @@
 //   --zoom P, --zoom=P       start the window at P% (one of ZoomLevel's steps)
 //   -h, --help               print the usage and stop
 //   -v, --version            print the version and stop
+//   --                       no more options: every argument after it is a number's
 //
 // Any other argument keeps its place among the numbers, whatever it looks like: one that is not
 // a number leaves the default in its place, and one that starts with "--" is also noted in
-// `errors` as an unknown option. An option that takes a value and is followed by another option
-// lacks its value. A bad seed or zoom is noted in `errors` and ignored. With --save the numbers
-// must be whole numbers within the limits, two at most; anything else is noted in `errors`.
+// `errors` as an unknown option. Blanks around a number are taken, as is a sign before it. An
+// option that takes a value and is followed by another option lacks its value. A bad seed or
+// zoom is noted in `errors` and ignored; an option given again replaces its value, and that is
+// noted too. With --save the numbers must be whole numbers within the limits, two at most, and
+// every note in `errors` is an error.
 struct CommandLine {
     enum class Action { RUN, HELP, VERSION };
 
@@ -48,11 +51,18 @@ struct CommandLine {
     std::vector<std::string> errors;
 
 private:
+    // An argument in the numbers' places; an unknown option there was reported already.
+    struct place {
+        std::string text;
+        bool unknownOption;
+    };
+
+    void NoteRepetition(const std::string& option, std::vector<std::string>& given);
     void Take(const std::string& option, const std::optional<std::string>& value,
-              std::vector<std::string>& places);
+              std::vector<place>& places);
     void TakeSeed(const std::optional<std::string>& text);
     void TakeSavePath(const std::optional<std::string>& text);
     void TakeZoom(const std::optional<std::string>& text);
-    void TakeNumbers(const std::vector<std::string>& places);
-    void CheckSavedRun(const std::vector<std::string>& places);
+    void TakeNumbers(const std::vector<place>& places);
+    void CheckSavedRun(const std::vector<place>& places);
 };

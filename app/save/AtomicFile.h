@@ -1,30 +1,36 @@
 #pragma once
 
+#include "app/save/TemporaryName.h"
+
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
-// Writes a file whole or not at all. The bytes go to a temporary file beside the target, in the
-// same folder and so on the same disk, which Commit writes out, syncs and renames over the
-// target in one step: the target is the old file or the new one, never a part of either. When
-// any step fails, or the file is never committed, nothing is left behind: no new target and no
-// temporary file.
+// Writes a file whole or not at all. Commit writes the text to a new file in the target's folder,
+// and so on the same disk, syncs it and renames it over the target in one step: the target is the
+// old file or the new one, never a part of either. A symbolic link is followed: the file it
+// points to is replaced, in its own folder, and the link stays. A file the user may not write is
+// refused; one replaced keeps its owner, group and permissions as far as the system allows. Where
+// the folder's disk allows it (Linux), the new file has no name at all until it is complete, so
+// even a program killed while saving leaves nothing behind; elsewhere it has a short temporary
+// name, removed again when the save fails, the file is never committed, or a signal ends the
+// program during the save (TemporaryName).
 //
-// The text is written to Text(); a library that writes files by name writes to TemporaryPath()
-// instead. Every failure, of the writing included, is told by Error(), a sentence that names the
-// path as the caller gave it and the reason.
+// The text is written to Text(). Every failure, of the writing included, is told by Error(), a
+// sentence that names the path as the caller gave it (control characters escaped) and the reason:
+// what stood in the way where the system says, an immutable file or a sticky folder included.
 class AtomicFile {
 public:
-    // Makes the temporary file for `path` at once; Error() says why when it cannot.
+    // Finds the target's folder at once; Error() says why when it cannot.
     explicit AtomicFile(std::string path);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     std::ostream& Text() { return text; }
-    const std::string& TemporaryPath() const { return temporary; }
 
-    // Writes the text to the temporary file, syncs it to the disk and renames it over the target.
-    // False when the file could not be made or any of these steps fails.
+    // Writes the text to a new file, syncs it to the disk and renames it over the target. False
+    // when the target cannot be replaced or any of these steps fails.
     bool Commit();
 
     // Empty while all goes well.
@@ -35,12 +41,23 @@ public:
 
 private:
     bool Fail(int errorNumber);
+    bool Refuse(const std::string& reason);
+    bool FollowLinks();
+    bool CheckTarget();
+    std::string Obstacle() const;
+    void KeepOwner(const struct stat& old);
+    bool Create();
     bool WriteText();
+    bool Name();
     void Discard();
 
-    std::string path;
-    std::string temporary;
+    std::string path;   // as the caller gave it
+    std::string target; // the file replaced: `path`, or where its chain of links ends
+    std::string name;   // the target's name in its folder
+    int folder = -1;    // the target's folder, open while the file lives
     int descriptor = -1;
+    bool unnamed = false; // the new file has no name yet
+    TemporaryName temporary;
     std::ostringstream text;
     std::string error;
 };

@@ -1,14 +1,16 @@
 #include "app/window/DiceApp.h"
 
 #include "app/run/WindowPlace.h"
+#include "app/save/KeptSettings.h"
 #include "app/window/DiceFrame.h"
-#include "app/window/KeptSettings.h"
 #include "app/window/WindowZoom.h"
 
 #include <wx/clipbrd.h>
 #include <wx/display.h>
 #include <wx/image.h>
 #include <wx/log.h>
+
+#include <iostream>
 
 bool DiceApp::OnInit()
 {
@@ -55,9 +57,9 @@ void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
 // chooses in the window is kept.
 void DiceApp::ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine)
 {
-    const std::string settings = KeptSettings::Path();
+    KeptSettings settings(KeptSettings::Path(), std::cerr);
     if (const std::optional<int> percent =
-            commandLine.zoom ? commandLine.zoom : KeptSettings::LoadZoom(settings))
+            commandLine.zoom ? commandLine.zoom : settings.LoadZoom())
         zoom.Set(*percent);
-    zoom.userChanged = [settings](int percent) { KeptSettings::SaveZoom(settings, percent); };
+    zoom.userChanged = [settings](int percent) mutable { settings.SaveZoom(percent); };
 }

@@ -1,5 +1,7 @@
 #include "app/window/TheoryPage.h"
 
+#include "app/report/TheoryGraph.h"
+#include "app/run/DiceRoller.h"
 #include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
@@ -23,13 +25,9 @@ namespace {
 enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS };
 
 const char* const LABELS[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
-// The widest text each column may have to show.
-const char* const WIDEST[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
 
-// Room above the tallest column or point of the line, as a share of it.
-constexpr double HEADROOM = 1.15;
-// Pixels a column needs to be drawn with its outline.
-constexpr int MIN_OUTLINED = 6;
+// The pixels the graph keeps for its columns at the least, at 100%.
+constexpr int MIN_COLUMNS_HEIGHT = 20;
 
 // The cells and the labels in the small fonts, the rows and the two lines of labels as high as
 // those need; the table scrolls by whole rows.
@@ -48,6 +46,8 @@ void UseSmallFonts(wxGrid& table, const PageStyle& style)
 
 } // namespace
 
+TheoryPage::~TheoryPage() = default;
+
 TheoryPage::TheoryPage(wxWindow* parent)
     : wxScrolled<wxPanel>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                           wxTAB_TRAVERSAL | wxNO_BORDER | wxVSCROLL | wxHSCROLL)
@@ -58,7 +58,7 @@ TheoryPage::TheoryPage(wxWindow* parent)
     SetUpTable();
     SetUpGraph();
     DoLayout();
-    StartRun(1, 0, {});
+    StartRun(0, {});
 }
 
 void TheoryPage::SetUpTable()
@@ -75,6 +75,8 @@ void TheoryPage::ZoomTable(const PageStyle& style)
 {
     wxGridUpdateLocker oneRepaint(table);
     UseSmallFonts(*table, style);
+    const std::string largestSum = std::to_string(Die::MAX_FACES * DiceRoller::MAX_DICE);
+    const char* widest[COLUMNS] = {largestSum.c_str(), "100.000%", "100.000%", "-1000.0"};
     int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
         auto* attr = new wxGridCellAttr;
@@ -87,7 +89,7 @@ void TheoryPage::ZoomTable(const PageStyle& style)
             attr->SetTextColour(*wxBLACK);
         }
         table->SetColAttr(col, attr);
-        table->SetColSize(col, style.ColumnWidth(*table, col, LABELS[col], WIDEST[col], 0));
+        table->SetColSize(col, style.ColumnWidth(*table, col, LABELS[col], widest[col], 0));
         width += table->GetColSize(col);
     }
     table->SetMinSize(
@@ -97,29 +99,7 @@ void TheoryPage::ZoomTable(const PageStyle& style)
 void TheoryPage::SetUpGraph()
 {
     graph->SetBackgroundColour(*wxWHITE);
-    graph->SetXAxisLabel("Sum of dice");
-    graph->SetYAxisLabel("% of rolls");
-    graph->originAlwaysViewable = false;
-    graph->axesAlwaysViewable = true;
-    graph->axesFromCrossing = true;
-    graph->ticksKeepLabelsApart = true;
-    graph->propertiesMenuEnabled = false;
-    graph->SetXAutoScale(true);
-    graph->SetYAutoScale(true);
-    graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
-    graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
-
-    dataSeries observed; // green columns, as on the column graph
-    observed.style = dataSeries::COLUMNS;
-    observed.columnWidth = 1.0;
-    observed.fillColour = graphColour::Green();
-    observed.penWidth = 1;
-    observedId = graph->AddSeries(observed);
-    dataSeries expected;
-    expected.style = dataSeries::LINES;
-    expected.penColour = graphColour::Rgb(220, 0, 0);
-    expected.penWidth = 2;
-    expectedId = graph->AddSeries(expected);
+    theoryGraph = std::make_unique<TheoryGraph>(*graph, *graph);
 }
 
 // The table and the graph side by side, the summary under them across the page: the summary
@@ -154,19 +134,20 @@ void TheoryPage::TakeZoom(const ZoomLevel& zoom)
     SetScrollRate(style.Pixels(10), style.Pixels(10));
     summary->SetMinSize(wxDefaultSize);
     WrapSummary();
-    graph->UpdateView();
     FollowGraphSize();
 }
 
+// The theory of the run's dice, and what the rolls are tested against.
 void TheoryPage::RunStarted(const RunModel& run)
 {
-    StartRun(run.LowestSum(), run.Seed(), run.Counts());
+    if (run.RunDice() != theory.Dice() || run.RunDie() != theory.GetDie())
+        theory = SumDistribution(run.RunDice(), run.RunDie());
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    StartRun(run.Seed(), run.Counts());
 }
 
-void TheoryPage::StartRun(int dice, std::uint32_t runSeed, const std::vector<int>& counts)
+void TheoryPage::StartRun(std::uint32_t runSeed, const std::vector<int>& counts)
 {
-    if (dice != theory.Dice())
-        theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
     PrepareTable();
@@ -216,7 +197,7 @@ void TheoryPage::RunEnded(const RunModel& run, bool)
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
-    const TheoryComparison comparison(theory, counts);
+    const TheoryComparison comparison(theory, tested, counts);
     ShowTable(comparison);
     ShowGraph(comparison);
     ShowSummary(comparison);
@@ -231,44 +212,26 @@ void TheoryPage::ShowTable(const TheoryComparison& comparison)
     }
 }
 
-// The observed shares as columns and the expected ones as a line, over the sums worth showing.
 void TheoryPage::ShowGraph(const TheoryComparison& comparison)
 {
-    pointRun columns, line;
-    double tallest = 0;
-    for (int sum = comparison.FirstShownSum(); sum <= comparison.LastShownSum(); ++sum) {
-        const int k = sum - theory.LowestSum();
-        columns.push_back({static_cast<double>(sum), comparison.ObservedPercent(k)});
-        line.push_back({static_cast<double>(sum), comparison.ExpectedPercent(k)});
-        tallest = std::max({tallest, columns.back().y, line.back().y});
-    }
-    graph->GetSeries(observedId)->runs.assign(1, columns);
-    graph->GetSeries(expectedId)->runs.assign(1, line);
-    FitGraph(comparison, tallest);
+    theoryGraph->Show(comparison);
     FollowGraphSize();
 }
 
-// What depends on the graph's size: the columns get outlines only where they are wide enough to
-// show green between them.
+// A graph too short for the x axis's title under its tick labels, the arrowhead and some height of
+// columns goes without the title: the table beside it names the sums. Then the view follows.
 void TheoryPage::FollowGraphSize()
 {
-    dataSeries& observed = *graph->GetSeries(observedId);
-    const int columns = observed.runs.empty() ? 0 : static_cast<int>(observed.runs[0].size());
-    const int columnPixels = graph->GetClientSize().x / (columns + 2);
-    observed.penColour = columnPixels >= MIN_OUTLINED ? graphColour::Blue() : graphColour::None();
-    graph->Refresh();
-}
-
-// One free sum either side of those shown; the y axis stands just left of the first column.
-void TheoryPage::FitGraph(const TheoryComparison& comparison, double tallest)
-{
-    const double left = comparison.FirstShownSum() - 1;
-    graph->SetXMin(left);
-    graph->SetXMax(comparison.LastShownSum() + 1);
-    graph->SetYMin(0);
-    graph->SetYMax(tallest * HEADROOM);
-    graph->axisIntersection = {left, 0};
+    const wxSize size = graph->GetClientSize();
+    theoryGraph->FitTo({size.x, size.y});
+    graph->SetXAxisLabel(TheoryGraph::X_TITLE);
+    const int titled = graph->LabelPixels(graph->LabelMeasurer()).bottom +
+                       graph->ScaledLine(coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP +
+                                         MIN_COLUMNS_HEIGHT);
+    if (size.y < titled)
+        graph->SetXAxisLabel("");
     graph->UpdateView();
+    graph->Refresh();
 }
 
 void TheoryPage::ShowSummary(const TheoryComparison& comparison)

@@ -33,7 +33,7 @@ TEST(ZoomLevel, TheCommandLineTakesOnlyAStep)
         {{"zobrin", "--zoom", "200", "3"}, 200, 0},
         {{"zobrin", "--zoom=125"}, 125, 0},
         {{"zobrin", "--zoom", "110"}, {}, 1},
-        {{"zobrin", "--zoom=0200", "--zoom=+200", "--zoom= 200", "--zoom=2e2"}, {}, 4},
+        {{"zobrin", "--zoom=0200", "--zoom=+200", "--zoom= 200", "--zoom=2e2"}, {}, 5},
         {{"zobrin", "--zoom", "--seed", "3"}, {}, 1},
         {{"zobrin", "--zoom=99999999999999999999"}, {}, 1},
     };

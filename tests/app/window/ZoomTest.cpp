@@ -1,15 +1,9 @@
 #include "DiceFrameFixture.h"
 #include "ScreenArea.h"
 
-#include "app/window/KeptSettings.h"
 #include "app/window/WindowZoom.h"
 
-#include <wx/filename.h>
-
-#include <cstdio>
-#include <fstream>
 #include <functional>
-#include <sys/stat.h>
 
 using namespace diceframetest;
 
@@ -113,60 +107,4 @@ TEST_F(DiceFrameTest, KeysZoomTextsAndRowsTogetherAndCtrl0UndoesIt)
             << ", at the start " << start[i].x << "x" << start[i].y;
     EXPECT_EQ(InkHeight(label), text100);
     EXPECT_EQ(RowPitch(p.Grid()), row100);
-}
-
-class KeptSettingsTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder = wxFileName::CreateTempFileName("zobrin-settings").ToStdString();
-        std::remove(folder.c_str());
-        path = folder + "/zobrin/settings";
-    }
-    void TearDown() override { wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE); }
-
-    void Write(const std::string& bytes)
-    {
-        wxFileName::Mkdir(folder + "/zobrin", 0700, wxPATH_MKDIR_FULL);
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    std::string Read() const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::string folder;
-    std::string path;
-};
-
-// A file that holds no valid zoom, or cannot be read as one, gives the default and stays as it
-// was; a zoom saved reads back, and a saved file replaces a hostile one.
-TEST_F(KeptSettingsTest, HostileOrUnreadableFilesGiveTheDefaultUntouched)
-{
-    const std::string hostile[] = {
-        std::string("[View]\nZoom=150\0\xff\xfe", 16),
-        "[View]\nZoom=110\n",
-        "[View]\nZoom=1e9999\n",
-        "[View\nZoom=150",
-        "\xef\xbb\xbf\xc3\x28[[[[\n=\n==\n\\\n",
-        std::string(200000, '['),
-    };
-    for (const std::string& bytes : hostile) {
-        Write(bytes);
-        EXPECT_EQ(KeptSettings::LoadZoom(path), std::nullopt) << bytes.substr(0, 20);
-        EXPECT_EQ(Read(), bytes);
-    }
-    std::remove(path.c_str());
-    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); // a pipe with no writer: never waited for
-    EXPECT_EQ(KeptSettings::LoadZoom(path), std::nullopt);
-    std::remove(path.c_str());
-    ASSERT_TRUE(wxFileName::Mkdir(path)); // a folder in the file's place
-    EXPECT_EQ(KeptSettings::LoadZoom(path), std::nullopt);
-    EXPECT_FALSE(KeptSettings::SaveZoom(path, 175));
-    wxFileName::Rmdir(path);
-
-    Write(hostile[4]);
-    ASSERT_TRUE(KeptSettings::SaveZoom(path, 175));
-    EXPECT_EQ(KeptSettings::LoadZoom(path), 175);
 }

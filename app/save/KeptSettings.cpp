@@ -1,0 +1,81 @@
+#include "app/save/KeptSettings.h"
+
+#include "app/run/QuotedText.h"
+#include "app/run/ZoomLevel.h"
+#include "app/save/AtomicFile.h"
+#include "common/ReadRegularFile.h"
+#include "common/SettingsText.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace {
+
+// A settings file is a few lines; anything much larger is not one of ours.
+constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
+const char* const SECTION = "View";
+const char* const ZOOM = "Zoom";
+
+// Makes the folders that lead to `path`, each for the user alone, as far as it can.
+void MakeFolders(const std::string& path)
+{
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+        mkdir(path.substr(0, slash).c_str(), 0700);
+}
+
+} // namespace
+
+std::string KeptSettings::Path()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // The folder is named by an absolute path, or not at all.
+    if (config && config[0] == '/')
+        return std::string(config) + "/zobrin/settings";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.config/zobrin/settings";
+    return "";
+}
+
+std::optional<int> KeptSettings::LoadZoom() const
+{
+    std::string bytes;
+    if (Read(bytes) != Reading::READ)
+        return std::nullopt;
+    const std::optional<std::string> zoom = SettingsText(bytes).Value(SECTION, ZOOM);
+    return zoom ? ZoomLevel::Parse(*zoom) : std::nullopt;
+}
+
+bool KeptSettings::SaveZoom(int percent)
+{
+    if (path.empty())
+        return false;
+    std::string bytes;
+    const Reading reading = Read(bytes);
+    // Never over a file that could not be read: what it holds would be lost.
+    if (reading == Reading::UNREADABLE) {
+        if (!told)
+            *messages << "zobrin: cannot read " << QuotedText(path)
+                      << "; the zoom will not be kept\n";
+        told = true;
+        return false;
+    }
+    if (reading == Reading::MISSING)
+        MakeFolders(path);
+    SettingsText text(bytes);
+    text.SetValue(SECTION, ZOOM, std::to_string(percent));
+    AtomicFile file(path);
+    file.Text() << text.Bytes();
+    return file.Commit();
+}
+
+KeptSettings::Reading KeptSettings::Read(std::string& bytes) const
+{
+    if (ReadRegularFile(path, MAX_SETTINGS_BYTES, bytes))
+        return Reading::READ;
+    struct stat info;
+    return stat(path.c_str(), &info) != 0 && errno == ENOENT ? Reading::MISSING
+                                                             : Reading::UNREADABLE;
+}
