@@ -25,7 +25,7 @@ public:
 
     // Starts the window at the command line's zoom or the one kept, and keeps the user's changes.
     static void ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine);
-    static void PlaceAtFirstStart(wxTopLevelWindow& window);
+    static void Place(wxTopLevelWindow& window);
 
 private:
     const CommandLine commandLine;
