@@ -86,6 +86,7 @@ screenshots: test-deps
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour zobrin
 	$(HEADLESS) ./$(BUILD)/tests/screenshot_tour docs
+	tests/app/window/under-window-manager 1280x720 ./$(BUILD)/tests/screenshot_tour docs projector
 	./$(BUILD)/app/zobrin 2 3000 --seed 7 --save $(BUILD)/report.pdf
 	pdftoppm -r 64 -png -singlefile $(BUILD)/report.pdf docs/report
 

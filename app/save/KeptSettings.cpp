@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
 const char* const SECTION = "View";
 const char* const ZOOM = "Zoom";
+const char* const WINDOW = "Window";
+const char* const PLACE = "Place";
 
 // Makes the folders that lead to `path`, each for the user alone, as far as it can.
 void MakeFolders(const std::string& path)
@@ -41,14 +43,32 @@ std::string KeptSettings::Path()
 
 std::optional<int> KeptSettings::LoadZoom() const
 {
-    std::string bytes;
-    if (Read(bytes) != Reading::READ)
-        return std::nullopt;
-    const std::optional<std::string> zoom = SettingsText(bytes).Value(SECTION, ZOOM);
+    const std::optional<std::string> zoom = Load(SECTION, ZOOM);
     return zoom ? ZoomLevel::Parse(*zoom) : std::nullopt;
 }
 
 bool KeptSettings::SaveZoom(int percent)
+{
+    return Save(SECTION, ZOOM, std::to_string(percent), "zoom");
+}
+
+std::optional<std::string> KeptSettings::LoadPlace() const { return Load(WINDOW, PLACE); }
+
+bool KeptSettings::SavePlace(const std::string& place)
+{
+    return Save(WINDOW, PLACE, place, "window's place");
+}
+
+std::optional<std::string> KeptSettings::Load(const char* section, const char* key) const
+{
+    std::string bytes;
+    if (Read(bytes) != Reading::READ)
+        return std::nullopt;
+    return SettingsText(bytes).Value(section, key);
+}
+
+bool KeptSettings::Save(const char* section, const char* key, const std::string& value,
+                        const char* what)
 {
     if (path.empty())
         return false;
@@ -57,15 +77,15 @@ bool KeptSettings::SaveZoom(int percent)
     // Never over a file that could not be read: what it holds would be lost.
     if (reading == Reading::UNREADABLE) {
         if (!told)
-            *messages << "zobrin: cannot read " << QuotedText(path)
-                      << "; the zoom will not be kept\n";
+            *messages << "zobrin: cannot read " << QuotedText(path) << "; the " << what
+                      << " will not be kept\n";
         told = true;
         return false;
     }
     if (reading == Reading::MISSING)
         MakeFolders(path);
     SettingsText text(bytes);
-    text.SetValue(SECTION, ZOOM, std::to_string(percent));
+    text.SetValue(section, key, value);
     AtomicFile file(path);
     file.Text() << text.Bytes();
     return file.Commit();
