@@ -99,8 +99,10 @@ windows-test: windows
 screenshots: test-deps
 	@scripts/install-deps --screenshots
 	cmake -S . -B $(BUILD) -DZOBRIN_TESTS=ON >/dev/null
-	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour
+	cmake --build $(BUILD) -j$(JOBS) --target screenshot_tour zobrin
 	$(HEADLESS) ./$(BUILD)/tests/screenshot_tour docs
+	./$(BUILD)/app/zobrin 2 3000 --seed 7 --save $(BUILD)/report.pdf
+	pdftoppm -r 64 -png -singlefile $(BUILD)/report.pdf docs/report
 
 fuzz-build:
 	@scripts/install-deps --fuzz

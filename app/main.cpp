@@ -2,6 +2,7 @@
 // toolkit would drop arguments it cannot convert to text and take out options of its own. Only
 // then does the toolkit start, and only for the window: --help, --version and --save need no
 // display.
+#include "app/export/DrawnRunFiles.h"
 #include "app/run/CommandLine.h"
 #include "app/run/RunModel.h"
 #include "app/save/HeadlessRun.h"
@@ -22,7 +23,7 @@ namespace {
 // The exit status of a run to be saved whose command line is wrong or whose file was not saved.
 constexpr int EXIT_NOT_SAVED = 2;
 
-// --save: the run is made and saved without a window.
+// --save: the run is made and saved without a window; a picture is of its Theory graph.
 int SaveWithoutWindow(const CommandLine& commandLine)
 {
     if (!commandLine.errors.empty())
@@ -30,7 +31,7 @@ int SaveWithoutWindow(const CommandLine& commandLine)
     RunModel run;
     MakeHeadlessRun(run, commandLine);
     std::string error;
-    if (SaveRun(run, *commandLine.savePath, error))
+    if (SaveRun(run, *commandLine.savePath, DrawnRunFiles(RunPicture::Graph::THEORY), error))
         return EXIT_SUCCESS;
     std::cerr << "zobrin: " << error << '\n';
     return EXIT_NOT_SAVED;

@@ -1,16 +1,16 @@
 #include "app/run/DiceRun.h"
 
 DiceRun::DiceRun(int dice, long rolls, std::uint32_t seed, std::vector<int>& counts,
-                 RollRecord& record)
-    : roller(dice, seed), dice(roller.Dice()), counts(counts), record(record)
+                 RollRecord& record, const Die& die)
+    : roller(dice, seed, die), dice(roller.Dice()), counts(counts), record(record)
 {
-    counts.assign(RowCount(this->dice), 0);
-    record.Start(rolls, this->dice);
+    counts.assign(RowCount(this->dice, die.Faces()), 0);
+    record.Start(rolls, this->dice, die.Faces());
 }
 
 int DiceRun::RollOne()
 {
-    char faces[DiceRoller::MAX_DICE];
+    std::uint8_t faces[DiceRoller::MAX_DICE];
     const bool recorded = RollRecord::Records(made);
     const int sum = roller.Roll(recorded ? faces : nullptr);
     if (recorded)

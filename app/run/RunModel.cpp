@@ -5,8 +5,9 @@
 void RunModel::Start(std::uint32_t runSeed)
 {
     seed = runSeed;
-    run.emplace(dice, rolls, seed, counts, record);
-    lowestSum = run->Dice();
+    run.emplace(dice, rolls, seed, counts, record, die);
+    runDice = run->Dice();
+    runDie = die;
     pace.Reset();
     running = true;
 }

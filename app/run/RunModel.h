@@ -10,10 +10,10 @@
 
 class RunView;
 
-// The state of the dice run that the window drives and its results views show: the dice and the
-// rolls asked for, the counts, record, seed and rolls made of the run started last, its pace,
-// and whether it runs. The window makes the rolls and tells the views through the model when to
-// look; each view reads here what it shows.
+// The state of the dice run that the window drives and its results views show: the dice, the die
+// and the rolls asked for, what the rolls are tested against, the dice, die, counts, record, seed
+// and rolls made of the run started last, its pace, and whether it runs. The window makes the rolls
+// and tells the views through the model when to look; each view reads here what it shows.
 class RunModel {
 public:
     RunModel() = default;
@@ -26,10 +26,17 @@ public:
     int Dice() const { return dice; }
     void SetRolls(int n) { rolls = n; }
     int Rolls() const { return rolls; }
+    // The die of the next run; the six-sided one unless set.
+    void SetDie(const Die& next) { die = next; }
+    const Die& GetDie() const { return die; }
+    // Whether the rolls are tested against fair dice of as many faces as the run's die, rather
+    // than against the run's die itself. Its theory is the die's either way.
+    void SetTestAgainstFair(bool fair) { testAgainstFair = fair; }
+    bool TestsAgainstFair() const { return testAgainstFair; }
     RollPace& Pace() { return pace; }
 
-    // Starts a run of Dice() dice and Rolls() rolls from `seed`: counts at zero, nothing
-    // recorded, the pace's first roll due at once.
+    // Starts a run of Dice() dice of GetDie() and Rolls() rolls from `seed`: counts at zero,
+    // nothing recorded, the pace's first roll due at once.
     void Start(std::uint32_t seed);
     // Makes the next roll and returns its sum.
     int RollOne() { return run->RollOne(); }
@@ -44,10 +51,15 @@ public:
     bool Running() const { return running; }
     long Made() const { return run ? run->Made() : 0; }
     std::uint32_t Seed() const { return seed; }
-    // Cell k counts the rolls that came to LowestSum() + k: one cell per possible sum.
+    // Cell k counts the rolls that came to LowestSum() + k: one cell per possible sum, up to
+    // HighestSum().
     const std::vector<int>& Counts() const { return counts; }
-    // The run's number of dice, its lowest possible sum.
-    int LowestSum() const { return lowestSum; }
+    // The run's number of dice and its die.
+    int RunDice() const { return runDice; }
+    const Die& RunDie() const { return runDie; }
+    // The run's lowest and highest possible sums.
+    int LowestSum() const { return runDice; }
+    int HighestSum() const { return runDice * runDie.Faces(); }
     const RollRecord& Record() const { return record; }
 
     // Views are told in the order they were added; each outlives the model's telling.
@@ -59,10 +71,13 @@ public:
 private:
     int dice = 1;
     int rolls = 1500;
+    Die die;
+    bool testAgainstFair = false;
     RollPace pace;
     bool running = false;
     std::uint32_t seed = 0;
-    int lowestSum = 1;
+    int runDice = 1;
+    Die runDie;
     std::vector<int> counts;
     RollRecord record;
     std::optional<DiceRun> run;

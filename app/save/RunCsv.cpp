@@ -6,7 +6,7 @@
 
 void WriteRunCsv(const RunModel& run, std::ostream& out)
 {
-    const SumDistribution theory(run.LowestSum());
+    const SumDistribution theory(run.RunDice(), run.RunDie());
     const std::vector<int>& counts = run.Counts();
     const long rolls = run.Made();
     out << "sum,count,relative_frequency,expected_probability\n";

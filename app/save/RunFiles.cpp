@@ -13,14 +13,20 @@ namespace {
 using Writer = void (*)(const RunModel&, std::ostream&);
 
 struct fileKind {
+    RunFileKind kind;
     const char* extension;
     Writer write;
 };
 
-const fileKind KINDS[] = {{".csv", WriteRunCsv}, {".json", WriteRunJson}};
+// Kinds without a writer are drawn.
+const fileKind KINDS[] = {{RunFileKind::CSV, ".csv", WriteRunCsv},
+                          {RunFileKind::JSON, ".json", WriteRunJson},
+                          {RunFileKind::PNG, ".png", nullptr},
+                          {RunFileKind::SVG, ".svg", nullptr},
+                          {RunFileKind::PDF, ".pdf", nullptr}};
 
 // The extension of the file's name, from its last point on, in lower case; "" without one.
-std::string ExtensionOf(const std::string& path)
+std::string LowerExtension(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
     const std::size_t point = path.rfind('.');
@@ -32,23 +38,70 @@ std::string ExtensionOf(const std::string& path)
     return extension;
 }
 
-} // namespace
-
-bool SaveRun(const RunModel& run, const std::string& path, std::string& error)
+const fileKind* Find(const std::string& path)
 {
-    const std::string extension = ExtensionOf(path);
+    const std::string extension = LowerExtension(path);
     const auto kind = std::find_if(std::begin(KINDS), std::end(KINDS),
                                    [&](const fileKind& k) { return extension == k.extension; });
-    if (kind == std::end(KINDS)) {
+    return kind == std::end(KINDS) ? nullptr : kind;
+}
+
+// "use .csv, .json, .png, .svg or .pdf"
+std::string KnownExtensions()
+{
+    std::string known = "use ";
+    const std::size_t count = std::size(KINDS);
+    for (std::size_t k = 0; k < count; ++k)
+        known += std::string(k == 0 ? "" : k + 1 == count ? " or " : ", ") + KINDS[k].extension;
+    return known;
+}
+
+} // namespace
+
+std::string ExtensionOf(RunFileKind kind)
+{
+    for (const fileKind& k : KINDS)
+        if (k.kind == kind)
+            return k.extension;
+    return "";
+}
+
+std::optional<RunFileKind> KindOfFile(const std::string& path)
+{
+    const fileKind* kind = Find(path);
+    return kind ? std::optional<RunFileKind>(kind->kind) : std::nullopt;
+}
+
+std::string WithKindsExtension(const std::string& path, RunFileKind kind)
+{
+    return Find(path) ? path : path + ExtensionOf(kind);
+}
+
+bool SaveRun(const RunModel& run, const std::string& path, const RunDrawer& draw,
+             std::string& error)
+{
+    const fileKind* kind = Find(path);
+    if (!kind) {
+        const std::string extension = LowerExtension(path);
         error = AtomicFile::Failure(
             path, (extension.empty()
                        ? std::string("its name has no extension")
                        : "the extension " + QuotedText(extension) + " is not one Zobrin writes") +
-                      "; use .csv or .json");
+                      "; " + KnownExtensions());
         return false;
     }
+    // A file that cannot be made is told before anything is drawn for it.
     AtomicFile file(path);
-    kind->write(run, file.Text());
+    if (!file.Error().empty()) {
+        error = file.Error();
+        return false;
+    }
+    if (kind->write)
+        kind->write(run, file.Text());
+    else if (!draw || !draw(run, kind->kind, file.Text())) {
+        error = AtomicFile::Failure(path, "it could not be drawn");
+        return false;
+    }
     if (file.Commit())
         return true;
     error = file.Error();

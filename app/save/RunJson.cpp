@@ -26,25 +26,23 @@ Json Compared(bool observed, double value, double expected)
     return {{"observed", observed ? Json(value) : Json()}, {"expected", expected}};
 }
 
-Json ChiSquare(const ChiSquareTest& test)
+Json ChiSquare(const ChiSquareTest& test, bool againstFair)
 {
-    if (!test.Possible())
-        return {{"statistic", nullptr}, {"df", nullptr}, {"p", nullptr}};
-    return {{"statistic", test.Statistic()}, {"df", test.DegreesOfFreedom()}, {"p", test.PValue()}};
+    Json json = {{"statistic", nullptr}, {"df", nullptr}, {"p", nullptr}};
+    if (test.Possible())
+        json = {
+            {"statistic", test.Statistic()}, {"df", test.DegreesOfFreedom()}, {"p", test.PValue()}};
+    json["tested_against"] = againstFair ? "fair" : "die";
+    return json;
 }
 
 // The faces of the recorded rolls, each roll its list of faces.
 Json FirstRolls(const RollRecord& record, int dice)
 {
     Json rolls = Json::array();
-    const std::string& text = record.Text();
-    const std::size_t rollLength = static_cast<std::size_t>(dice) + 1; // the faces and a blank
-    for (std::size_t at = 0; at + rollLength <= record.FacesLength(); at += rollLength) {
-        Json faces = Json::array();
-        for (std::size_t d = at; d < at + rollLength - 1; ++d)
-            faces.push_back(text[d] - '0');
-        rolls.push_back(std::move(faces));
-    }
+    const std::vector<std::uint8_t>& faces = record.Faces();
+    for (auto roll = faces.begin(); faces.end() - roll >= dice; roll += dice)
+        rolls.push_back(Json(std::vector<int>(roll, roll + dice)));
     return rolls;
 }
 
@@ -52,19 +50,20 @@ Json FirstRolls(const RollRecord& record, int dice)
 
 void WriteRunJson(const RunModel& run, std::ostream& out)
 {
-    const SumDistribution theory(run.LowestSum());
-    const TheoryComparison comparison(theory, run.Counts());
+    const SumDistribution theory(run.RunDice(), run.RunDie());
+    const SumDistribution tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    const TheoryComparison comparison(theory, tested, run.Counts());
     const bool rolled = comparison.Rolls() > 0;
     Json json;
     json["dice"] = theory.Dice();
     json["rolls"] = run.Made();
     json["seed"] = run.Seed();
-    json["faces"] = SumDistribution::FaceDraws().size();
-    json["weights"] = SumDistribution::FaceDraws();
+    json["faces"] = run.RunDie().Faces();
+    json["weights"] = run.RunDie().Weights();
     json["table"] = Table(theory, run.Counts());
     json["mean"] = Compared(rolled, comparison.ObservedMean(), theory.Mean());
     json["sd"] = Compared(rolled, comparison.ObservedDeviation(), theory.StandardDeviation());
-    json["chi_square"] = ChiSquare(comparison.Test());
+    json["chi_square"] = ChiSquare(comparison.Test(), run.TestsAgainstFair());
     json["running_mean"] = Json::array();
     json["first_rolls"] = FirstRolls(run.Record(), theory.Dice());
     out << json.dump() << '\n';

@@ -8,10 +8,10 @@
 
 namespace {
 
-std::string Printed(const char* format, double a, double b)
+template <typename... Numbers> std::string Printed(const char* format, Numbers... numbers)
 {
-    char text[160];
-    std::snprintf(text, sizeof text, format, a, b);
+    char text[200];
+    std::snprintf(text, sizeof text, format, numbers...);
     return text;
 }
 
@@ -23,7 +23,13 @@ std::string Counted(long n, const char* one, const char* many)
 } // namespace
 
 TheoryComparison::TheoryComparison(const SumDistribution& theory, const std::vector<int>& counts)
-    : theory(theory), counts(counts), test(theory.Chances(), counts)
+    : TheoryComparison(theory, theory, counts)
+{
+}
+
+TheoryComparison::TheoryComparison(const SumDistribution& theory, const SumDistribution& tested,
+                                   const std::vector<int>& counts)
+    : theory(theory), tested(tested), counts(counts), test(tested.Chances(), counts)
 {
     const int cells = static_cast<int>(theory.Chances().size());
     double total = 0, squares = 0;
@@ -79,18 +85,34 @@ std::vector<std::string> TheoryComparison::Summary(std::uint32_t seed) const
     if (rolls == 0)
         return {"No rolls yet: click Start to compare the rolls with the theory."};
     std::vector<std::string> lines{
-        Counted(rolls, "roll", "rolls") + " of " + Counted(theory.Dice(), "die", "dice") +
-            ", seed " + std::to_string(seed) + ".",
-        Printed("Mean of the sum: %.3f, expected %.3f.", mean, theory.Mean()),
-        Printed("Standard deviation: %.3f, expected %.3f.", deviation, theory.StandardDeviation()),
-        TestLine()};
+        RunLine(seed), Printed("Mean of the sum: %.3f, expected %.3f.", mean, theory.Mean())};
+    if (theory.GetDie().IsSixSided())
+        lines.push_back(SixSidedLine());
+    lines.push_back(
+        Printed("Standard deviation: %.3f, expected %.3f.", deviation, theory.StandardDeviation()));
+    lines.push_back(TestLine());
     if (test.Possible()) {
         if (const std::string pooled = PoolingLine(); !pooled.empty())
             lines.push_back(pooled);
-        lines.push_back(Verdict(test.PValue()));
+        lines.push_back(Verdict());
     }
     lines.push_back("Columns: the rolls; red line: what the theory expects.");
     return lines;
+}
+
+std::string TheoryComparison::RunLine(std::uint32_t seed) const
+{
+    const Die& die = theory.GetDie();
+    return Counted(rolls, "roll", "rolls") + " of " + die.Counted(theory.Dice()) +
+           (die.IsLoaded() ? "; seed " : ", seed ") + std::to_string(seed) + ".";
+}
+
+// Why the six-sided dice expect a little less than the fair dice that pupils work out by hand: of
+// the 32768 draws a face is made from, 5457 give a 6 where 5461.33 would be a sixth.
+std::string TheoryComparison::SixSidedLine() const
+{
+    const double fairMean = theory.Dice() * (theory.GetDie().Faces() + 1) / 2.0;
+    return Printed("Here a 6 is a little rarer than 1 in 6; fair dice give %.3f.", fairMean);
 }
 
 std::string TheoryComparison::TestLine() const
@@ -100,29 +122,37 @@ std::string TheoryComparison::TestLine() const
                "expect at least 5 rolls.";
     char statistic[32];
     std::snprintf(statistic, sizeof statistic, "%.2f", test.Statistic());
-    return std::string("Chi-square: ") + statistic + ", " +
-           Counted(test.DegreesOfFreedom(), "degree", "degrees") + " of freedom, " +
-           PValueReading(test.PValue()).Figure() + ".";
+    const bool againstFair = tested.GetDie() != theory.GetDie();
+    return std::string(againstFair ? "Chi-square against fair dice: " : "Chi-square: ") +
+           statistic + ", " + Counted(test.DegreesOfFreedom(), "degree", "degrees") +
+           " of freedom, " + PValueReading(test.PValue()).Figure() + ".";
 }
 
 // Empty unless some group holds more than one sum.
 std::string TheoryComparison::PoolingLine() const
 {
-    const std::vector<ChiSquareTest::pool>& pools = test.Pools();
-    const auto size = [](const ChiSquareTest::pool& p) { return p.last - p.first + 1; };
-    const int sums = static_cast<int>(theory.Chances().size());
-    if (static_cast<int>(pools.size()) == sums)
+    const int sums = static_cast<int>(tested.Chances().size());
+    if (test.PooledCells() == sums)
         return std::string();
-    return "Rare sums pooled: " + std::to_string(sums) + " sums in " +
-           std::to_string(pools.size()) + " groups, " + std::to_string(size(pools.front())) +
-           " in the lowest and " + std::to_string(size(pools.back())) + " in the highest.";
+    return Printed("Sums expected fewer than %g times were counted with their neighbours: %d sums "
+                   "in %d groups.",
+                   ChiSquareTest::MIN_EXPECTED, sums, test.PooledCells());
 }
 
-std::string TheoryComparison::Verdict(double pValue)
+// The test's p-value read for a pupil from the figure the test line shows: unusual exactly when
+// that figure is below PValueReading::UNUSUAL, however few the groups.
+std::string TheoryComparison::Verdict() const
 {
-    const PValueReading reading(pValue);
+    const PValueReading reading(test.PValue());
     const bool only = reading.Unusual() && !reading.Bound();
-    return "Differences this large happen by chance in " + std::string(only ? "only " : "") +
-           reading.Share() +
-           " of runs: " + (reading.Unusual() ? "the dice may not be fair." : "the dice look fair.");
+    const bool loaded = tested.GetDie().IsLoaded();
+    std::string judged;
+    if (reading.Unusual())
+        judged = loaded ? "the dice may not be loaded as set." : "the dice may not be fair.";
+    else if (test.PooledCells() < GROUPS_TO_JUDGE)
+        judged = "too few rolls to judge; roll more.";
+    else
+        judged = loaded ? "the dice look loaded as set." : "the dice look fair.";
+    return "Differences at least this large happen by chance in " +
+           std::string(only ? "only " : "") + reading.Share() + " of runs: " + judged;
 }

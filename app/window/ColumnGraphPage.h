@@ -1,31 +1,30 @@
 #pragma once
 
+#include "app/report/ColumnGraph.h"
 #include "app/run/RunView.h"
-#include "graph/model/dataSeries.h"
 
 #include <wx/panel.h>
+
+#include <memory>
 
 class bufferedCoordSys;
 
 // The "Column Graph" page: one green column per possible sum, as tall as its share of the rolls
-// made in percent.
+// made in percent (ColumnGraph).
 class ColumnGraphPage : public wxPanel, public RunView {
 public:
     explicit ColumnGraphPage(wxWindow* parent);
+    ~ColumnGraphPage() override;
 
     void RunStarted(const RunModel& run) override;
     void RollMade(const RunModel& run, double now) override;
     void RunEnded(const RunModel& run, bool followed) override;
 
     bufferedCoordSys& Graph() const { return *graph; }
-    const dataSeries& Series() const { return series; }
+    const dataSeries& Series() const { return columns->Series(); }
 
 private:
-    void SetUpSeries();
-    void SetUpGraph();
-    double RebuildColumns(const RunModel& run);
-
-    // The columns: the page owns them, the graph only shows them.
-    dataSeries series;
     bufferedCoordSys* graph = nullptr;
+    // The columns: the page owns them, the graph only shows them.
+    std::unique_ptr<ColumnGraph> columns;
 };

@@ -2,14 +2,19 @@
 
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
+#include "app/window/ColumnGraphPage.h"
 #include "app/window/DieImages.h"
 #include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
+#include "app/window/FocusCopy.h"
+#include "app/window/MainMenu.h"
 #include "app/window/NumberBox.h"
 #include "app/window/NumberSpin.h"
+#include "app/window/PrintCommand.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
+#include "app/window/SaveCommand.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/WrappedText.h"
 
@@ -20,6 +25,7 @@
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
+#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -38,6 +44,15 @@ wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
+    EVT_MENU(wxID_SAVE, DiceFrame::OnSave)
+    EVT_MENU(wxID_PRINT, DiceFrame::OnPrint)
+    EVT_MENU(wxID_EXIT, DiceFrame::OnQuit)
+    EVT_MENU(wxID_COPY, DiceFrame::OnCopy)
+    EVT_UPDATE_UI(wxID_COPY, DiceFrame::OnUpdateCopy)
+    EVT_MENU(wxID_ZOOM_IN, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ZOOM_OUT, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ZOOM_100, DiceFrame::OnZoom)
+    EVT_MENU(wxID_ABOUT, DiceFrame::OnAbout)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -67,10 +82,13 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
                      const wxSize& size)
     : wxFrame(parent, id, title, pos, size, wxDEFAULT_FRAME_STYLE)
 {
+    SetMenuBar(MakeMainMenu());
     CreateControls();
     SetUpPage();
     DoLayout();
     zoom = std::make_unique<WindowZoom>(*this);
+    saveCommand = std::make_unique<SaveCommand>(*this, model, [this] { return ShownGraph(); });
+    printCommand = std::make_unique<PrintCommand>(*this, model);
 }
 
 DiceFrame::~DiceFrame() = default;
@@ -224,6 +242,45 @@ void DiceFrame::OnProgressiveCheck(wxCommandEvent&)
     speedChoice->Enable(Progressive());
 }
 
+// ---- The menu ----
+
+void DiceFrame::OnSave(wxCommandEvent&) { saveCommand->Run(); }
+
+void DiceFrame::OnPrint(wxCommandEvent&) { printCommand->Run(); }
+
+// The graph of the page shown; the Theory graph when that page has none.
+RunPicture::Graph DiceFrame::ShownGraph() const
+{
+    return notebook->GetCurrentPage() == &notebook->ColumnGraph() ? RunPicture::Graph::COLUMNS
+                                                                  : RunPicture::Graph::THEORY;
+}
+
+// Quitting is closing the window, during a run too.
+void DiceFrame::OnQuit(wxCommandEvent&) { Close(); }
+
+void DiceFrame::OnCopy(wxCommandEvent&)
+{
+    if (const std::function<void()> copy = CopyAtFocus(FindFocus()))
+        copy();
+}
+
+void DiceFrame::OnUpdateCopy(wxUpdateUIEvent& event)
+{
+    event.Enable(static_cast<bool>(CopyAtFocus(FindFocus())));
+}
+
+void DiceFrame::OnZoom(wxCommandEvent& event)
+{
+    if (event.GetId() == wxID_ZOOM_IN)
+        zoom->In();
+    else if (event.GetId() == wxID_ZOOM_OUT)
+        zoom->Out();
+    else
+        zoom->Reset();
+}
+
+void DiceFrame::OnAbout(wxCommandEvent&) { ShowAboutBox(this); }
+
 // ---- The run ----
 
 void DiceFrame::OnClose(wxCloseEvent& event)
@@ -265,6 +322,8 @@ void DiceFrame::SetRunControls(bool runStarts)
     diceSpin->Enable(!runStarts);
     if (!runStarts)
         startButton->Enable(true);
+    // During a run the results are not yet what its end gives them: they are saved at the end.
+    EnableResultCommands(*GetMenuBar(), !runStarts);
 }
 
 void DiceFrame::Run()

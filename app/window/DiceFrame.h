@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/export/RunPicture.h"
 #include "app/run/EntropySeed.h"
 #include "app/run/RunModel.h"
 
@@ -16,6 +17,8 @@ class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
 class RunProgress;
+class PrintCommand;
+class SaveCommand;
 class WindowZoom;
 class WrappedText;
 class wxBoxSizer;
@@ -28,6 +31,7 @@ class wxStaticBitmap;
 class wxStaticBoxSizer;
 class wxStaticText;
 class wxTextCtrl;
+class wxUpdateUIEvent;
 
 // The program's window: the run parameters, the Start/Stop button, the log of faces rolled and
 // the notebook with the results. A run happens inside the Start click's handler, letting events
@@ -62,6 +66,14 @@ private:
     void OnSpeedChoice(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnPrint(wxCommandEvent& event);
+    RunPicture::Graph ShownGraph() const;
+    void OnQuit(wxCommandEvent& event);
+    void OnCopy(wxCommandEvent& event);
+    void OnUpdateCopy(wxUpdateUIEvent& event);
+    void OnZoom(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
 
     void RequestStop();
     void Run();
@@ -104,6 +116,8 @@ private:
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
     std::unique_ptr<WindowZoom> zoom;
+    std::unique_ptr<SaveCommand> saveCommand;
+    std::unique_ptr<PrintCommand> printCommand;
 
     friend class DiceFrameProbe; // lets the window tests read the controls
     wxDECLARE_EVENT_TABLE();

@@ -1,5 +1,7 @@
 #include "app/window/TheoryPage.h"
 
+#include "app/report/TheoryGraph.h"
+#include "app/run/DiceRoller.h"
 #include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
@@ -21,14 +23,10 @@ namespace {
 
 enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS };
 
-// Room above the tallest column or point of the line, as a share of it.
-constexpr double HEADROOM = 1.15;
-// Pixels a column needs to be drawn with its outline.
-constexpr int MIN_OUTLINED = 6;
-// The most major ticks an axis of the graph has.
-constexpr int MAX_TICKS = 10;
 // Pixels round the page's parts.
 constexpr int MARGIN = 7;
+// The pixels the graph keeps for its columns at the least.
+constexpr int MIN_COLUMNS_HEIGHT = 20;
 
 wxFont SmallFont(wxFontWeight weight)
 {
@@ -67,6 +65,8 @@ int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
 
 } // namespace
 
+TheoryPage::~TheoryPage() = default;
+
 TheoryPage::TheoryPage(wxWindow* parent)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
 {
@@ -76,7 +76,7 @@ TheoryPage::TheoryPage(wxWindow* parent)
     SetUpTable();
     SetUpGraph();
     DoLayout();
-    StartRun(1, 0, {});
+    StartRun(0, {});
 }
 
 // All four columns whole at the table's narrowest; it scrolls only up and down.
@@ -85,7 +85,8 @@ void TheoryPage::SetUpTable()
     table->CreateResultsTable(0, COLUMNS);
     UseSmallFonts(*table);
     const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
-    const char* widest[COLUMNS] = {"600", "100.000%", "100.000%", "-1000.0"};
+    const std::string largestSum = std::to_string(Die::MAX_FACES * DiceRoller::MAX_DICE);
+    const char* widest[COLUMNS] = {largestSum.c_str(), "100.000%", "100.000%", "-1000.0"};
     int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
         table->SetColLabelValue(col, labels[col]);
@@ -110,29 +111,7 @@ void TheoryPage::SetUpTable()
 void TheoryPage::SetUpGraph()
 {
     graph->SetBackgroundColour(*wxWHITE);
-    graph->SetFontSize(8);
-    graph->SetXAxisLabel("Sum of dice");
-    graph->SetYAxisLabel("% of rolls");
-    graph->originAlwaysViewable = false;
-    graph->axesAlwaysViewable = true;
-    graph->axesFromCrossing = true;
-    graph->propertiesMenuEnabled = false;
-    graph->SetXAutoScale(true);
-    graph->SetYAutoScale(true);
-    graph->gridStyle = coordSysSettings::HORIZONTAL_GRID;
-    graph->SetXAxisLabelPosition(coordSysSettings::BELOW + coordSysSettings::RIGHT);
-
-    dataSeries observed; // green columns, as on the column graph
-    observed.style = dataSeries::COLUMNS;
-    observed.columnWidth = 1.0;
-    observed.fillColour = graphColour::Green();
-    observed.penWidth = 1;
-    observedId = graph->AddSeries(observed);
-    dataSeries expected;
-    expected.style = dataSeries::LINES;
-    expected.penColour = graphColour::Rgb(220, 0, 0);
-    expected.penWidth = 2;
-    expectedId = graph->AddSeries(expected);
+    theoryGraph = std::make_unique<TheoryGraph>(*graph, *graph);
     graph->SetInitialSize(wxSize(60, 60));
 }
 
@@ -151,15 +130,17 @@ void TheoryPage::DoLayout()
     sizer->SetSizeHints(this);
 }
 
+// The theory of the run's dice, and what the rolls are tested against.
 void TheoryPage::RunStarted(const RunModel& run)
 {
-    StartRun(run.LowestSum(), run.Seed(), run.Counts());
+    if (run.RunDice() != theory.Dice() || run.RunDie() != theory.GetDie())
+        theory = SumDistribution(run.RunDice(), run.RunDie());
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    StartRun(run.Seed(), run.Counts());
 }
 
-void TheoryPage::StartRun(int dice, std::uint32_t runSeed, const std::vector<int>& counts)
+void TheoryPage::StartRun(std::uint32_t runSeed, const std::vector<int>& counts)
 {
-    if (dice != theory.Dice())
-        theory = SumDistribution(dice);
     seed = runSeed;
     lastShown = 0;
     PrepareTable();
@@ -204,7 +185,7 @@ void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts());
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
-    const TheoryComparison comparison(theory, counts);
+    const TheoryComparison comparison(theory, tested, counts);
     ShowTable(comparison);
     ShowGraph(comparison);
     ShowSummary(comparison);
@@ -219,55 +200,25 @@ void TheoryPage::ShowTable(const TheoryComparison& comparison)
     }
 }
 
-// The observed shares as columns and the expected ones as a line, over the sums worth showing.
 void TheoryPage::ShowGraph(const TheoryComparison& comparison)
 {
-    pointRun columns, line;
-    double tallest = 0;
-    for (int sum = comparison.FirstShownSum(); sum <= comparison.LastShownSum(); ++sum) {
-        const int k = sum - theory.LowestSum();
-        columns.push_back({static_cast<double>(sum), comparison.ObservedPercent(k)});
-        line.push_back({static_cast<double>(sum), comparison.ExpectedPercent(k)});
-        tallest = std::max({tallest, columns.back().y, line.back().y});
-    }
-    graph->GetSeries(observedId)->runs.assign(1, columns);
-    graph->GetSeries(expectedId)->runs.assign(1, line);
-    FitGraph(comparison, tallest);
+    theoryGraph->Show(comparison);
     FollowGraphSize();
 }
 
-// What depends on the graph's size: the columns get outlines only where they are wide enough to
-// show green between them.
+// A graph too short for the x axis's title under its tick labels, the arrowhead and some height of
+// columns goes without the title: the table beside it names the sums. Then the view follows.
 void TheoryPage::FollowGraphSize()
 {
-    dataSeries& observed = *graph->GetSeries(observedId);
-    const int columns = observed.runs.empty() ? 0 : static_cast<int>(observed.runs[0].size());
-    const int columnPixels = graph->GetClientSize().x / (columns + 2);
-    observed.penColour = columnPixels >= MIN_OUTLINED ? graphColour::Blue() : graphColour::None();
-    graph->Refresh();
-}
-
-// One free sum either side of those shown; the y axis stands just left of the first column.
-void TheoryPage::FitGraph(const TheoryComparison& comparison, double tallest)
-{
-    const double left = comparison.FirstShownSum() - 1;
-    graph->SetXMin(left);
-    graph->SetXMax(comparison.LastShownSum() + 1);
-    graph->SetYMin(0);
-    graph->SetYMax(tallest * HEADROOM);
-    graph->axisIntersection = {left, 0};
-    SpaceTicks();
-}
-
-// On a small graph fewer major ticks, so that their labels keep apart: at most one every 20
-// pixels across and every 15 up, as the view goes (the room for the labels included); then the
-// view follows.
-void TheoryPage::SpaceTicks()
-{
     const wxSize size = graph->GetClientSize();
-    graph->SetXMaxTicks(std::clamp(size.x / 20, 2, MAX_TICKS));
-    graph->SetYMaxTicks(std::clamp(size.y / 15, 2, MAX_TICKS));
+    theoryGraph->FitTo({size.x, size.y});
+    graph->SetXAxisLabel(TheoryGraph::X_TITLE);
+    const int titled = graph->LabelPixels(graph->LabelMeasurer()).bottom +
+                       coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP + MIN_COLUMNS_HEIGHT;
+    if (size.y < titled)
+        graph->SetXAxisLabel("");
     graph->UpdateView();
+    graph->Refresh();
 }
 
 void TheoryPage::ShowSummary(const TheoryComparison& comparison)
@@ -303,8 +254,4 @@ void TheoryPage::OnSize(wxSizeEvent& event)
 }
 
 // The graph recomputed its view on a resize.
-void TheoryPage::OnRangeChanged(wxCommandEvent&)
-{
-    SpaceTicks();
-    FollowGraphSize();
-}
+void TheoryPage::OnRangeChanged(wxCommandEvent&) { FollowGraphSize(); }

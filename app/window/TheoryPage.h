@@ -6,23 +6,26 @@
 #include <wx/panel.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class PelkoGrid;
 class TheoryComparison;
+class TheoryGraph;
 class coordSys;
 class wxStaticText;
 
 // The page that sets a run's rolls against the theory: a table of expected and observed shares
 // per sum, a graph of the observed shares as columns under the expected ones as a line, and a
-// summary in plain words (rolls, mean, spread, the chi-square test and the run's seed). It reads
-// the run's counts whenever it is brought up to date and keeps nothing of them itself.
+// summary in plain words (rolls and dice, mean, spread, the chi-square test and the run's seed). It
+// reads the run's counts whenever it is brought up to date and keeps nothing of them itself.
 class TheoryPage : public wxPanel, public RunView {
 public:
     // During a run the page is brought up to date at most this often (seconds) while shown.
     static constexpr double FOLLOW_INTERVAL = 0.25;
 
     explicit TheoryPage(wxWindow* parent);
+    ~TheoryPage() override;
 
     // One row per possible sum of the run's dice with its expected share; the counts as they
     // stand.
@@ -42,7 +45,7 @@ private:
     void SetUpTable();
     void SetUpGraph();
     void DoLayout();
-    void StartRun(int dice, std::uint32_t seed, const std::vector<int>& counts);
+    void StartRun(std::uint32_t seed, const std::vector<int>& counts);
     void PrepareTable();
     void ScrollToFirstShownSum(const std::vector<int>& counts);
     void ShowCounts(const std::vector<int>& counts);
@@ -50,20 +53,18 @@ private:
     void ShowGraph(const TheoryComparison& comparison);
     void ShowSummary(const TheoryComparison& comparison);
     void WrapSummary();
-    void FitGraph(const TheoryComparison& comparison, double tallest);
-    void SpaceTicks();
     void FollowGraphSize();
     void OnRangeChanged(wxCommandEvent& event);
     void OnSize(wxSizeEvent& event);
 
     SumDistribution theory{1};
+    SumDistribution tested{1}; // the theory of the test: theory's, or fair dice's
     std::uint32_t seed = 0;
     double lastShown = 0;
-    int observedId = 0;
-    int expectedId = 0;
 
     PelkoGrid* table = nullptr;
     coordSys* graph = nullptr;
+    std::unique_ptr<TheoryGraph> theoryGraph;
     wxStaticText* summary = nullptr;
     wxString summaryText;
 

@@ -2,7 +2,9 @@
 
 #include <wx/intl.h>
 
-windowTextMeasurer::windowTextMeasurer(const wxWindow& window) : window(window) {}
+windowTextMeasurer::windowTextMeasurer(const wxWindow& window) : window(&window) {}
+
+windowTextMeasurer::windowTextMeasurer(const wxDC& dc) : dc(&dc) {}
 
 textExtent windowTextMeasurer::Extent(const std::string& text, int pointSize, bool italic) const
 {
@@ -12,8 +14,11 @@ textExtent windowTextMeasurer::Extent(const std::string& text, int pointSize, bo
         return known->second;
     int width = 0;
     int height = 0;
-    window.GetTextExtent(wxString::FromUTF8(text), &width, &height, nullptr, nullptr,
-                         &Font(pointSize, italic));
+    const wxString shown = wxString::FromUTF8(text);
+    if (window)
+        window->GetTextExtent(shown, &width, &height, nullptr, nullptr, &Font(pointSize, italic));
+    else
+        dc->GetTextExtent(shown, &width, &height, nullptr, nullptr, &Font(pointSize, italic));
     if (extents.size() >= REMEMBERED_EXTENTS)
         extents.clear();
     return extents.emplace(std::move(key), textExtent{width, height}).first->second;

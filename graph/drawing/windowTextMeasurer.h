@@ -2,6 +2,7 @@
 #include "graph/model/coordAxis.h"
 #include "graph/model/textMeasurer.h"
 
+#include <wx/dc.h>
 #include <wx/font.h>
 #include <wx/window.h>
 
@@ -9,11 +10,13 @@
 #include <string>
 #include <tuple>
 
-// Measures label texts with the toolkit, in the fonts the graph writes its labels in. It keeps
-// its fonts and what it has measured: a graph writes the same few labels picture after picture.
+// Measures label texts with the toolkit, in the fonts the graph writes its labels in: as a window
+// draws them, or as a DC does, for a graph drawn without a window. It keeps its fonts and what it
+// has measured: a graph writes the same few labels picture after picture.
 class windowTextMeasurer : public textMeasurer {
 public:
     explicit windowTextMeasurer(const wxWindow& window);
+    explicit windowTextMeasurer(const wxDC& dc);
 
     textExtent Extent(const std::string& text, int pointSize, bool italic) const override;
 
@@ -26,7 +29,9 @@ private:
     // Enough for the labels of many views; past it the memory starts afresh.
     static constexpr std::size_t REMEMBERED_EXTENTS = 4 * coordAxis::MAX_TICK_POSITIONS;
 
-    const wxWindow& window;
+    // One of the two measures.
+    const wxWindow* window = nullptr;
+    const wxDC* dc = nullptr;
     mutable wxFont fonts[2];
     mutable std::map<std::tuple<bool, int, std::string>, textExtent> extents;
 };

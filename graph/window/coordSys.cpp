@@ -2,6 +2,7 @@
 
 #include "graph/drawing/axesPainter.h"
 #include "graph/drawing/clipboardPicture.h"
+#include "graph/drawing/graphDrawing.h"
 #include "graph/drawing/plotPainter.h"
 #include "graph/loader/coordSysSettingsLoader.h"
 
@@ -71,14 +72,11 @@ bool coordSys::IsPointVisible(double x, double y) const
     return wxRect(GetSize()).Contains(p.x, p.y);
 }
 
-// Drawing keeps the DC's default logical function (wxCOPY): the toolkit's cairo-based DCs on
-// GTK 3 draw nothing at all under wxAND.
 void coordSys::DrawAll(wxDC& dc)
 {
-    DrawGrid(dc);
-    DrawAxes(dc);
-    DrawVisibleSeries(dc);
-    DrawLabels(dc);
+    graphDrawing::DrawGraph(
+        *this, *this, labelMeasurer, [this](double x, double y) { return IsPointVisible(x, y); },
+        dc);
 }
 
 void coordSys::DrawGrid(wxDC& dc) { AxesPainter(*this, dc).DrawGrid(); }

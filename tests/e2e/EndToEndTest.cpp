@@ -189,7 +189,8 @@ TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
     EXPECT_LT(made, 100);
     EXPECT_EQ(p.Rolls(), made);
     EXPECT_EQ(p.Notebook().GetSelection(), 2);
-    EXPECT_TRUE(followed.Contains(" of 1 die, seed")) << "the page did not follow the run";
+    EXPECT_TRUE(followed.Contains(" of 1 six-sided die, seed"))
+        << "the page did not follow the run";
     EXPECT_TRUE(p.Theory().Summary().GetLabel().StartsWith(wxString::Format("%ld rolls", made)));
 }
 

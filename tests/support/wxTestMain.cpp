@@ -7,6 +7,7 @@
 #include <wx/init.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
     if (listing)
         return RUN_ALL_TESTS();
 
+    // The file chooser keeps its settings; here they stay in memory, with no settings service.
+    setenv("GSETTINGS_BACKEND", "memory", 0);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "the toolkit could not start (is there a display?)\n");
         return 1;

@@ -1,6 +1,7 @@
 #include "app/run/DiceRoller.h"
 #include "app/run/DiceRun.h"
 #include "app/run/RunProgress.h"
+#include "app/theory/ChiSquareTest.h"
 
 #include <gtest/gtest.h>
 
@@ -21,18 +22,27 @@ TEST(DiceRoller, FaceRuleMatchesTheFormulaForEveryDraw)
               (std::vector<int>{5463, 5462, 5462, 5462, 5462, 5457}));
 }
 
-// Rolls `total` rolls one at a time and returns their sums.
-static std::vector<int> SumsOneByOne(int dice, std::uint32_t seed, int total)
+// A die whose table is short: 19999 entries, so that 39% of the draws are drawn again.
+static Die ManyRedrawn()
 {
-    DiceRoller roller(dice, seed);
+    std::vector<int> weights(19, 1000); // 19999 in all, in lowest terms
+    weights.push_back(999);
+    return *Die::Loaded(weights);
+}
+
+// Rolls `total` rolls one at a time and returns their sums.
+static std::vector<int> SumsOneByOne(int dice, std::uint32_t seed, int total,
+                                     const Die& die = Die())
+{
+    DiceRoller roller(dice, seed, die);
     std::vector<int> sums;
-    char faces[DiceRoller::MAX_DICE];
+    std::uint8_t faces[DiceRoller::MAX_DICE];
     for (int i = 0; i < total; ++i) {
         const int sum = roller.Roll(faces);
         int added = 0;
         for (int d = 0; d < dice; ++d) {
-            EXPECT_TRUE(faces[d] >= '1' && faces[d] <= '6');
-            added += faces[d] - '0';
+            EXPECT_TRUE(faces[d] >= 1 && faces[d] <= die.Faces());
+            added += faces[d];
         }
         EXPECT_EQ(sum, added) << "the faces must add up to the sum";
         sums.push_back(sum);
@@ -42,24 +52,58 @@ static std::vector<int> SumsOneByOne(int dice, std::uint32_t seed, int total)
 
 TEST(DiceRoller, SameSeedGivesTheSameRollsWhicheverWayTheyAreMade)
 {
-    for (int dice : {1, 3, 100}) {
-        const int total = 1000;
-        const std::vector<int> sums = SumsOneByOne(dice, 12345, total);
-        std::vector<int> expected(5 * dice + 1, 0);
-        for (int s : sums)
-            ++expected[s - dice];
+    for (const Die& die : {ManyRedrawn(), *Die::Fair(20), Die()}) {
+        for (int dice : {1, 3, 100}) {
+            const int total = 1000;
+            const std::vector<int> sums = SumsOneByOne(dice, 12345, total, die);
+            std::vector<int> expected(DiceRun::RowCount(dice, die.Faces()), 0);
+            for (int s : sums)
+                ++expected[s - dice];
 
-        // Mixed: single rolls, a batch that starts and ends inside a block, more single rolls.
-        DiceRoller roller(dice, 12345);
-        std::vector<int> counts(5 * dice + 1, 0);
-        for (int i = 0; i < 5; ++i)
-            ++counts[roller.Roll(nullptr) - dice];
-        roller.RollMany(700, counts.data());
-        for (int i = 705; i < total; ++i)
-            ++counts[roller.Roll(nullptr) - dice];
-        EXPECT_EQ(counts, expected) << dice << " dice";
+            // Mixed: single rolls, a batch that starts and ends inside a block, more single rolls.
+            DiceRoller roller(dice, 12345, die);
+            std::vector<int> counts(expected.size(), 0);
+            for (int i = 0; i < 5; ++i)
+                ++counts[roller.Roll(nullptr) - dice];
+            roller.RollMany(700, counts.data());
+            for (int i = 705; i < total; ++i)
+                ++counts[roller.Roll(nullptr) - dice];
+            EXPECT_EQ(counts, expected) << dice << " dice " << die.Name();
+        }
     }
     EXPECT_NE(SumsOneByOne(2, 1, 64), SumsOneByOne(2, 2, 64)) << "different seeds, different rolls";
+    // What seed 7 gives a 20-sided die on every machine: the generator and the table are our own.
+    EXPECT_EQ(SumsOneByOne(1, 7, 10, *Die::Fair(20)),
+              (std::vector<int>{11, 12, 10, 8, 4, 12, 14, 16, 6, 12}));
+}
+
+// A million faces of each die pass the chi-square test against the chances of its weights, and
+// those of the loaded die fail it against a fair die's. The die that draws many draws again
+// gets its faces' chances right only if every lane redraws where it should.
+TEST(DiceRoller, FacesComeUpWithTheChancesOfTheirWeights)
+{
+    const auto chances = [](const Die& die) {
+        std::vector<double> chance;
+        for (int w : die.Weights())
+            chance.push_back(static_cast<double>(w) / die.WeightTotal());
+        return chance;
+    };
+    const Die loaded = *Die::Loaded({1, 1, 1, 1, 1, 5});
+    for (const Die& die : {ManyRedrawn(), loaded, *Die::Fair(20), Die()}) {
+        const int dice = 10;
+        DiceRoller roller(dice, 2024, die);
+        std::vector<int> perFace(static_cast<std::size_t>(die.Faces()), 0);
+        std::uint8_t faces[dice];
+        for (int i = 0; i < 100000; ++i) {
+            roller.Roll(faces);
+            for (std::uint8_t face : faces)
+                ++perFace[face - 1u];
+        }
+        EXPECT_GT(ChiSquareTest(chances(die), perFace).PValue(), 0.001) << die.Name();
+        if (die == loaded) {
+            EXPECT_LT(ChiSquareTest(chances(*Die::Fair(6)), perFace).PValue(), 1e-12);
+        }
+    }
 }
 
 TEST(DiceRoller, ABatchCountsExactlyItsRollsWhereverItStartsInAGroup)
@@ -86,12 +130,12 @@ TEST(DiceRoller, FacesAreEvenlySpreadAndIndependentOfTheirDie)
     const int dice = 100, rolls = 6000;
     DiceRoller roller(dice, 7);
     std::vector<int> perFace(7, 0), perFirstDie(7, 0);
-    char faces[DiceRoller::MAX_DICE];
+    std::uint8_t faces[DiceRoller::MAX_DICE];
     for (int i = 0; i < rolls; ++i) {
         roller.Roll(faces);
         for (int d = 0; d < dice; ++d)
-            ++perFace[faces[d] - '0'];
-        ++perFirstDie[faces[0] - '0'];
+            ++perFace[faces[d]];
+        ++perFirstDie[faces[0]];
     }
     for (int f = 1; f <= 6; ++f) {
         EXPECT_NEAR(perFace[f], dice * rolls / 6.0, 1500) << "face " << f;
@@ -123,6 +167,28 @@ TEST(DiceRun, StretchesBetweenProgressPointsAddUpToTheRunAfterTheRecordedRolls)
             run.RollUntil(std::min(rolls, (run.Made() / interval + 1) * interval));
         EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), rolls) << rolls;
     }
+}
+
+TEST(DiceRun, HundredTwentySidedDiceCountEverySumAndRecordTheirFaces)
+{
+    std::vector<int> counts;
+    RollRecord record;
+    DiceRun run(100, 10001, 8, counts, record, *Die::Fair(20));
+    ASSERT_EQ(counts.size(), 1901u);
+    std::vector<int> sums;
+    for (int i = 0; i < 3; ++i)
+        sums.push_back(run.RollOne());
+    run.RollUntil(10001);
+    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), 10001);
+    ASSERT_EQ(record.Faces().size(), 100u * 10000u);
+    const auto first = record.Faces().begin();
+    std::string text;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::accumulate(first + 100 * i, first + 100 * (i + 1), 0), sums[i]);
+        for (int d = 0; d < 100; ++d)
+            text += std::to_string(first[100 * i + d]) + (d < 99 ? "," : " ");
+    }
+    EXPECT_EQ(record.Text().substr(0, text.size()), text);
 }
 
 TEST(DiceRun, CountsAddUpToTheRollsMadeAndMatchRollByRoll)

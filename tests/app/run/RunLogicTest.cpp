@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 TEST(RunProgress, DivisorRangeAndIntervalFollowTheRollCount)
 {
@@ -37,27 +39,45 @@ TEST(RunProgress, DivisorRangeAndIntervalFollowTheRollCount)
     EXPECT_EQ(RunProgress(10001).GaugeValue(10000), 100);
 }
 
-static std::string Digits(int dice, char face) { return std::string(dice, face); }
-
-TEST(RollRecord, HoldsTheFirstRollsAndNotesTheTruncation)
+TEST(RollRecord, HoldsTheFirstRollsFacesAndNotesTheTruncation)
 {
-    RollRecord record;
-    record.Start(3, 2);
-    record.Add(0, "35", 2);
-    record.Add(1, "61", 2);
-    record.Add(2, "22", 2);
-    EXPECT_EQ(record.Text(), "35 61 22 ");
-    EXPECT_EQ(record.FacesLength(), record.Text().size());
+    // Faces of more than one digit are kept apart by commas, so "1 2" never reads as "12".
+    struct Case {
+        int dice, faces;
+        std::vector<std::vector<std::uint8_t>> rolls;
+        const char* text;
+    } cases[] = {
+        {2, 6, {{3, 5}, {6, 1}, {2, 2}}, "35 61 22 "},
+        {3, 9, {{9, 1, 9}}, "919 "},
+        {3, 20, {{12, 3, 20}, {1, 2, 10}}, "12,3,20 1,2,10 "},
+        {1, 10, {{10}, {1}}, "10 1 "},
+    };
+    for (const Case& c : cases) {
+        RollRecord record;
+        record.Start(static_cast<long>(c.rolls.size()), c.dice, c.faces);
+        std::vector<std::uint8_t> all;
+        for (std::size_t i = 0; i < c.rolls.size(); ++i) {
+            record.Add(static_cast<long>(i), c.rolls[i].data(), c.dice);
+            all.insert(all.end(), c.rolls[i].begin(), c.rolls[i].end());
+        }
+        EXPECT_EQ(record.Text(), c.text);
+        EXPECT_EQ(record.FacesLength(), record.Text().size()) << c.text;
+        EXPECT_EQ(record.Faces(), all) << c.text;
+    }
 
-    record.Start(10002, 1);
+    RollRecord record;
+    record.Start(10002, 1, 6);
     EXPECT_TRUE(record.Text().empty());
-    for (long i = 0; i < 10002; ++i)
-        record.Add(i, Digits(1, static_cast<char>('1' + i % 6)).c_str(), 1);
+    for (long i = 0; i < 10002; ++i) {
+        const std::uint8_t face = static_cast<std::uint8_t>(1 + i % 6);
+        record.Add(i, &face, 1);
+    }
     const std::string& text = record.Text();
     ASSERT_EQ(text.size(), 20000u + 16u);
     EXPECT_EQ(text.substr(0, 6), "1 2 3 ");
     EXPECT_EQ(text.substr(20000), "\nData Truncated.");
     EXPECT_EQ(record.FacesLength(), 20000u);
+    EXPECT_EQ(record.Faces().size(), 10000u);
     EXPECT_FALSE(RollRecord::Records(10001));
     EXPECT_TRUE(RollRecord::Records(10000));
 }

@@ -62,4 +62,24 @@ TEST(RunModel, ViewsAreToldInTurnAndEachRunStartsAfresh)
     EXPECT_EQ(run.Record().Text().size(), 2u * 4u) << "the ended run's record stays to be saved";
 }
 
+TEST(RunModel, TellsTheRunsDiceDieAndSumsApartFromThoseAskedNext)
+{
+    RunModel run;
+    EXPECT_EQ(run.GetDie(), Die());
+    run.SetDice(4);
+    run.SetDie(*Die::Fair(20));
+    run.SetRolls(10);
+    run.Start(3);
+    run.RollUntil(10);
+    run.End();
+    run.SetDice(2);
+    run.SetDie(Die());
+    EXPECT_EQ(run.RunDice(), 4);
+    EXPECT_EQ(run.RunDie(), *Die::Fair(20));
+    EXPECT_EQ(run.LowestSum(), 4);
+    EXPECT_EQ(run.HighestSum(), 80);
+    EXPECT_EQ(run.Counts().size(), 77u);
+    EXPECT_EQ(run.Record().Faces().size(), 40u);
+}
+
 } // namespace

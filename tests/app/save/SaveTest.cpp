@@ -61,7 +61,7 @@ protected:
     std::string Saved(const std::string& name)
     {
         std::string error;
-        EXPECT_TRUE(SaveRun(run, folder + name, error)) << error;
+        EXPECT_TRUE(SaveRun(run, folder + name, nullptr, error)) << error;
         return Read(name);
     }
 
@@ -85,7 +85,7 @@ protected:
     {
         const uid_t self = geteuid();
         std::string error = "could not become user " + std::to_string(uid);
-        if (seteuid(uid) == 0 && SaveRun(run, folder + name, error))
+        if (seteuid(uid) == 0 && SaveRun(run, folder + name, nullptr, error))
             error.clear();
         EXPECT_EQ(seteuid(self), 0);
         return error;
@@ -109,8 +109,9 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
         {"/sys/zobrin-test.csv", "its folder may not be written to"}, // not even for root
         {folder + "sub.csv", "it is a folder"},
         {folder + "full.csv", "it is a link to \"/dev/full\", and it is not a plain file"},
-        {folder + "x.txt", "the extension \".txt\" is not one Zobrin writes; use .csv or .json"},
-        {folder + "sub.csv/x", "its name has no extension; use .csv or .json"},
+        {folder + "x.txt",
+         "the extension \".txt\" is not one Zobrin writes; use .csv, .json, .png, .svg or .pdf"},
+        {folder + "sub.csv/x", "its name has no extension; use .csv, .json, .png, .svg or .pdf"},
         {folder + "gone\n\x1b[2J\xc2\x9b\xff/W\xc3\xbcrfel.csv", "its folder does not exist",
          folder + "gone\\n\\x1b[2J\\xc2\\x9b\\xff/W\xc3\xbcrfel.csv"}, // no fake line, no colour
     };
@@ -122,7 +123,7 @@ TEST_F(SaveTest, FailuresSayWhyAndLeaveNothingBehind)
     std::signal(SIGXFSZ, SIG_IGN);
     for (const auto& c : cases) {
         std::string error;
-        EXPECT_FALSE(SaveRun(run, c.path, error)) << c.path;
+        EXPECT_FALSE(SaveRun(run, c.path, nullptr, error)) << c.path;
         EXPECT_EQ(error,
                   "could not save \"" + (c.shown.empty() ? c.path : c.shown) + "\": " + c.reason);
         EXPECT_EQ(Names(), before) << c.path;
@@ -310,13 +311,62 @@ TEST_F(SaveTest, JsonReadsBackAsEverythingAboutTheRun)
     EXPECT_EQ(json["sd"]["observed"], comparison.ObservedDeviation()); // n as the divisor
     EXPECT_EQ(json["mean"]["expected"], 2 * 114673 / 32768.0); // the faces times their draws
     EXPECT_EQ(json["chi_square"]["df"], 10);
+    EXPECT_EQ(json["chi_square"]["tested_against"], "die");
     EXPECT_EQ(json["running_mean"], Json::array());
     ASSERT_EQ(json["first_rolls"].size(), 10000u);
     DiceRoller roller(2, SEED);
     for (const Json& roll : json["first_rolls"]) {
-        char faces[2];
+        std::uint8_t faces[2];
         roller.Roll(faces);
-        ASSERT_EQ(roll, Json({faces[0] - '0', faces[1] - '0'}));
+        ASSERT_EQ(roll, Json({faces[0], faces[1]}));
+    }
+}
+
+// Both files follow the run's die: its faces and weights, a row for every sum its dice make, the
+// faces rolled (up to 20), and the test against it or against fair dice.
+TEST_F(SaveTest, FilesDescribeTheRunsDieAndWhatItsRollsWereTestedAgainst)
+{
+    using Json = nlohmann::ordered_json;
+    struct {
+        Die die;
+        bool fair;
+        std::vector<int> weights;
+    } cases[] = {
+        {*Die::Loaded({1, 1, 1, 1, 1, 5}), true, {1, 1, 1, 1, 1, 5}},
+        {*Die::Fair(20), false, std::vector<int>(20, 1)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.die.Name());
+        run.SetDie(c.die);
+        run.SetTestAgainstFair(c.fair);
+        run.Start(SEED);
+        run.RollUntil(ROLLS);
+        run.End();
+        const Json json = Json::parse(Saved("run.json"));
+        const SumDistribution dice(2, c.die), tested = c.fair ? dice.FairDice() : dice;
+        EXPECT_EQ(json["faces"], c.die.Faces());
+        EXPECT_EQ(json["weights"], Json(c.weights));
+        ASSERT_EQ(json["table"].size(), dice.Chances().size());
+        EXPECT_EQ(json["table"].back()["sum"], 2 * c.die.Faces());
+        EXPECT_EQ(json["table"].back()["expected"], dice.Chances().back());
+        EXPECT_EQ(json["mean"]["expected"], dice.Mean());
+        EXPECT_EQ(json["chi_square"]["p"],
+                  TheoryComparison(dice, tested, run.Counts()).Test().PValue());
+        EXPECT_EQ(json["chi_square"]["tested_against"], c.fair ? "fair" : "die");
+        DiceRoller roller(2, SEED, c.die);
+        std::uint8_t faces[2];
+        for (const Json& roll : json["first_rolls"]) {
+            roller.Roll(faces);
+            ASSERT_EQ(roll, Json({faces[0], faces[1]}));
+        }
+
+        std::istringstream csv(Saved("table.csv"));
+        std::string line, last;
+        int lines = 0;
+        for (; std::getline(csv, line); ++lines)
+            last = line;
+        EXPECT_EQ(lines, 1 + static_cast<int>(dice.Chances().size()));
+        EXPECT_EQ(last.substr(0, last.find(',')), std::to_string(2 * c.die.Faces()));
     }
 }
 

@@ -5,8 +5,10 @@
 #include "app/window/DiceFrame.h"
 #include "app/window/FrequencyTable.h"
 #include "app/window/NumberSpin.h"
+#include "app/window/PrintCommand.h"
 #include "app/window/ResultsNotebook.h"
 #include "app/window/RollLogView.h"
+#include "app/window/SaveCommand.h"
 #include "app/window/TheoryPage.h"
 #include "graph/window/bufferedCoordSys.h"
 #include "grid/window/PelkoGrid.h"
@@ -27,6 +29,7 @@ class DiceFrameProbe {
 public:
     explicit DiceFrameProbe(DiceFrame& frame) : f(frame) {}
 
+    const RunModel& Model() const { return f.model; }
     int Dice() const { return f.model.Dice(); }
     int Rolls() const { return f.model.Rolls(); }
     bool Running() const { return f.model.Running(); }
@@ -45,6 +48,8 @@ public:
     PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }
+    SaveCommand& Saving() const { return *f.saveCommand; }
+    PrintCommand& Printing() const { return *f.printCommand; }
 
     // Shows the percentages of made-up counts of n rolls in the table.
     void ShowPercentages(const std::vector<int>& counts, long n) const
@@ -60,6 +65,9 @@ public:
     }
 
     void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
+    // The die of the next run, and what its rolls are tested against, as the model takes them.
+    void SetDie(const Die& die) const { f.model.SetDie(die); }
+    void SetTestAgainstFair(bool fair) const { f.model.SetTestAgainstFair(fair); }
 
     // Picks a pace from the Speed choice, as a click on its item does.
     void SelectSpeed(int setting) const
