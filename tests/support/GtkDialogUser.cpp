@@ -18,6 +18,19 @@ namespace {
 
 const int GTK_RESPONSE_CANCEL = -6;
 
+// The visible top window of that title, or none.
+void* ShownWindow(const std::string& title)
+{
+    void* found = nullptr;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w; w = w->next)
+        if (const char* shown = gtk_window_get_title(w->data))
+            if (shown == title && gtk_widget_get_visible(w->data))
+                found = w->data;
+    g_list_free(windows);
+    return found;
+}
+
 } // namespace
 
 GtkDialogUser::GtkDialogUser(std::string title, std::string text, std::vector<int> keys)
@@ -27,30 +40,16 @@ GtkDialogUser::GtkDialogUser(std::string title, std::string text, std::vector<in
     poll.Start(300);
 }
 
-void* GtkDialogUser::ShownWindow(const std::string& title)
-{
-    void* found = nullptr;
-    GList* windows = gtk_window_list_toplevels();
-    for (GList* w = windows; w; w = w->next) {
-        const char* shown = gtk_window_get_title(w->data);
-        if (shown && shown == title && gtk_widget_get_visible(w->data))
-            found = w->data;
-    }
-    g_list_free(windows);
-    return found;
-}
+bool GtkDialogUser::Showing() const { return ShownWindow(title) != nullptr; }
 
-// The timer runs inside the dialog's own event loop. The dialog is given a moment on the screen
-// to take the focus before the first key.
+// The timer runs inside the dialog's own event loop. The dialog has a moment on the screen to
+// take the focus before the first key.
 void GtkDialogUser::Act()
 {
-    if (!dialog) {
-        dialog = ShownWindow(title);
-        if (dialog && seen)
-            seen(dialog);
-        return;
-    }
-    if (!ShownWindow(title)) {
+    void* dialog = ShownWindow(title);
+    if (!seen) {
+        seen = dialog != nullptr;
+    } else if (!dialog) {
         poll.Stop();
     } else if (!text.empty()) {
         sim.Char('a', wxMOD_CONTROL);

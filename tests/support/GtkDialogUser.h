@@ -3,35 +3,27 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-// A user at one of GTK's own dialogs (the file chooser, the print dialog, About), which the
-// toolkit runs in an event loop of their own: made before the dialog is asked for, it waits for a
-// window of that title on the screen, then types `text` over what is selected there, if any, and
-// presses the keys, a moment apart, as a user would. A dialog still open three seconds after the
-// last key is cancelled, and says so, so that a test never hangs on it.
+// A user at one of GTK's own dialogs (the file chooser, the print dialog, About), which run in
+// event loops of their own: made before the dialog is asked for, it waits for a window of that
+// title on the screen, then types `text` over what is selected there, if any, and presses the
+// keys, a moment apart. A dialog still open three seconds after the last key is cancelled.
 class GtkDialogUser {
 public:
     GtkDialogUser(std::string title, std::string text, std::vector<int> keys);
 
-    bool Seen() const { return dialog != nullptr; }
-    bool LeftOpen() const { return leftOpen; }
-    // Told the dialog's GTK window when it is first seen, to look into it while it is open.
-    std::function<void(void* dialog)> seen;
-
-    // The visible top window of that title, or none.
-    static void* ShownWindow(const std::string& title);
+    // Whether the dialog came and went, closed by the keys.
+    bool Answered() const { return seen && !leftOpen && !Showing(); }
 
 private:
+    bool Showing() const;
     void Act();
 
-    std::string title;
-    std::string text;
+    std::string title, text;
     std::vector<int> keys;
-    void* dialog = nullptr;
-    bool leftOpen = false;
+    bool seen = false, leftOpen = false;
     std::size_t next = 0;
     int idle = 0;
     wxTimer poll;
