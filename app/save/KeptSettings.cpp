@@ -3,11 +3,11 @@
 #include "app/run/QuotedText.h"
 #include "app/run/ZoomLevel.h"
 #include "app/save/AtomicFile.h"
+#include "app/save/SettingsPlace.h"
 #include "common/ReadRegularFile.h"
 #include "common/SettingsText.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <sys/stat.h>
 
 namespace {
@@ -19,27 +19,9 @@ const char* const ZOOM = "Zoom";
 const char* const WINDOW = "Window";
 const char* const PLACE = "Place";
 
-// Makes the folders that lead to `path`, each for the user alone, as far as it can.
-void MakeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        mkdir(path.substr(0, slash).c_str(), 0700);
-}
-
 } // namespace
 
-std::string KeptSettings::Path()
-{
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    // The folder is named by an absolute path, or not at all.
-    if (config && config[0] == '/')
-        return std::string(config) + "/zobrin/settings";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return std::string(home) + "/.config/zobrin/settings";
-    return "";
-}
+std::string KeptSettings::Path() { return SettingsFilePath(); }
 
 std::optional<int> KeptSettings::LoadZoom() const
 {
@@ -83,7 +65,7 @@ bool KeptSettings::Save(const char* section, const char* key, const std::string&
         return false;
     }
     if (reading == Reading::MISSING)
-        MakeFolders(path);
+        MakeFoldersFor(path);
     SettingsText text(bytes);
     text.SetValue(section, key, value);
     AtomicFile file(path);

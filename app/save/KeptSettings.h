@@ -21,7 +21,8 @@ public:
     {
     }
 
-    // The settings file's path; empty when neither $XDG_CONFIG_HOME nor $HOME names a folder.
+    // The settings file's path (SettingsFilePath, on Windows %APPDATA%\Zobrin\settings); empty
+    // when the system names no folder for it.
     static std::string Path();
 
     // The zoom kept in the file, or nothing.
