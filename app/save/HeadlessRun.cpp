@@ -10,6 +10,9 @@ void MakeHeadlessRun(RunModel& run, const CommandLine& line)
         run.SetDice(*line.dice);
     if (line.rolls)
         run.SetRolls(*line.rolls);
+    if (line.die)
+        run.SetDie(*line.die);
+    run.SetTestAgainstFair(line.testAgainstFair);
     run.Start(line.seed ? *line.seed : EntropySeed());
     run.RollUntil(run.Rolls());
     run.End();

@@ -78,6 +78,9 @@ void DiceApp::ApplyArguments(DiceFrame& frame, const CommandLine& commandLine)
         frame.SetNumberOfRolls(*commandLine.rolls);
     if (commandLine.seed)
         frame.SetSeedSource([next = *commandLine.seed]() mutable { return next++; });
+    if (commandLine.die)
+        frame.SetDie(*commandLine.die);
+    frame.SetTestAgainstFair(commandLine.testAgainstFair);
 }
 
 // The zoom the command line names, or else the one kept from the last start. Only a zoom the user

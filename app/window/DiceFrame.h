@@ -49,6 +49,10 @@ public:
     void SetNumberOfDice(int n);
     void SetNumberOfRolls(int n);
 
+    // The die of the next runs, and whether their rolls are tested against fair dice.
+    void SetDie(const Die& die) { model.SetDie(die); }
+    void SetTestAgainstFair(bool fair) { model.SetTestAgainstFair(fair); }
+
     // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
 
