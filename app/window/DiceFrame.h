@@ -74,6 +74,8 @@ private:
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
+    void ArrangeBody();
+    void DrawDie(int size);
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
@@ -133,6 +135,7 @@ private:
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
+    wxBoxSizer* body = nullptr; // the two columns
     std::unique_ptr<WindowZoom> zoom;
     std::unique_ptr<SaveCommand> saveCommand;
     std::unique_ptr<PrintCommand> printCommand;
