@@ -152,6 +152,7 @@ void DiceFrame::CreateDieControls()
         dieChoice->Append(wxString::FromUTF8(label));
     dieChoice->SetSelection(DieChoice::IndexOf(model.GetDie()));
     testFairCheck = new wxCheckBox(mainPanel, ID_TEST_FAIR, "test against fair dice");
+    testFairCheck->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
 }
 
 void DiceFrame::SetTestAgainstFair(bool fair)
