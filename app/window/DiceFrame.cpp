@@ -1,5 +1,6 @@
 #include "app/window/DiceFrame.h"
 
+#include "app/run/DieChoice.h"
 #include "app/run/RunArguments.h"
 #include "app/run/RunProgress.h"
 #include "app/window/ColumnGraphPage.h"
@@ -7,6 +8,7 @@
 #include "app/window/DoubleClickFilter.h"
 #include "app/window/FitTo.h"
 #include "app/window/FocusCopy.h"
+#include "app/window/LoadedDieDialog.h"
 #include "app/window/MainMenu.h"
 #include "app/window/NumberBox.h"
 #include "app/window/NumberSpin.h"
@@ -15,6 +17,7 @@
 #include "app/window/RollLogFollower.h"
 #include "app/window/RollLogView.h"
 #include "app/window/SaveCommand.h"
+#include "app/window/TheoryPage.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/WrappedText.h"
 
@@ -44,6 +47,8 @@
 wxBEGIN_EVENT_TABLE(DiceFrame, wxFrame)
     EVT_BUTTON(ID_START, DiceFrame::OnStartStop)
     EVT_CHOICE(ID_SPEED, DiceFrame::OnSpeedChoice)
+    EVT_CHOICE(ID_DIE, DiceFrame::OnDieChoice)
+    EVT_CHECKBOX(ID_TEST_FAIR, DiceFrame::OnTestFairCheck)
     EVT_CHECKBOX(ID_PROGRESSIVE, DiceFrame::OnProgressiveCheck)
     EVT_CLOSE(DiceFrame::OnClose)
     EVT_MENU(wxID_SAVE, DiceFrame::OnSave)
@@ -121,6 +126,7 @@ void DiceFrame::CreateControls()
     rollsBox = std::make_unique<NumberBox>(
         *rollsText, MAX_ROLLS, [this] { return model.Rolls(); },
         [this](int n) { model.SetRolls(n); });
+    CreateDieControls();
     progressiveCheck = new wxCheckBox(mainPanel, ID_PROGRESSIVE, "Progressive analysis (slower)");
     speedLabel = new wxStaticText(mainPanel, wxID_ANY, "Speed:");
     speedChoice = new wxChoice(mainPanel, ID_SPEED);
@@ -133,6 +139,53 @@ void DiceFrame::CreateControls()
     dicePicture = new wxStaticBitmap(mainPanel, wxID_ANY, DieImages::Picture());
     progressGauge = new wxGauge(mainPanel, wxID_ANY, 10, wxDefaultPosition, wxDefaultSize,
                                 wxGA_HORIZONTAL | wxGA_SMOOTH);
+}
+
+// The die of the next run, chosen between runs like the number of dice: fair dice by name, or
+// "loaded...", whose dialog makes a loaded die. Under it, what the rolls are tested against.
+void DiceFrame::CreateDieControls()
+{
+    dieLabel = new wxStaticText(mainPanel, wxID_ANY, "Die:");
+    dieLabel->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+    dieChoice = new wxChoice(mainPanel, ID_DIE);
+    for (const std::string& label : DieChoice::Labels())
+        dieChoice->Append(wxString::FromUTF8(label));
+    dieChoice->SetSelection(DieChoice::IndexOf(model.GetDie()));
+    testFairCheck = new wxCheckBox(mainPanel, ID_TEST_FAIR, "test against fair dice");
+    testFairCheck->SetFont(ControlFont(8, wxFONTWEIGHT_BOLD));
+}
+
+void DiceFrame::SetTestAgainstFair(bool fair)
+{
+    model.SetTestAgainstFair(fair);
+    testFairCheck->SetValue(fair);
+}
+
+// The Theory page tests the rolls shown anew at once.
+void DiceFrame::OnTestFairCheck(wxCommandEvent&)
+{
+    model.SetTestAgainstFair(testFairCheck->GetValue());
+    notebook->Theory().Retest(model);
+}
+
+void DiceFrame::SetDie(const Die& die)
+{
+    model.SetDie(die);
+    dieChoice->SetSelection(DieChoice::IndexOf(die));
+}
+
+// A die offered by name is taken at once; "loaded..." asks for the weights, and a cancelled
+// dialog keeps the die there was.
+void DiceFrame::OnDieChoice(wxCommandEvent&)
+{
+    if (const std::optional<Die> die = DieChoice::At(dieChoice->GetSelection())) {
+        model.SetDie(*die);
+        return;
+    }
+    LoadedDieDialog dialog(this, model.GetDie());
+    if (dialog.ShowModal() == wxID_OK)
+        model.SetDie(dialog.Result());
+    dieChoice->SetSelection(DieChoice::IndexOf(model.GetDie()));
 }
 
 void DiceFrame::SetUpPage()
@@ -169,10 +222,15 @@ wxBoxSizer* DiceFrame::MakeLeftColumn()
     auto* rollsRow = new wxBoxSizer(wxHORIZONTAL);
     rollsRow->Add(rollsLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
     rollsRow->Add(rollsText, 0, wxTOP, 4);
+    auto* dieRow = new wxBoxSizer(wxHORIZONTAL);
+    dieRow->Add(dieLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 30);
+    dieRow->Add(dieChoice, 0, wxTOP, 4);
 
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(diceRow, 0, wxEXPAND | wxLEFT, 5);
     left->Add(rollsRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(dieRow, 0, wxEXPAND | wxLEFT, 5);
+    left->Add(testFairCheck, 0, wxEXPAND | wxLEFT | wxTOP, 10);
     left->Add(progressiveCheck, 0, wxEXPAND | wxALL, 10);
     // The pace belongs to progressive runs, so it sits under their check box, indented.
     auto* speedRow = new wxBoxSizer(wxHORIZONTAL);
@@ -348,6 +406,7 @@ void DiceFrame::SetRunControls(bool runStarts)
     startButton->SetLabel(wxGetTranslation(runStarts ? "Stop" : "Start"));
     rollsText->Enable(!runStarts);
     diceSpin->Enable(!runStarts);
+    dieChoice->Enable(!runStarts);
     if (!runStarts)
         startButton->Enable(true);
     // During a run the results are not yet what its end gives them: they are saved at the end.

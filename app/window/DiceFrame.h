@@ -40,7 +40,15 @@ class wxUpdateUIEvent;
 // when a run starts, after each roll while progressive analysis is on, and when it ends.
 class DiceFrame : public wxFrame {
 public:
-    enum { ID_START = 1, ID_DICE = 2, ID_ROLLS = 3, ID_SPEED = 4, ID_PROGRESSIVE = 5 };
+    enum {
+        ID_START = 1,
+        ID_DICE = 2,
+        ID_ROLLS = 3,
+        ID_SPEED = 4,
+        ID_PROGRESSIVE = 5,
+        ID_DIE = 6,
+        ID_TEST_FAIR = 7
+    };
 
     DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
               const wxSize& size);
@@ -50,8 +58,8 @@ public:
     void SetNumberOfRolls(int n);
 
     // The die of the next runs, and whether their rolls are tested against fair dice.
-    void SetDie(const Die& die) { model.SetDie(die); }
-    void SetTestAgainstFair(bool fair) { model.SetTestAgainstFair(fair); }
+    void SetDie(const Die& die);
+    void SetTestAgainstFair(bool fair);
 
     // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
@@ -61,6 +69,7 @@ public:
 
 private:
     void CreateControls();
+    void CreateDieControls();
     void SetUpPage();
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
@@ -70,6 +79,8 @@ private:
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
+    void OnDieChoice(wxCommandEvent& event);
+    void OnTestFairCheck(wxCommandEvent& event);
     void OnProgressiveCheck(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnSave(wxCommandEvent& event);
@@ -110,6 +121,9 @@ private:
     wxTextCtrl* rollsText = nullptr;
     // What the two boxes feed into the model; each goes before its box.
     std::unique_ptr<NumberBox> diceBox, rollsBox;
+    wxStaticText* dieLabel = nullptr;
+    wxChoice* dieChoice = nullptr;
+    wxCheckBox* testFairCheck = nullptr;
     wxCheckBox* progressiveCheck = nullptr;
     wxStaticText* speedLabel = nullptr;
     wxChoice* speedChoice = nullptr;

@@ -195,6 +195,14 @@ void TheoryPage::RunEnded(const RunModel& run, bool)
     ShowLargestCount(*table, run.Counts());
 }
 
+void TheoryPage::Retest(const RunModel& run)
+{
+    if (run.Counts().empty())
+        return;
+    tested = run.TestsAgainstFair() ? theory.FairDice() : theory;
+    ShowCounts(run.Counts());
+}
+
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
     const TheoryComparison comparison(theory, tested, counts);

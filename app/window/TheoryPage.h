@@ -44,6 +44,9 @@ public:
     void RollMade(const RunModel& run, double now) override;
     // Shows the counts as they stand.
     void RunEnded(const RunModel& run, bool followed) override;
+    // Tests the counts as they stand anew, against what the model now says: the run's die or fair
+    // dice. Nothing before a run.
+    void Retest(const RunModel& run);
 
     wxString Title() const override { return "Theory"; }
     void TakeZoom(const ZoomLevel& zoom) override;

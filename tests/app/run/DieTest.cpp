@@ -1,9 +1,11 @@
 #include "app/run/Die.h"
 #include "app/run/DiceRoller.h"
+#include "app/run/DieChoice.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -53,3 +55,24 @@ TEST(Die, RefusesBadWeightsTakesTheRestInLowestTermsAndNamesThem)
 }
 
 } // namespace
+
+// The window's choice names each die it offers and finds the item of any die, which for one it
+// does not offer is "loaded...".
+TEST(DieChoice, OffersTheDefaultAndFairDiceByNameAndShowsAnyOtherAsLoaded)
+{
+    const std::vector<std::string> labels = {"six-sided", "4-sided",  "8-sided",  "10-sided",
+                                             "12-sided",  "20-sided", "loaded..."};
+    EXPECT_EQ(DieChoice::Labels(), labels);
+    const int faces[] = {6, 4, 8, 10, 12, 20};
+    for (int index = 0; index < 6; ++index) {
+        const std::optional<Die> die = DieChoice::At(index);
+        ASSERT_TRUE(die) << index;
+        EXPECT_EQ(die->Faces(), faces[index]);
+        EXPECT_EQ(die->IsSixSided(), index == 0);
+        EXPECT_EQ(DieChoice::IndexOf(*die), index);
+    }
+    EXPECT_FALSE(DieChoice::At(6));
+    EXPECT_FALSE(DieChoice::At(-1));
+    EXPECT_EQ(DieChoice::IndexOf(*Die::Fair(6)), 6);
+    EXPECT_EQ(DieChoice::IndexOf(*Die::Loaded({1, 1, 1, 1, 1, 5})), 6);
+}

@@ -68,9 +68,28 @@ public:
     }
 
     void SetProgressive(bool on) const { f.progressiveCheck->SetValue(on); }
-    // The die of the next run, and what its rolls are tested against, as the model takes them.
-    void SetDie(const Die& die) const { f.model.SetDie(die); }
-    void SetTestAgainstFair(bool fair) const { f.model.SetTestAgainstFair(fair); }
+    // The die of the next run, as the command line or the loaded-die dialog sets it, and the item
+    // the Die choice shows.
+    void SetDie(const Die& die) const { f.SetDie(die); }
+    wxString DieShown() const { return f.dieChoice->GetStringSelection(); }
+    // Picks a die from the Die choice, as a click on its item does.
+    void SelectDie(int item) const
+    {
+        f.dieChoice->SetSelection(item);
+        wxCommandEvent pick(wxEVT_CHOICE, DiceFrame::ID_DIE);
+        pick.SetEventObject(f.dieChoice);
+        pick.SetInt(item);
+        f.dieChoice->GetEventHandler()->ProcessEvent(pick);
+    }
+    // What the rolls are tested against, as a click on the check box sets it.
+    void SetTestAgainstFair(bool fair) const
+    {
+        f.testFairCheck->SetValue(fair);
+        wxCommandEvent click(wxEVT_CHECKBOX, DiceFrame::ID_TEST_FAIR);
+        click.SetEventObject(f.testFairCheck);
+        click.SetInt(fair);
+        f.testFairCheck->GetEventHandler()->ProcessEvent(click);
+    }
 
     // Picks a pace from the Speed choice, as a click on its item does.
     void SelectSpeed(int setting) const

@@ -1,5 +1,7 @@
 #include "DiceFrameFixture.h"
 
+#include "app/run/DieChoice.h"
+
 #include <expat.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
@@ -170,15 +172,22 @@ TEST_F(ResultsViewsTest, AShorterTableLosesRowsFromTheTopAndShowsTheRightSums)
     EXPECT_EQ(TableText(Probe().Grid()), TWO_DICE_TEN_ROLLS);
 }
 
-// Every page takes the run's die from the model: the sums it makes, the graph's x range, the
-// theory and what the rolls are tested against.
+// Every page takes the run's die from the window's choice: the sums it makes, the graph's x
+// range, the theory and what the rolls are tested against, which the check box changes at once.
 TEST_F(ResultsViewsTest, EveryPageFollowsTheDieOfTheRun)
 {
-    Probe().SetDie(*Die::Fair(20));
-    RunWith(2, 100, true);
-    EXPECT_EQ(Probe().Grid().GetNumberRows(), 39);
-    EXPECT_EQ(Probe().Graph().GetXMax(), 42.0);
-    EXPECT_EQ(Probe().Theory().Table().GetNumberRows(), 39);
+    struct {
+        int item, dice, rows;
+        double xMax;
+    } cases[] = {{5, 2, 39, 42.0}, {1, 3, 10, 15.0}, {3, 1, 10, 11.0}, {0, 2, 11, 14.0}};
+    for (const auto& c : cases) {
+        Probe().SelectDie(c.item);
+        RunWith(c.dice, 100, c.item % 2 == 1);
+        EXPECT_EQ(Probe().Grid().GetNumberRows(), c.rows) << c.item;
+        EXPECT_EQ(Probe().Graph().GetXMax(), c.xMax) << c.item;
+        EXPECT_EQ(Probe().Theory().Table().GetNumberRows(), c.rows) << c.item;
+        EXPECT_EQ(Probe().DieShown(), DieChoice::Labels()[static_cast<std::size_t>(c.item)]);
+    }
 
     Probe().SetDie(*Die::Loaded({1, 1, 1, 1, 1, 5}));
     Probe().SetTestAgainstFair(true);
@@ -190,6 +199,9 @@ TEST_F(ResultsViewsTest, EveryPageFollowsTheDieOfTheRun)
         "3000 rolls of 3 loaded 6-sided dice, weights 1, 1, 1, 1, 1, 5; seed 4242."));
     EXPECT_TRUE(summary.Contains("Chi-square against fair dice: ")) << summary;
     EXPECT_TRUE(summary.Contains("of runs: the dice may not be fair.")) << summary;
+    EXPECT_EQ(Probe().DieShown(), "loaded...");
+    Probe().SetTestAgainstFair(false);
+    EXPECT_TRUE(Probe().Theory().Summary().GetLabel().Contains("Chi-square: "));
 }
 
 TEST_F(ResultsViewsTest, PercentagesHaveFourSignificantDigitsAtMost)
