@@ -32,7 +32,8 @@ std::uint64_t SplitMix(std::uint64_t& x)
 } // namespace
 
 DiceRoller::DiceRoller(int dice, std::uint32_t seed, const Die& die)
-    : dice(std::clamp(dice, 1, MAX_DICE)), die(die), sixSided(die.IsSixSided())
+    : dice(std::clamp(dice, 1, MAX_DICE)), die(die), sixSided(die.IsSixSided()),
+      lastDraw(static_cast<std::int16_t>(die.TableEnd() - 1))
 {
     std::uint64_t mix = seed;
     for (auto& word : state)
@@ -78,55 +79,78 @@ inline DiceRoller::Draws DiceRoller::NextDraws()
     return draws;
 }
 
-// Whether any lane holds 0.
-inline bool DiceRoller::AnyZero(Draws lanes)
+// Whether any lane is true (-1).
+inline bool DiceRoller::Any(Draws lanes)
 {
-    const Draws zero = lanes == 0; // -1 where it holds
     std::uint64_t halves[2];
-    std::memcpy(halves, &zero, sizeof halves);
+    std::memcpy(halves, &lanes, sizeof halves);
     return (halves[0] | halves[1]) != 0;
 }
 
-// The faces of the next draws by the die's table. A lane whose draw gives no face (0) takes the
-// same lane of the next draws, until every lane has one; the other lanes' faces stay.
-inline DiceRoller::Draws DiceRoller::FacesFromTable()
+// The next draws that the die's table gives faces for. A lane whose draw is past the table's end
+// takes the same lane of the next draws, until every lane has one; the other lanes' draws stay.
+inline DiceRoller::Draws DiceRoller::TableDraws()
 {
-    const std::uint8_t* table = die.Table();
-    const Draws draws = NextDraws();
-    Draws face;
-    for (int l = 0; l < LANES; ++l)
-        face[l] = table[static_cast<std::uint16_t>(draws[l])];
-    while (AnyZero(face)) {
+    Draws draws = NextDraws();
+    Draws redraw = draws > lastDraw; // -1 where it holds
+    while (Any(redraw)) {
         const Draws more = NextDraws();
-        for (int l = 0; l < LANES; ++l)
-            if (face[l] == 0)
-                face[l] = table[static_cast<std::uint16_t>(more[l])];
+        draws = (more & redraw) | (draws & ~redraw);
+        redraw &= more > lastDraw;
     }
-    return face;
+    return draws;
 }
 
-// Rolls the next LANES rolls at once, die by die.
-void DiceRoller::NextBlock(bool keepFaces)
+// The six-sided die's next LANES rolls, die by die, every lane at once.
+template <bool KEEP_FACES> void DiceRoller::RollSixSided()
 {
     Draws blockSums = {};
-    if (keepFaces && faces.size() != static_cast<std::size_t>(LANES * dice))
-        faces.resize(LANES * dice);
     for (int d = 0; d < dice; ++d) {
-        const Draws face = sixSided ? FacesOf(NextDraws()) : FacesFromTable();
+        const Draws face = FacesOf(NextDraws());
         blockSums += face;
-        if (keepFaces)
+        if constexpr (KEEP_FACES)
             for (int l = 0; l < LANES; ++l)
                 faces[l * dice + d] = static_cast<std::uint8_t>(face[l]);
     }
     for (int l = 0; l < LANES; ++l)
         sums[l] = blockSums[l];
+}
+
+// Any other die's next LANES rolls, die by die, each lane's face looked up in the table. The
+// lanes' sums are kept apart, so that no lookup waits for another.
+template <bool KEEP_FACES> void DiceRoller::RollByTable()
+{
+    const std::uint8_t* table = die.Table();
+    std::int32_t laneSums[LANES] = {};
+    for (int d = 0; d < dice; ++d) {
+        const Draws draws = TableDraws();
+        for (int l = 0; l < LANES; ++l) {
+            const std::uint8_t face = table[static_cast<std::uint16_t>(draws[l])];
+            laneSums[l] += face;
+            if constexpr (KEEP_FACES)
+                faces[l * dice + d] = face;
+        }
+    }
+    std::copy_n(laneSums, LANES, sums);
+}
+
+// Rolls the next LANES rolls at once. Faces kept or not, each die has a loop of its own: the loop
+// that RollMany spends its time in then carries no other work.
+template <bool KEEP_FACES> void DiceRoller::RollBlock()
+{
+    if (KEEP_FACES && faces.size() != static_cast<std::size_t>(LANES * dice))
+        faces.resize(LANES * dice);
+    if (sixSided)
+        RollSixSided<KEEP_FACES>();
+    else
+        RollByTable<KEEP_FACES>();
     used = 0;
 }
 
 int DiceRoller::Roll(std::uint8_t* out)
 {
     if (used == LANES)
-        NextBlock(true);
+        RollBlock<true>();
     if (out != nullptr)
         std::copy_n(faces.data() + used * dice, dice, out);
     return static_cast<int>(sums[used++]);
@@ -143,12 +167,12 @@ void DiceRoller::RollMany(long n, int* counts)
     for (; n > 0 && used < LANES; --n)
         ++counts[sums[used++] - dice];
     for (; n >= LANES; n -= LANES) {
-        NextBlock(false);
+        RollBlock<false>();
         CountBlock(counts);
         used = LANES;
     }
     if (n > 0) {
-        NextBlock(true); // rolls left over for Roll, which may want their faces
+        RollBlock<true>(); // rolls left over for Roll, which may want their faces
         for (; n > 0; --n)
             ++counts[sums[used++] - dice];
     }

@@ -46,15 +46,17 @@ private:
 
     Draws NextDraws();
     static Draws FacesOf(Draws draws);
-    static bool AnyZero(Draws lanes);
-    Draws FacesFromTable();
-    Draws NextFaces();
-    void NextBlock(bool keepFaces);
+    static bool Any(Draws lanes);
+    Draws TableDraws();
+    template <bool KEEP_FACES> void RollSixSided();
+    template <bool KEEP_FACES> void RollByTable();
+    template <bool KEEP_FACES> void RollBlock();
     void CountBlock(int* counts);
 
     int dice;
     Die die;
-    bool sixSided; // the die is the six-sided one, whose faces need no table
+    bool sixSided;         // the die is the six-sided one, whose faces need no table
+    std::int16_t lastDraw; // the last draw the die's table gives a face for
     Words state[4];
     std::int32_t sums[LANES];
     // LANES x dice faces of the current block. Every block that Roll can hand out from was

@@ -62,6 +62,8 @@ public:
 
     // The face that the draw r (0 to DRAWS - 1) gives, or 0 for a draw to be drawn again.
     int Face(int r) const { return table[static_cast<std::size_t>(r)]; }
+    // M: the draws from here on are drawn again.
+    int TableEnd() const { return DRAWS / total * total; }
     // The table whole: DRAWS entries.
     const std::uint8_t* Table() const { return table.data(); }
 

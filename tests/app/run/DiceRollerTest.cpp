@@ -2,6 +2,7 @@
 #include "app/run/DiceRun.h"
 #include "app/run/RunProgress.h"
 #include "app/theory/ChiSquareTest.h"
+#include "app/theory/SumDistribution.h"
 
 #include <gtest/gtest.h>
 
@@ -82,12 +83,7 @@ TEST(DiceRoller, SameSeedGivesTheSameRollsWhicheverWayTheyAreMade)
 // gets its faces' chances right only if every lane redraws where it should.
 TEST(DiceRoller, FacesComeUpWithTheChancesOfTheirWeights)
 {
-    const auto chances = [](const Die& die) {
-        std::vector<double> chance;
-        for (int w : die.Weights())
-            chance.push_back(static_cast<double>(w) / die.WeightTotal());
-        return chance;
-    };
+    const auto chances = [](const Die& die) { return SumDistribution(1, die).Chances(); };
     const Die loaded = *Die::Loaded({1, 1, 1, 1, 1, 5});
     for (const Die& die : {ManyRedrawn(), loaded, *Die::Fair(20), Die()}) {
         const int dice = 10;
@@ -167,28 +163,6 @@ TEST(DiceRun, StretchesBetweenProgressPointsAddUpToTheRunAfterTheRecordedRolls)
             run.RollUntil(std::min(rolls, (run.Made() / interval + 1) * interval));
         EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), rolls) << rolls;
     }
-}
-
-TEST(DiceRun, HundredTwentySidedDiceCountEverySumAndRecordTheirFaces)
-{
-    std::vector<int> counts;
-    RollRecord record;
-    DiceRun run(100, 10001, 8, counts, record, *Die::Fair(20));
-    ASSERT_EQ(counts.size(), 1901u);
-    std::vector<int> sums;
-    for (int i = 0; i < 3; ++i)
-        sums.push_back(run.RollOne());
-    run.RollUntil(10001);
-    EXPECT_EQ(std::accumulate(counts.begin(), counts.end(), 0L), 10001);
-    ASSERT_EQ(record.Faces().size(), 100u * 10000u);
-    const auto first = record.Faces().begin();
-    std::string text;
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(std::accumulate(first + 100 * i, first + 100 * (i + 1), 0), sums[i]);
-        for (int d = 0; d < 100; ++d)
-            text += std::to_string(first[100 * i + d]) + (d < 99 ? "," : " ");
-    }
-    EXPECT_EQ(record.Text().substr(0, text.size()), text);
 }
 
 TEST(DiceRun, CountsAddUpToTheRollsMadeAndMatchRollByRoll)
