@@ -4,7 +4,6 @@
 #include "app/report/WordWrap.h"
 #include "app/run/RunModel.h"
 
-
 #include <algorithm>
 #include <numeric>
 
