@@ -4,8 +4,6 @@
 #include "app/report/WordWrap.h"
 #include "app/run/RunModel.h"
 
-#include <wx/dcgraph.h>
-
 #include <algorithm>
 #include <numeric>
 

@@ -10,12 +10,14 @@
 // event loops of their own: made before the dialog is asked for, it waits for a window of that
 // title on the screen, then types `text` over what is selected there, if any, and presses the
 // keys, a moment apart. A dialog still open three seconds after the last key is cancelled.
+// Without keys, the user only looks at the dialog, for those three seconds.
 class GtkDialogUser {
 public:
     GtkDialogUser(std::string title, std::string text, std::vector<int> keys);
 
-    // Whether the dialog came and went, closed by the keys.
-    bool Answered() const { return seen && !leftOpen && !Showing(); }
+    // Whether the dialog came and went, closed by the keys or, without keys, by the user.
+    bool Closed() const { return seen && !Showing(); }
+    bool Answered() const { return Closed() && (keys.empty() || !leftOpen); }
 
 private:
     bool Showing() const;
