@@ -22,6 +22,7 @@ ColumnGraph::ColumnGraph(coordSysSettings& settings) : settings(settings)
     settings.SetYAxisLabel("Frequency Percentage");
     settings.originAlwaysViewable = false;
     settings.axesAlwaysViewable = true;
+    settings.ticksKeepLabelsApart = true;   // at any size and zoom
     settings.propertiesMenuEnabled = false; // this program offers no properties window
     settings.SetXAutoScale(true);
     settings.gridStyle = coordSysSettings::HORIZONTAL_GRID;

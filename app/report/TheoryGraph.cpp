@@ -24,6 +24,7 @@ TheoryGraph::TheoryGraph(coordSysSettings& settings, plotObjectLists& plots)
     settings.originAlwaysViewable = false;
     settings.axesAlwaysViewable = true;
     settings.axesFromCrossing = true;
+    settings.ticksKeepLabelsApart = true; // at any size and zoom
     settings.propertiesMenuEnabled = false;
     settings.SetXAutoScale(true);
     settings.SetYAutoScale(true);

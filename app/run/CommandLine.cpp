@@ -18,7 +18,10 @@ const std::string LAST_COUNTS = "; only the last one counts";
 const std::string* const WINDOW_ONLY[] = {&IGNORED, &LAST_COUNTS};
 
 // The options that take a value, as "--name VALUE" or "--name=VALUE".
-const char* const VALUED[] = {"--seed", "--save", "--zoom"};
+const char* const VALUED[] = {"--seed", "--save", "--zoom", "--die", "--weights"};
+
+// The options that name the die: either given after the other is given again.
+const char* const DIE_OPTIONS[] = {"--die", "--weights"};
 
 bool StartsWith(const std::string& text, const char* start)
 {
@@ -30,8 +33,8 @@ bool IsOption(const std::string& arg)
     return StartsWith(arg, "--") || arg == "-h" || arg == "-v";
 }
 
-// A seed is plain decimal digits, no sign and no blanks, at most MAX_SEED.
-std::optional<std::uint32_t> ParseSeed(const std::string& text)
+// Plain decimal digits, no sign and no blanks, at most MAX_SEED: a seed, or a die's faces.
+std::optional<std::uint32_t> ParseDigits(const std::string& text)
 {
     if (text.empty())
         return std::nullopt;
@@ -44,6 +47,34 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text)
             return std::nullopt;
     }
     return static_cast<std::uint32_t>(value);
+}
+
+// A loaded die's weights: whole numbers in plain digits, one a face, separated by commas.
+std::optional<Die> ParseWeights(const std::string& text)
+{
+    std::vector<int> weights(1, 0);
+    for (char c : text) {
+        if (c == ',' && weights.size() < Die::MAX_FACES)
+            weights.push_back(0);
+        else if (c >= '0' && c <= '9' && weights.back() <= Die::MAX_WEIGHT)
+            weights.back() = weights.back() * 10 + (c - '0');
+        else
+            return std::nullopt;
+    }
+    if (text.empty() || text.front() == ',' || text.back() == ',' ||
+        text.find(",,") != std::string::npos)
+        return std::nullopt;
+    return Die::Loaded(weights);
+}
+
+// The same option, or two that name the die.
+bool SameOption(const std::string& a, const std::string& b)
+{
+    const auto namesDie = [](const std::string& option) {
+        return std::find(std::begin(DIE_OPTIONS), std::end(DIE_OPTIONS), option) !=
+               std::end(DIE_OPTIONS);
+    };
+    return a == b || (namesDie(a) && namesDie(b));
 }
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -64,7 +95,7 @@ CommandLine CommandLine::Parse(int argc, const char* const* argv)
 {
     CommandLine line;
     std::vector<place> places;
-    std::vector<std::string> given; // the options that take a value, each time one came
+    std::vector<std::string> given; // the options to give once, each time one came
     int i = 1;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         std::string option = argv[i];
@@ -81,6 +112,8 @@ CommandLine CommandLine::Parse(int argc, const char* const* argv)
                 break;
             }
         }
+        if (option == "--test-fair")
+            line.NoteRepetition(option, given);
         line.Take(option, value, places);
     }
     // After "--" come no more options: the rest keep their places, whatever they look like.
@@ -95,8 +128,12 @@ CommandLine CommandLine::Parse(int argc, const char* const* argv)
 // An option given again replaces the value it had; the first repetition is reported.
 void CommandLine::NoteRepetition(const std::string& option, std::vector<std::string>& given)
 {
-    if (std::count(given.begin(), given.end(), option) == 1)
-        errors.push_back(option + " is given more than once" + LAST_COUNTS);
+    const auto same = [&option](const std::string& earlier) { return SameOption(earlier, option); };
+    const auto first = std::find_if(given.begin(), given.end(), same);
+    if (std::count_if(given.begin(), given.end(), same) == 1)
+        errors.push_back((*first == option ? option : *first + " and " + option) +
+                         (*first == option ? " is given more than once" : " are both given") +
+                         LAST_COUNTS);
     given.push_back(option);
 }
 
@@ -114,6 +151,12 @@ void CommandLine::Take(const std::string& option, const std::optional<std::strin
         TakeSavePath(value);
     } else if (option == "--zoom") {
         TakeZoom(value);
+    } else if (option == "--die") {
+        TakeDie(value);
+    } else if (option == "--weights") {
+        TakeWeights(value);
+    } else if (option == "--test-fair") {
+        testAgainstFair = true;
     } else {
         const bool unknown = StartsWith(option, "--");
         if (unknown)
@@ -130,7 +173,7 @@ void CommandLine::TakeSeed(const std::optional<std::string>& text)
         errors.push_back("--seed needs " + range + " after it" + IGNORED);
         return;
     }
-    seed = ParseSeed(*text);
+    seed = ParseDigits(*text);
     if (!seed)
         errors.push_back("the seed " + QuotedText(*text) + " is not " + range + IGNORED);
 }
@@ -148,6 +191,30 @@ void CommandLine::TakeZoom(const std::optional<std::string>& text)
     if (!zoom)
         errors.push_back("the zoom " + QuotedText(text.value_or("")) + " is not one of " +
                          ZoomLevel::StepList() + "; it is ignored");
+}
+
+void CommandLine::TakeDie(const std::optional<std::string>& text)
+{
+    const std::optional<std::uint32_t> faces = ParseDigits(text.value_or(""));
+    const bool offered =
+        faces && *faces <= static_cast<std::uint32_t>(Die::MAX_FACES) &&
+        std::count(std::begin(DIE_FACES), std::end(DIE_FACES), static_cast<int>(*faces)) == 1;
+    die.reset();
+    if (offered)
+        die = *faces == Die::SIX_SIDED_FACES ? Die() : Die::Fair(static_cast<int>(*faces));
+    else
+        errors.push_back("the die " + QuotedText(text.value_or("")) +
+                         " is not one of 4, 6, 8, 10, 12 or 20" + IGNORED);
+}
+
+void CommandLine::TakeWeights(const std::optional<std::string>& text)
+{
+    die = ParseWeights(text.value_or(""));
+    if (!die)
+        errors.push_back("--weights " + QuotedText(text.value_or("")) + " is not a list of " +
+                         std::to_string(Die::MIN_FACES) + " to " + std::to_string(Die::MAX_FACES) +
+                         " whole numbers from 0 to " + std::to_string(Die::MAX_WEIGHT) +
+                         ", separated by commas and not all 0" + IGNORED);
 }
 
 void CommandLine::TakeNumbers(const std::vector<place>& places)
@@ -188,7 +255,9 @@ void CommandLine::CheckSavedRun(const std::vector<place>& places)
 std::string CommandLine::Synopsis()
 {
     return "Usage: zobrin [DICE [ROLLS]] [--seed N] [--zoom P]\n"
+           "              [--die K | --weights W,...] [--test-fair]\n"
            "       zobrin [DICE [ROLLS]] [--seed N] --save FILE\n"
+           "              [--die K | --weights W,...] [--test-fair]\n"
            "       zobrin --help | --version\n";
 }
 
@@ -196,12 +265,22 @@ std::string CommandLine::Usage()
 {
     return Synopsis() +
            "\n"
-           "Rolls DICE six-sided dice (1 to 100, default 1) ROLLS times (1 to 1000000 from here,\n"
-           "default 1500) when Start is pressed, and shows how often each sum comes up.\n"
+           "Rolls DICE dice (1 to 100, default 1) ROLLS times (1 to 1000000 from here,\n"
+           "default 1500) when Start is pressed, and shows how often each sum comes up. The\n"
+           "dice are six-sided unless --die or --weights makes them otherwise.\n"
            "\n"
            "  --seed N       the first run uses the seed N (0 to 4294967295) instead of a\n"
            "                 random one, each later run the next seed: the same seed gives the\n"
            "                 same rolls on any machine\n"
+           "  --die K        roll fair dice of K faces: 4, 6, 8, 10, 12 or 20; --die 6 is the\n"
+           "                 default six-sided die, whose 6 is a little rarer than its other "
+           "faces\n"
+           "  --weights W,W,...\n"
+           "                 roll loaded dice, one whole-number weight (0 to 1000) a face, 2 to\n"
+           "                 20 faces: --weights 1,1,1,1,1,5 makes a 6 five times as likely as\n"
+           "                 each other face\n"
+           "  --test-fair    test the rolls against fair dice of as many faces, not against the\n"
+           "                 die rolled: a loaded die shows in a small p\n"
            "  --save FILE    make the run at once, without a window or a display, and save it\n"
            "                 to FILE: FILE.csv the frequency table, FILE.json everything about\n"
            "                 the run, FILE.png or FILE.svg a picture of its Theory graph,\n"
@@ -214,8 +293,9 @@ std::string CommandLine::Usage()
            "  --             no more options: the arguments after it are DICE and ROLLS\n"
            "\n"
            "More dice or rolls than the limits become the limit; an argument that is not a\n"
-           "number leaves the default in its place. With --save both are errors instead, as\n"
-           "is an option given twice. Blanks around a number are taken, as is a sign.\n"
+           "number leaves the default in its place; a bad seed, zoom, die or weights is\n"
+           "ignored. With --save all of these are errors instead, as is an option given\n"
+           "twice. Blanks around a number are taken, as is a sign.\n"
            "Zobrin writes no files but those saved (--save, or File > Save... in the window)\n"
            "and its settings file, $XDG_CONFIG_HOME/zobrin/settings\n"
            "(~/.config/zobrin/settings), which keeps the zoom last chosen in the window.\n"

@@ -1,18 +1,14 @@
 #include "app/run/RollLogLayout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool InRoll(char c) { return (c >= '0' && c <= '9') || c == ','; }
 bool InWord(char c) { return c != ' ' && c != '\n'; }
 
-// How many whole things of `size` fit in `room`, allowing for rounding in the widths.
-std::size_t HowMany(double room, double size)
-{
-    return static_cast<std::size_t>(std::max(0.0, std::floor(room / size + 1e-9)));
-}
+// Whether `used` pixels fit in `room`, allowing for rounding in the widths.
+bool Fits(double used, double room) { return used <= room + 1e-6; }
 
 } // namespace
 
@@ -26,13 +22,15 @@ void RollLogLayout::SetMeasure(Measure newMeasure)
 }
 
 // The widths that the arithmetic works with: the widest digit, so that no line of rolls can come
-// out wider than computed, and the blank. Runs of ten average out rounding to whole pixels.
+// out wider than computed, the comma and the blank. Runs of ten average out rounding to whole
+// pixels.
 void RollLogLayout::MeasureFont()
 {
     double widest = 0;
     for (char digit = '0'; digit <= '9'; ++digit)
         widest = std::max(widest, measure(std::string(10, digit)) / 10.0);
     digitWidth = std::max(widest, 1.0);
+    commaWidth = std::max(measure(std::string(10, ',')) / 10.0, 1.0);
     const double blanks = measure("0" + std::string(10, ' ') + "0") - measure("00");
     blankWidth = std::max(blanks / 10.0, 0.0);
 }
@@ -40,23 +38,17 @@ void RollLogLayout::MeasureFont()
 void RollLogLayout::SetText(const std::string& newText)
 {
     text = newText;
-    rollLength = 0;
-    rollsEnd = 0;
-    TakeRolls();
     Reflow();
 }
 
-// Adding whole rolls to a record costs only their own length: the rolls grow by arithmetic and
-// nothing else needs wrapping anew.
+// Adding whole rolls to a record costs only their own length: each new roll goes on the last line
+// or begins a new one, and nothing else needs wrapping anew.
 std::size_t RollLogLayout::Append(const std::string& more)
 {
-    const bool hadRolls = rollLength != 0;
     const std::size_t oldRollsEnd = rollsEnd, oldEnd = text.size();
     text += more;
     TakeRolls();
-    if (!hadRolls)
-        Reflow();
-    else if (oldRollsEnd < oldEnd || rollsEnd < text.size())
+    if (oldRollsEnd < oldEnd || rollsEnd < text.size())
         WrapNote();
     // Lines of rolls stay as they were; what followed them may be wrapped anew, or be rolls now.
     return oldRollsEnd;
@@ -68,45 +60,54 @@ void RollLogLayout::SetWidth(int pixels)
     Reflow();
 }
 
-// Extends the rolls over every whole roll that follows them. The first blank sets the length of
-// a roll, if only digits come before it.
+// Extends the rolls over every whole roll that follows them: digits and commas, then a blank.
 void RollLogLayout::TakeRolls()
 {
-    if (rollLength == 0) {
-        const std::size_t blank = text.find(' ');
-        if (blank == std::string::npos || blank == 0 ||
-            !std::all_of(text.begin(), text.begin() + blank, IsDigit))
+    for (;;) {
+        std::size_t end = rollsEnd;
+        while (end < text.size() && InRoll(text[end]))
+            ++end;
+        if (end == rollsEnd || end == text.size() || text[end] != ' ')
             return;
-        rollLength = blank + 1;
+        LayOutRoll(rollsEnd, end + 1);
+        rollsEnd = end + 1;
     }
-    const std::size_t faces = rollLength - 1;
-    while (rollsEnd + rollLength <= text.size() && text[rollsEnd + faces] == ' ' &&
-           std::all_of(text.begin() + rollsEnd, text.begin() + rollsEnd + faces, IsDigit))
-        rollsEnd += rollLength;
+}
+
+// Puts the roll text[begin, end), its blank last, after the last line's rolls if it fits there,
+// else on a line of its own, else over as many lines as it needs, as many characters to a line
+// as fit but at least one.
+void RollLogLayout::LayOutRoll(std::size_t begin, std::size_t end)
+{
+    double rollWidth = 0;
+    for (std::size_t c = begin; c + 1 < end; ++c)
+        rollWidth += CharWidth(text[c]);
+    if (!rollLines.empty() && Fits(lastLineWidth + blankWidth + rollWidth, width)) {
+        lastLineWidth += blankWidth + rollWidth;
+        return;
+    }
+    rollLines.push_back(begin);
+    lastLineWidth = 0;
+    if (Fits(rollWidth, width)) {
+        lastLineWidth = rollWidth;
+        return;
+    }
+    for (std::size_t c = begin; c + 1 < end; ++c) {
+        const double charWidth = CharWidth(text[c]);
+        if (lastLineWidth > 0 && !Fits(lastLineWidth + charWidth, width)) {
+            rollLines.push_back(c);
+            lastLineWidth = 0;
+        }
+        lastLineWidth += charWidth;
+    }
 }
 
 void RollLogLayout::Reflow()
 {
-    rollsPerLine = 1;
-    linesPerRoll = 1;
-    if (rollLength != 0) {
-        const std::size_t faces = rollLength - 1;
-        const double rollWidth = faces * digitWidth;
-        if (rollWidth <= width) {
-            rollsPerLine =
-                std::max<std::size_t>(1, HowMany(width + blankWidth, rollWidth + blankWidth));
-        } else {
-            facesPerPiece = std::max<std::size_t>(1, HowMany(width, digitWidth));
-            linesPerRoll = (faces + facesPerPiece - 1) / facesPerPiece;
-        }
-    }
+    rollLines.clear();
+    rollsEnd = 0;
+    TakeRolls();
     WrapNote();
-}
-
-std::size_t RollLogLayout::RollLines() const
-{
-    // One of the two factors is always 1.
-    return (Rolls() + rollsPerLine - 1) / rollsPerLine * linesPerRoll;
 }
 
 // What follows the rolls is wrapped paragraph by paragraph. A line break right after the rolls
@@ -177,38 +178,26 @@ std::size_t RollLogLayout::FittingEnd(std::size_t begin, std::size_t end) const
 
 RollLogLayout::Line RollLogLayout::LineAt(std::size_t line) const
 {
-    const std::size_t rollLines = RollLines();
-    if (line >= rollLines) {
-        const std::size_t note = line - rollLines;
+    if (line >= rollLines.size()) {
+        const std::size_t note = line - rollLines.size();
         return note < noteLines.size() ? noteLines[note] : Line{text.size(), text.size()};
     }
-    if (linesPerRoll == 1) {
-        const std::size_t first = line * rollsPerLine;
-        return {first * rollLength, std::min(first + rollsPerLine, Rolls()) * rollLength};
-    }
-    const std::size_t roll = line / linesPerRoll, piece = line % linesPerRoll;
-    const std::size_t begin = roll * rollLength + piece * facesPerPiece;
-    const bool last = piece + 1 == linesPerRoll;
-    return {begin, last ? (roll + 1) * rollLength : begin + facesPerPiece};
+    return {rollLines[line], line + 1 < rollLines.size() ? rollLines[line + 1] : rollsEnd};
 }
 
 std::size_t RollLogLayout::LineOf(std::size_t offset) const
 {
-    const std::size_t rollLines = RollLines();
+    const std::size_t rollCount = rollLines.size();
     if (!noteLines.empty() && offset >= noteLines.front().begin) {
         const auto after =
             std::upper_bound(noteLines.begin(), noteLines.end(), offset,
                              [](std::size_t o, const Line& line) { return o < line.begin; });
-        return rollLines + static_cast<std::size_t>(after - noteLines.begin()) - 1;
+        return rollCount + static_cast<std::size_t>(after - noteLines.begin()) - 1;
     }
-    if (rollLines == 0)
+    if (rollCount == 0)
         return 0;
-    const std::size_t roll = offset / rollLength;
-    std::size_t line = roll / rollsPerLine;
-    if (linesPerRoll > 1)
-        line =
-            roll * linesPerRoll + std::min(offset % rollLength / facesPerPiece, linesPerRoll - 1);
-    return std::min(line, rollLines - 1);
+    const auto after = std::upper_bound(rollLines.begin(), rollLines.end(), offset);
+    return static_cast<std::size_t>(after - rollLines.begin()) - 1;
 }
 
 RollLogLayout::Line RollLogLayout::WordAt(std::size_t offset) const

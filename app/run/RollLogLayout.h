@@ -7,12 +7,14 @@
 
 // The text of the log box and where its lines break at a given width.
 //
-// A roll record is a run of rolls of one length, each its faces as digits followed by a blank,
-// and at most a short note after it. The rolls are wrapped at their blanks by arithmetic, since
-// every roll is as wide as the next: so many rolls to a line, or, on a line too narrow for one
-// roll, so many lines to a roll. Growing the record by a roll, reflowing it at a new width and
-// finding a line cost the same however many rolls it holds. Whatever follows the rolls (the
-// note, or any text that is not made of rolls) is wrapped at its blanks by measuring it.
+// A roll record is a run of rolls, each its faces as digits (with commas between them for dice of
+// 10 faces or more) followed by a blank, and at most a short note after it. The rolls are wrapped
+// at their blanks by arithmetic on the widths of a digit, a comma and a blank, roll by roll, and
+// the line each line of rolls begins at is kept: as many rolls to a line as fit, or, for a roll
+// too wide for a line, as many of its characters to a line as fit. Growing the record by a roll
+// costs that roll alone, and finding a line a search among the lines; reflowing it at a new width
+// costs one pass over the rolls, and no measuring. Whatever follows the rolls (the note, or any
+// text that is not made of rolls) is wrapped at its blanks by measuring it.
 class RollLogLayout {
 public:
     // The width in pixels of a text without line breaks, as the box draws it.
@@ -41,7 +43,7 @@ public:
     // Measures the font anew, as after a change of font.
     void SetMeasure(Measure newMeasure);
 
-    std::size_t LineCount() const { return RollLines() + noteLines.size(); }
+    std::size_t LineCount() const { return rollLines.size() + noteLines.size(); }
     Line LineAt(std::size_t line) const;
 
     // The line that shows the caret position `offset` (0 to the text's length): the last line
@@ -55,22 +57,21 @@ public:
 private:
     void MeasureFont();
     void TakeRolls();
+    void LayOutRoll(std::size_t begin, std::size_t end);
+    double CharWidth(char c) const { return c == ',' ? commaWidth : digitWidth; }
     void Reflow();
     void WrapNote();
     void WrapParagraph(std::size_t begin, std::size_t end);
     std::size_t FittingEnd(std::size_t begin, std::size_t end) const;
-    std::size_t Rolls() const { return rollLength == 0 ? 0 : rollsEnd / rollLength; }
-    std::size_t RollLines() const;
 
     Measure measure;
     std::string text;
     double digitWidth = 1; // the widest digit
+    double commaWidth = 1;
     double blankWidth = 1;
     double width = 0;
-    std::size_t rollLength = 0; // a roll's faces and its blank; 0 until the text has a roll
-    std::size_t rollsEnd = 0;   // the rolls are text[0, rollsEnd)
-    std::size_t rollsPerLine = 1;
-    std::size_t linesPerRoll = 1;
-    std::size_t facesPerPiece = 1; // faces on each line of a roll split over lines
-    std::vector<Line> noteLines;   // the lines of what follows the rolls
+    std::size_t rollsEnd = 0;           // the rolls are text[0, rollsEnd)
+    std::vector<std::size_t> rollLines; // where each line of rolls begins
+    double lastLineWidth = 0;           // the last line of rolls', without its blank
+    std::vector<Line> noteLines;        // the lines of what follows the rolls
 };

@@ -146,11 +146,6 @@ bool AtomicFile::Commit()
     return true;
 }
 
-std::string AtomicFile::Failure(const std::string& path, const std::string& reason)
-{
-    return "could not save " + QuotedText(path) + ": " + reason;
-}
-
 // A step refused by the system's permissions is told by what stood in its way, where that is known.
 bool AtomicFile::Fail(int errorNumber)
 {

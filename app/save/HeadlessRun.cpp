@@ -24,6 +24,9 @@ void MakeHeadlessRun(RunModel& run, const CommandLine& line)
         run.SetDice(*line.dice);
     if (line.rolls)
         run.SetRolls(*line.rolls);
+    if (line.die)
+        run.SetDie(*line.die);
+    run.SetTestAgainstFair(line.testAgainstFair);
     NoWindow host;
     RunDriver driver(run, host);
     run.Start(line.seed ? *line.seed : EntropySeed());

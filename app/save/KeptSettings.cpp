@@ -3,11 +3,11 @@
 #include "app/run/QuotedText.h"
 #include "app/run/ZoomLevel.h"
 #include "app/save/AtomicFile.h"
+#include "app/save/SettingsPlace.h"
 #include "common/ReadRegularFile.h"
 #include "common/SettingsText.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <sys/stat.h>
 
 namespace {
@@ -16,39 +16,41 @@ namespace {
 constexpr std::size_t MAX_SETTINGS_BYTES = 64 * 1024;
 const char* const SECTION = "View";
 const char* const ZOOM = "Zoom";
-
-// Makes the folders that lead to `path`, each for the user alone, as far as it can.
-void MakeFolders(const std::string& path)
-{
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        mkdir(path.substr(0, slash).c_str(), 0700);
-}
+const char* const WINDOW = "Window";
+const char* const PLACE = "Place";
 
 } // namespace
 
-std::string KeptSettings::Path()
-{
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    // The folder is named by an absolute path, or not at all.
-    if (config && config[0] == '/')
-        return std::string(config) + "/zobrin/settings";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/')
-        return std::string(home) + "/.config/zobrin/settings";
-    return "";
-}
+std::string KeptSettings::Path() { return SettingsFilePath(); }
 
 std::optional<int> KeptSettings::LoadZoom() const
 {
-    std::string bytes;
-    if (Read(bytes) != Reading::READ)
-        return std::nullopt;
-    const std::optional<std::string> zoom = SettingsText(bytes).Value(SECTION, ZOOM);
+    const std::optional<std::string> zoom = Load(SECTION, ZOOM);
     return zoom ? ZoomLevel::Parse(*zoom) : std::nullopt;
 }
 
 bool KeptSettings::SaveZoom(int percent)
+{
+    return Save(SECTION, ZOOM, std::to_string(percent), "zoom");
+}
+
+std::optional<std::string> KeptSettings::LoadPlace() const { return Load(WINDOW, PLACE); }
+
+bool KeptSettings::SavePlace(const std::string& place)
+{
+    return Save(WINDOW, PLACE, place, "window's place");
+}
+
+std::optional<std::string> KeptSettings::Load(const char* section, const char* key) const
+{
+    std::string bytes;
+    if (Read(bytes) != Reading::READ)
+        return std::nullopt;
+    return SettingsText(bytes).Value(section, key);
+}
+
+bool KeptSettings::Save(const char* section, const char* key, const std::string& value,
+                        const char* what)
 {
     if (path.empty())
         return false;
@@ -57,15 +59,15 @@ bool KeptSettings::SaveZoom(int percent)
     // Never over a file that could not be read: what it holds would be lost.
     if (reading == Reading::UNREADABLE) {
         if (!told)
-            *messages << "zobrin: cannot read " << QuotedText(path)
-                      << "; the zoom will not be kept\n";
+            *messages << "zobrin: cannot read " << QuotedText(path) << "; the " << what
+                      << " will not be kept\n";
         told = true;
         return false;
     }
     if (reading == Reading::MISSING)
-        MakeFolders(path);
+        MakeFoldersFor(path);
     SettingsText text(bytes);
-    text.SetValue(SECTION, ZOOM, std::to_string(percent));
+    text.SetValue(section, key, value);
     AtomicFile file(path);
     file.Text() << text.Bytes();
     return file.Commit();

@@ -4,8 +4,9 @@
 #include <ostream>
 #include <string>
 
-// The settings Zobrin keeps from one start to the next: for now the zoom the user chose last, the
-// setting Zoom of the section [View]. They live in $XDG_CONFIG_HOME/zobrin/settings (by default
+// The settings Zobrin keeps from one start to the next: the zoom the user chose last, the setting
+// Zoom of the section [View], and the window's place at its last close, the setting Place of the
+// section [Window] (x,y,width,height in pixels). They live in $XDG_CONFIG_HOME/zobrin/settings (by default
 // ~/.config/zobrin/settings), read as SettingsText reads it. A file that is missing, or says no
 // valid zoom clearly, gives the defaults and is left as it is until the user changes a setting:
 // reading never writes. A change rewrites the zoom's line only, keeping every other line, and
@@ -20,7 +21,8 @@ public:
     {
     }
 
-    // The settings file's path; empty when neither $XDG_CONFIG_HOME nor $HOME names a folder.
+    // The settings file's path (SettingsFilePath, on Windows %APPDATA%\Zobrin\settings); empty
+    // when the system names no folder for it.
     static std::string Path();
 
     // The zoom kept in the file, or nothing.
@@ -28,10 +30,16 @@ public:
     // Keeps `percent` as the zoom in the file as it is now, made with its folder when missing.
     // False when it was not kept.
     bool SaveZoom(int percent);
+    // The window's place kept in the file, as WindowPlace reads it, or nothing.
+    std::optional<std::string> LoadPlace() const;
+    // Keeps the window's place (WindowPlace's text) the same way as the zoom.
+    bool SavePlace(const std::string& place);
 
 private:
     enum class Reading { READ, MISSING, UNREADABLE };
     Reading Read(std::string& bytes) const;
+    std::optional<std::string> Load(const char* section, const char* key) const;
+    bool Save(const char* section, const char* key, const std::string& value, const char* what);
 
     std::string path;
     std::ostream* messages;

@@ -3,8 +3,10 @@
 #include "app/run/RunModel.h"
 #include "app/window/FitTo.h"
 #include "app/window/FrequencyTable.h"
+#include "app/window/PageStyle.h"
 #include "grid/window/PelkoGrid.h"
 
+#include <wx/settings.h>
 #include <wx/sizer.h>
 
 #include <algorithm>
@@ -15,32 +17,45 @@ AnalysisPage::AnalysisPage(wxWindow* parent)
     grid = new PelkoGrid(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
     table = new FrequencyTable;
     grid->CreateResultsTable(table);
-    SetUpColumn(FrequencyTable::SUM_COLUMN, "Sum of Dice", 90, false);
-    SetUpColumn(FrequencyTable::COUNT_COLUMN, "Frequency", 90, true);
-    SetUpColumn(FrequencyTable::SHARE_COLUMN, "Relative Frequency", 130, true);
     grid->drawCellHighlight = false;
-    grid->SetInitialSize(wxSize(165, 110));
+    cellFont = grid->GetDefaultCellFont();
+    labelFont = grid->GetLabelFont();
+    rowHeight = grid->GetDefaultRowSize();
+    labelHeight = grid->GetColLabelSize();
 
     auto* sizer = new wxBoxSizer(wxHORIZONTAL);
-    sizer->Add(grid, 1, wxEXPAND | wxALL, 7);
+    sizer->Add(grid, 1, wxEXPAND | wxALL, PageStyle::MARGIN);
+    SetSizer(sizer);
+    TakeZoom(ZoomLevel());
     FitTo(this, sizer);
 }
 
-int AnalysisPage::LabelWidth(const wxString& label) const
+void AnalysisPage::TakeZoom(const ZoomLevel& zoom)
 {
-    const int margin = 12;
-    const wxFont labelFont = grid->GetLabelFont();
-    int width = 0, height = 0;
-    grid->GetTextExtent(label, &width, &height, nullptr, nullptr, &labelFont);
-    return width + margin;
+    const PageStyle style(zoom);
+    {
+        wxGridUpdateLocker oneRepaint(grid);
+        grid->SetDefaultCellFont(style.Scaled(cellFont));
+        grid->SetLabelFont(style.Scaled(labelFont));
+        grid->SetDefaultRowSize(style.Pixels(rowHeight), true);
+        grid->SetColLabelSize(style.Pixels(labelHeight));
+        SetUpColumn(style, FrequencyTable::SUM_COLUMN, "Sum of Dice", 90, false);
+        SetUpColumn(style, FrequencyTable::COUNT_COLUMN, "Frequency", 90, true);
+        SetUpColumn(style, FrequencyTable::SHARE_COLUMN, "Relative Frequency", 130, true);
+    }
+    int columns = grid->GetRowLabelSize() + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, grid);
+    for (int col = 0; col < FrequencyTable::COLUMNS; ++col)
+        columns += grid->GetColSize(col);
+    grid->SetMinSize(wxSize(std::max(style.Pixels(165), columns), style.Pixels(110)));
+    GetSizer()->GetItem(grid)->SetBorder(style.Margin());
+    GetSizer()->SetSizeHints(this);
 }
 
-void AnalysisPage::SetUpColumn(int col, const wxString& label, int width, bool white)
+// A column is never narrower than its label, so the labels are read whole.
+void AnalysisPage::SetUpColumn(const PageStyle& style, int col, const wxString& label, int width,
+                               bool white)
 {
     grid->SetColLabelValue(col, label);
-    // The label font here is larger than the one the widths were chosen for; a column is never
-    // narrower than its label, so the labels are read whole.
-    grid->SetColSize(col, std::max(width, LabelWidth(label)));
     auto* attr = new wxGridCellAttr;
     attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
     if (white) {
@@ -49,24 +64,31 @@ void AnalysisPage::SetUpColumn(int col, const wxString& label, int width, bool w
         attr->SetBackgroundColour(*wxWHITE);
         attr->SetTextColour(*wxBLACK);
     } else {
-        attr->SetFont(wxFont(8, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
+        attr->SetFont(style.SmallFont(wxFONTWEIGHT_BOLD));
     }
     grid->SetColAttr(col, attr);
+    grid->SetColSize(col, style.ColumnWidth(*grid, col, label, wxString(), width));
 }
 
-// One row per possible sum, counts and percentages at zero. The grid moves a selection along
-// with deleted rows without reporting it, so the selection goes first: what is highlighted and
-// what a copy takes stay the same cells.
+// One row per possible sum, counts and percentages at zero, from the top. The grid moves a
+// selection along with deleted rows without reporting it, so the selection goes first: what is
+// highlighted and what a copy takes stay the same cells.
 void AnalysisPage::RunStarted(const RunModel& run)
 {
     wxGridUpdateLocker oneRepaint(grid);
     grid->ClearSelection();
     table->StartRun(run.LowestSum(), static_cast<int>(run.Counts().size()));
+    grid->Scroll(0, 0);
 }
 
 void AnalysisPage::RollMade(const RunModel& run, double) { ShowCounts(run); }
 
-void AnalysisPage::RunEnded(const RunModel& run, bool) { ShowCounts(run); }
+// After the run the table shows the sum that came up most often.
+void AnalysisPage::RunEnded(const RunModel& run, bool)
+{
+    ShowCounts(run);
+    ShowLargestCount(*grid, run.Counts());
+}
 
 // Only the counts and percentages change; the grid makes the texts of the cells in view when it
 // paints them next.

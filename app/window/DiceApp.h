@@ -6,6 +6,7 @@
 
 class DiceFrame;
 class WindowZoom;
+class wxTopLevelWindow;
 
 // The application: builds the main window, applies the command line's dice, rolls and seed,
 // shows it. The command line is read before the toolkit starts, as the process received it.
@@ -24,6 +25,7 @@ public:
 
     // Starts the window at the command line's zoom or the one kept, and keeps the user's changes.
     static void ApplyZoom(WindowZoom& zoom, const CommandLine& commandLine);
+    static void Place(wxTopLevelWindow& window);
 
 private:
     const CommandLine commandLine;

@@ -22,11 +22,13 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
+#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
@@ -86,7 +88,11 @@ DiceFrame::DiceFrame(wxWindow* parent, wxWindowID id, const wxString& title, con
     CreateControls();
     SetUpPage();
     DoLayout();
-    zoom = std::make_unique<WindowZoom>(*this);
+    zoom = std::make_unique<WindowZoom>(*this, notebook->Pages());
+    zoom->arrange = [this](const ZoomLevel& level) {
+        ArrangeBody();
+        DrawDie(level.Scale(DieImages::PICTURE_SIZE));
+    };
     saveCommand = std::make_unique<SaveCommand>(*this, model, [this] { return ShownGraph(); });
     printCommand = std::make_unique<PrintCommand>(*this, model);
 }
@@ -97,8 +103,11 @@ DiceFrame::~DiceFrame() = default;
 
 void DiceFrame::CreateControls()
 {
-    mainPanel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxTAB_TRAVERSAL | wxNO_BORDER);
+    // Where the screen is too small for the window at its zoom, the window scrolls as a whole.
+    auto* scrolled = new wxScrolled<wxPanel>(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                                             wxTAB_TRAVERSAL | wxNO_BORDER | wxHSCROLL | wxVSCROLL);
+    scrolled->SetScrollRate(10, 10);
+    mainPanel = scrolled;
     notebook = new ResultsNotebook(mainPanel, model);
     dataBoxSizer = new wxStaticBoxSizer(MakeBox(mainPanel, "Data"), wxHORIZONTAL);
     instructionsText = new WrappedText(mainPanel, INSTRUCTIONS);
@@ -194,7 +203,7 @@ void DiceFrame::DoLayout()
 {
     auto* instructions = new wxStaticBoxSizer(MakeBox(mainPanel, "Instructions"), wxHORIZONTAL);
     instructions->Add(instructionsText, 1, wxALL, 5);
-    auto* body = new wxBoxSizer(wxHORIZONTAL);
+    body = new wxBoxSizer(wxHORIZONTAL);
     body->Add(MakeLeftColumn(), 2, wxEXPAND | wxALL, 7);
     body->Add(MakeRightColumn(), 3, wxEXPAND | wxRIGHT | wxTOP | wxBOTTOM, 7);
     auto* panelSizer = new wxBoxSizer(wxVERTICAL);
@@ -206,6 +215,25 @@ void DiceFrame::DoLayout()
     frameSizer->Add(mainPanel, 1, wxEXPAND, 0);
     FitTo(this, frameSizer);
     Layout();
+}
+
+// The columns side by side where the screen is wide enough for both, as at the start; where it
+// is not (a large zoom on a small screen), the results go under the controls, and the window
+// then scrolls up and down only.
+void DiceFrame::ArrangeBody()
+{
+    const int room = wxDisplay(this).GetClientArea().width - (GetSize().x - GetClientSize().x);
+    body->SetOrientation(wxHORIZONTAL);
+    const bool sideBySide = body->CalcMin().x <= room;
+    body->SetOrientation(sideBySide ? wxHORIZONTAL : wxVERTICAL);
+    body->GetItem(1)->SetFlag(wxEXPAND | wxRIGHT | wxBOTTOM | (sideBySide ? wxTOP : wxLEFT));
+}
+
+// The picture beside the Start button, drawn anew at a new size.
+void DiceFrame::DrawDie(int size)
+{
+    if (dicePicture->GetBitmap().GetWidth() != size)
+        dicePicture->SetBitmap(DieImages::Picture(size));
 }
 
 // ---- Run parameters ----

@@ -49,6 +49,10 @@ public:
     void SetNumberOfDice(int n);
     void SetNumberOfRolls(int n);
 
+    // The die of the next runs, and whether their rolls are tested against fair dice.
+    void SetDie(const Die& die) { model.SetDie(die); }
+    void SetTestAgainstFair(bool fair) { model.SetTestAgainstFair(fair); }
+
     // Where each run takes its seed; by default the system's entropy.
     void SetSeedSource(std::function<std::uint32_t()> source) { seedSource = std::move(source); }
 
@@ -61,6 +65,8 @@ private:
     void DoLayout();
     wxBoxSizer* MakeLeftColumn();
     wxBoxSizer* MakeRightColumn();
+    void ArrangeBody();
+    void DrawDie(int size);
 
     void OnStartStop(wxCommandEvent& event);
     void OnSpeedChoice(wxCommandEvent& event);
@@ -116,6 +122,7 @@ private:
     wxGauge* progressGauge = nullptr;
     ResultsNotebook* notebook = nullptr;
     wxPanel* mainPanel = nullptr;
+    wxBoxSizer* body = nullptr; // the two columns
     std::unique_ptr<WindowZoom> zoom;
     std::unique_ptr<SaveCommand> saveCommand;
     std::unique_ptr<PrintCommand> printCommand;

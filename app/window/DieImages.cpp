@@ -1,13 +1,22 @@
 #include "app/window/DieImages.h"
 
+#include "app/run/DieDrawing.h"
+
 #include <wx/bitmap.h>
 #include <wx/bmpbndl.h>
+#include <wx/brush.h>
+#include <wx/graphics.h>
 #include <wx/icon.h>
 #include <wx/iconbndl.h>
+#include <wx/image.h>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
-// Drawn by scripts/draw-die (xpm NAME SIZE), each at its size and at twice it for dense screens.
+// The icons, drawn by scripts/draw-die (xpm NAME SIZE), each at its size and at twice it for
+// dense screens.
 // clang-format off
 static const char* const ICON_XPM[] = {
     "16 16 6 1",
@@ -77,127 +86,6 @@ static const char* const ICON_2X_XPM[] = {
     "                                ",
 };
 
-static const char* const PICTURE_XPM[] = {
-    "34 34 6 1",
-    "  c None",
-    "f c #FAFAF5",
-    "k c #1E1E1E",
-    "p c #202020",
-    "s c #BDBDB2",
-    "t c #E4E4DC",
-    "                                  ",
-    "                                  ",
-    "         kkkkkkkkkkkkkkkkkkkkkk   ",
-    "       kkkkkkkkkkkkkkkkkkkkkkkkk  ",
-    "      kkttttttttttttttttttttkkkk  ",
-    "     kkttttttttppptttttttttkkskk  ",
-    "    kktttttttttpppttttttttkksskk  ",
-    "   kkttttttttttttttttttttkkssskk  ",
-    "  kkkkkkkkkkkkkkkkkkkkkkkksssskk  ",
-    " kkkkkkkkkkkkkkkkkkkkkkkkssssskk  ",
-    " kkffffffffffffffffffffkkssssskk  ",
-    " kkffffffffffffffffffffkkppssskk  ",
-    " kkffffppffffffffppffffkkppssskk  ",
-    " kkfffppppffffffppppfffkkppssskk  ",
-    " kkffppppppffffppppppffkkssssskk  ",
-    " kkffppppppffffppppppffkksspsskk  ",
-    " kkfffppppffffffppppfffkkspppskk  ",
-    " kkffffppffffffffppffffkkspppskk  ",
-    " kkffffffffffffffffffffkksspsskk  ",
-    " kkffffffffffffffffffffkkssssskk  ",
-    " kkffffffffffffffffffffkksssppkk  ",
-    " kkffffffffffffffffffffkksssppkk  ",
-    " kkffffppffffffffppffffkksssppkk  ",
-    " kkfffppppffffffppppfffkkssssskk  ",
-    " kkffppppppffffppppppffkkssssskk  ",
-    " kkffppppppffffppppppffkksssskk   ",
-    " kkfffppppffffffppppfffkkssskk    ",
-    " kkffffppffffffffppffffkksskk     ",
-    " kkffffffffffffffffffffkkskk      ",
-    " kkffffffffffffffffffffkkkk       ",
-    " kkkkkkkkkkkkkkkkkkkkkkkkk        ",
-    "  kkkkkkkkkkkkkkkkkkkkkk          ",
-    "                                  ",
-    "                                  ",
-};
-
-static const char* const PICTURE_2X_XPM[] = {
-    "68 68 6 1",
-    "  c None",
-    "f c #FAFAF5",
-    "k c #1E1E1E",
-    "p c #202020",
-    "s c #BDBDB2",
-    "t c #E4E4DC",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-    "                 kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk     ",
-    "                kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk     ",
-    "              kkkkttttttttttttttttttttttttttttttttttttttttkkkkk     ",
-    "             kkkkttttttttttttttttttttttttttttttttttttttttkkkkkk     ",
-    "            kkkkttttttttttttttttttttttttttttttttttttttttkkkkskk     ",
-    "           kkkktttttttttttttttpppppptttttttttttttttttttkkkksskk     ",
-    "          kkkttttttttttttttttpppppppptttttttttttttttttkkksssskk     ",
-    "         kkktttttttttttttttttppppppppttttttttttttttttkkkssssskk     ",
-    "       kkkktttttttttttttttttttpppppptttttttttttttttkkkksssssskk     ",
-    "      kkkkttttttttttttttttttttttttttttttttttttttttkkkkssssssskk     ",
-    "     kkkkttttttttttttttttttttttttttttttttttttttttkkkksssssssskk     ",
-    "    kkkkttttttttttttttttttttttttttttttttttttttttkkkkssssssssskk     ",
-    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkssssssssssskk     ",
-    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkksssssssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssppssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksspppssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssppppsssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkspppppsssssskk     ",
-    "   kkffffffffppppppffffffffffffffppppppffffffffkkspppppsssssskk     ",
-    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssppppsssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksspppssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssppssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssppssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssppppsssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssppppsssskk     ",
-    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssssppppsssskk     ",
-    "   kkffffffffppppppffffffffffffffppppppffffffffkkssssppppsssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssppppsssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssppppsssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssppssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssssssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssssppssskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssspppsskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssppppsskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssspppppskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssssspppppskk     ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssssppppsskk     ",
-    "   kkffffffffppppppffffffffffffffppppppffffffffkkssssssspppsskk     ",
-    "   kkfffffffppppppppffffffffffffppppppppfffffffkksssssssppssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssssssskk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssssssssskkk     ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkkssssssssskkkk      ",
-    "   kkffffffppppppppppffffffffffppppppppppffffffkksssssssskkkk       ",
-    "   kkfffffffppppppppffffffffffffppppppppfffffffkkssssssskkkk        ",
-    "   kkffffffffppppppffffffffffffffppppppffffffffkksssssskkkk         ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkssssskkk           ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksssskkk            ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkksskkkk             ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkskkkk              ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkkkkk               ",
-    "   kkffffffffffffffffffffffffffffffffffffffffffkkkkk                ",
-    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk                  ",
-    "   kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk                   ",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-    "                                                                    ",
-};
 // clang-format on
 
 } // namespace
@@ -210,7 +98,40 @@ wxIconBundle DieImages::Icons()
     return icons;
 }
 
-wxBitmapBundle DieImages::Picture()
+wxBitmapBundle DieImages::Picture(int size)
 {
-    return wxBitmapBundle::FromBitmaps(wxBitmap(PICTURE_XPM), wxBitmap(PICTURE_2X_XPM));
+    return wxBitmapBundle::FromBitmaps(Drawn(size), Drawn(2 * size));
+}
+
+// The die's shapes scaled to `size` pixels, smoothed, on a transparent square.
+wxBitmap DieImages::Drawn(int size)
+{
+    wxImage image(size, size);
+    image.InitAlpha();
+    std::fill(image.GetAlpha(), image.GetAlpha() + size * size, 0);
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(image));
+    const double scale = size / DieDrawing::SIZE;
+    gc->Scale(scale, scale);
+    const auto colour = [](const DieDrawing::Colour& c) {
+        return wxColour(c.red, c.green, c.blue);
+    };
+    gc->SetPen(gc->CreatePen(wxGraphicsPenInfo(colour(DieDrawing::OUTLINE))
+                                 .Width(DieDrawing::OUTLINE_WIDTH)
+                                 .Join(wxJOIN_ROUND)));
+    for (const DieDrawing::Face& face : DieDrawing::Faces()) {
+        wxGraphicsPath path = gc->CreatePath();
+        path.MoveToPoint(face.corners.front().x, face.corners.front().y);
+        for (const DieDrawing::Point& corner : face.corners)
+            path.AddLineToPoint(corner.x, corner.y);
+        path.CloseSubpath();
+        gc->SetBrush(wxBrush(colour(face.fill)));
+        gc->DrawPath(path);
+    }
+    gc->SetPen(*wxTRANSPARENT_PEN);
+    gc->SetBrush(wxBrush(colour(DieDrawing::PIP)));
+    for (const DieDrawing::Pip& pip : DieDrawing::Pips())
+        gc->DrawEllipse(pip.centre.x - pip.radiusX, pip.centre.y - pip.radiusY, 2 * pip.radiusX,
+                        2 * pip.radiusY);
+    gc.reset(); // the picture is in the image once the context is gone
+    return wxBitmap(image);
 }

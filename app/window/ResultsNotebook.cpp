@@ -8,15 +8,15 @@
 ResultsNotebook::ResultsNotebook(wxWindow* parent, RunModel& run)
     : wxNotebook(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNB_BOTTOM, "notebook")
 {
-    analysis = AddView(new AnalysisPage(this), "Analysis", run);
-    columnGraph = AddView(new ColumnGraphPage(this), "Column Graph", run);
-    theory = AddView(new TheoryPage(this), "Theory", run);
+    analysis = AddView(new AnalysisPage(this), run);
+    columnGraph = AddView(new ColumnGraphPage(this), run);
+    theory = AddView(new TheoryPage(this), run);
 }
 
-template <class Page>
-Page* ResultsNotebook::AddView(Page* page, const wxString& label, RunModel& run)
+template <class Page> Page* ResultsNotebook::AddView(Page* page, RunModel& run)
 {
-    AddPage(page, label, false);
+    AddPage(page, page->Title(), false);
     run.AddView(*page);
+    pages.push_back(page);
     return page;
 }

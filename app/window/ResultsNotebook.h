@@ -2,8 +2,11 @@
 
 #include <wx/notebook.h>
 
+#include <vector>
+
 class AnalysisPage;
 class ColumnGraphPage;
+class ResultsPage;
 class RunModel;
 class TheoryPage;
 
@@ -16,11 +19,14 @@ public:
     AnalysisPage& Analysis() const { return *analysis; }
     ColumnGraphPage& ColumnGraph() const { return *columnGraph; }
     TheoryPage& Theory() const { return *theory; }
+    // Every page, in the order of the tabs.
+    const std::vector<ResultsPage*>& Pages() const { return pages; }
 
 private:
-    template <class Page> Page* AddView(Page* page, const wxString& label, RunModel& run);
+    template <class Page> Page* AddView(Page* page, RunModel& run);
 
     AnalysisPage* analysis = nullptr;
     ColumnGraphPage* columnGraph = nullptr;
     TheoryPage* theory = nullptr;
+    std::vector<ResultsPage*> pages;
 };

@@ -34,7 +34,7 @@ wxString Wildcard()
 }
 
 // A path as the file system takes it, and back.
-std::string FileSystemPath(const wxString& path) { return std::string(path.fn_str()); }
+std::string FileSystemPath(const wxString& path) { return std::string(path.mb_str(wxConvFile)); }
 wxString Shown(const std::string& text) { return wxString(text.c_str(), *wxConvFileName); }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/run/RunModel.h"
 #include "app/theory/PlainNumbers.h"
 #include "app/theory/TheoryComparison.h"
+#include "app/window/PageStyle.h"
 #include "graph/window/coordSys.h"
 #include "grid/window/PelkoGrid.h"
 
@@ -14,7 +15,7 @@
 
 #include <algorithm>
 
-wxBEGIN_EVENT_TABLE(TheoryPage, wxPanel)
+wxBEGIN_EVENT_TABLE(TheoryPage, wxScrolled<wxPanel>)
     EVT_COMMAND(wxID_ANY, coordSysRangeChanged, TheoryPage::OnRangeChanged)
     EVT_SIZE(TheoryPage::OnSize)
 wxEND_EVENT_TABLE()
@@ -23,44 +24,24 @@ namespace {
 
 enum { SUM_COLUMN, EXPECTED_COLUMN, OBSERVED_COLUMN, DIFFERENCE_COLUMN, COLUMNS };
 
-// Pixels round the page's parts.
-constexpr int MARGIN = 7;
-// The pixels the graph keeps for its columns at the least.
-constexpr int MIN_COLUMNS_HEIGHT = 20;
+const char* const LABELS[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
 
-wxFont SmallFont(wxFontWeight weight)
-{
-    return wxFont(8, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL, weight);
-}
+// The pixels the graph keeps for its columns at the least, at 100%.
+constexpr int MIN_COLUMNS_HEIGHT = 20;
 
 // The cells and the labels in the small fonts, the rows and the two lines of labels as high as
 // those need; the table scrolls by whole rows.
-void UseSmallFonts(wxGrid& table)
+void UseSmallFonts(wxGrid& table, const PageStyle& style)
 {
-    table.SetLabelFont(SmallFont(wxFONTWEIGHT_BOLD));
-    table.SetDefaultCellFont(SmallFont(wxFONTWEIGHT_NORMAL));
+    table.SetLabelFont(style.SmallFont(wxFONTWEIGHT_BOLD));
+    table.SetDefaultCellFont(style.SmallFont(wxFONTWEIGHT_NORMAL));
     const wxFont cellFont = table.GetDefaultCellFont();
     int width = 0, height = 0;
     table.GetTextExtent("0", &width, &height, nullptr, nullptr, &cellFont);
-    table.SetDefaultRowSize(height + 4);
-    table.SetScrollLineY(height + 4);
-    table.SetColLabelSize(2 * height + 4);
-}
-
-// Wide enough for each line of the label and for the widest text of a cell, in the table's
-// fonts.
-int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
-{
-    const int margin = 10;
-    const wxFont labelFont = table.GetLabelFont();
-    const wxFont cellFont = table.GetDefaultCellFont();
-    int width = 0, lineWidth = 0, height = 0;
-    for (const wxString& line : wxSplit(label, '\n', '\0')) {
-        table.GetTextExtent(line, &lineWidth, &height, nullptr, nullptr, &labelFont);
-        width = std::max(width, lineWidth);
-    }
-    table.GetTextExtent(widest, &lineWidth, &height, nullptr, nullptr, &cellFont);
-    return std::max(width, lineWidth) + margin;
+    const int row = height + style.Pixels(4);
+    table.SetDefaultRowSize(row, true);
+    table.SetScrollLineY(row);
+    table.SetColLabelSize(2 * height + style.Pixels(4));
 }
 
 } // namespace
@@ -68,7 +49,8 @@ int ColumnWidth(wxGrid& table, const wxString& label, const wxString& widest)
 TheoryPage::~TheoryPage() = default;
 
 TheoryPage::TheoryPage(wxWindow* parent)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER)
+    : wxScrolled<wxPanel>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                          wxTAB_TRAVERSAL | wxNO_BORDER | wxVSCROLL | wxHSCROLL)
 {
     table = new PelkoGrid(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS);
     graph = new coordSys(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSUNKEN_BORDER);
@@ -79,55 +61,80 @@ TheoryPage::TheoryPage(wxWindow* parent)
     StartRun(0, {});
 }
 
-// All four columns whole at the table's narrowest; it scrolls only up and down.
 void TheoryPage::SetUpTable()
 {
     table->CreateResultsTable(0, COLUMNS);
-    UseSmallFonts(*table);
-    const char* labels[COLUMNS] = {"Sum", "Expected", "Observed", "Obs. - Exp.\n(rolls)"};
+    for (int col = 0; col < COLUMNS; ++col)
+        table->SetColLabelValue(col, LABELS[col]);
+    table->drawCellHighlight = false;
+    table->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_ALWAYS);
+}
+
+// All four columns whole at the table's narrowest; it scrolls only up and down.
+void TheoryPage::ZoomTable(const PageStyle& style)
+{
+    wxGridUpdateLocker oneRepaint(table);
+    UseSmallFonts(*table, style);
     const std::string largestSum = std::to_string(Die::MAX_FACES * DiceRoller::MAX_DICE);
     const char* widest[COLUMNS] = {largestSum.c_str(), "100.000%", "100.000%", "-1000.0"};
     int width = wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, table) + table->GetRowLabelSize();
     for (int col = 0; col < COLUMNS; ++col) {
-        table->SetColLabelValue(col, labels[col]);
         auto* attr = new wxGridCellAttr;
         attr->SetAlignment(col == SUM_COLUMN ? wxALIGN_CENTRE : wxALIGN_RIGHT, wxALIGN_CENTRE);
         if (col == SUM_COLUMN) {
-            attr->SetFont(SmallFont(wxFONTWEIGHT_BOLD));
+            attr->SetFont(style.SmallFont(wxFONTWEIGHT_BOLD));
         } else {
             // Set together, so the text stays readable on a dark theme too.
             attr->SetBackgroundColour(*wxWHITE);
             attr->SetTextColour(*wxBLACK);
         }
         table->SetColAttr(col, attr);
-        table->SetColSize(col, ColumnWidth(*table, labels[col], widest[col]));
+        table->SetColSize(col, style.ColumnWidth(*table, col, LABELS[col], widest[col], 0));
         width += table->GetColSize(col);
     }
-    table->drawCellHighlight = false;
-    table->ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_ALWAYS);
-    table->SetInitialSize(wxSize(width, table->GetColLabelSize() + 3 * table->GetDefaultRowSize()));
+    table->SetMinSize(
+        wxSize(width, table->GetColLabelSize() + TABLE_ROWS * table->GetDefaultRowSize() + 1));
 }
 
 void TheoryPage::SetUpGraph()
 {
     graph->SetBackgroundColour(*wxWHITE);
     theoryGraph = std::make_unique<TheoryGraph>(*graph, *graph);
-    graph->SetInitialSize(wxSize(60, 60));
 }
 
 // The table and the graph side by side, the summary under them across the page: the summary
 // always shows whole, and the table and the graph share the room it leaves.
 void TheoryPage::DoLayout()
 {
-    summary->SetFont(SmallFont(wxFONTWEIGHT_NORMAL));
     auto* top = new wxBoxSizer(wxHORIZONTAL);
-    top->Add(table, 0, wxEXPAND | wxRIGHT, MARGIN);
+    top->Add(table, 0, wxEXPAND | wxRIGHT, PageStyle::MARGIN);
     top->Add(graph, 1, wxEXPAND, 0);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(top, 1, wxEXPAND | wxALL, MARGIN);
-    sizer->Add(summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, MARGIN);
+    sizer->Add(top, 1, wxEXPAND | wxALL, PageStyle::MARGIN);
+    sizer->Add(summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, PageStyle::MARGIN);
     SetSizer(sizer);
-    sizer->SetSizeHints(this);
+    TakeZoom(ZoomLevel());
+}
+
+void TheoryPage::TakeZoom(const ZoomLevel& zoom)
+{
+    const PageStyle style(zoom);
+    margin = style.Margin();
+    ZoomTable(style);
+    graph->SetFontSize(style.GraphPoints());
+    graph->SetLineScale(zoom.Factor());
+    graph->SetMinSize(wxSize(style.Pixels(60), style.Pixels(GRAPH_HEIGHT)));
+    summary->SetFont(style.SmallFont(wxFONTWEIGHT_NORMAL));
+    wxSizer& sizer = *GetSizer();
+    sizer.GetItem(table, true)->SetBorder(margin);
+    for (wxSizerItem* item : sizer.GetChildren())
+        item->SetBorder(margin);
+    // The page asks for little room of its own: what it needs beyond that, it scrolls.
+    SetMinSize(wxSize(style.Pixels(120), style.Pixels(120)));
+    SetScrollRate(style.Pixels(10), style.Pixels(10));
+    summary->SetMinSize(wxDefaultSize);
+    WrapSummary();
+    FollowGraphSize();
 }
 
 // The theory of the run's dice, and what the rolls are tested against.
@@ -181,7 +188,12 @@ void TheoryPage::RollMade(const RunModel& run, double now)
     ShowCounts(run.Counts());
 }
 
-void TheoryPage::RunEnded(const RunModel& run, bool) { ShowCounts(run.Counts()); }
+// After the run the table shows the sum that came up most often.
+void TheoryPage::RunEnded(const RunModel& run, bool)
+{
+    ShowCounts(run.Counts());
+    ShowLargestCount(*table, run.Counts());
+}
 
 void TheoryPage::ShowCounts(const std::vector<int>& counts)
 {
@@ -214,7 +226,8 @@ void TheoryPage::FollowGraphSize()
     theoryGraph->FitTo({size.x, size.y});
     graph->SetXAxisLabel(TheoryGraph::X_TITLE);
     const int titled = graph->LabelPixels(graph->LabelMeasurer()).bottom +
-                       coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP + MIN_COLUMNS_HEIGHT;
+                       graph->ScaledLine(coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP +
+                                         MIN_COLUMNS_HEIGHT);
     if (size.y < titled)
         graph->SetXAxisLabel("");
     graph->UpdateView();
@@ -232,19 +245,18 @@ void TheoryPage::ShowSummary(const TheoryComparison& comparison)
     WrapSummary();
 }
 
-// The summary's lines broken to the page's width; the page is laid out anew when that changes
-// its height.
+// The summary's lines broken to the page's width less a scroll bar's, whether one shows or not
+// (it shows when the lines need it), and the page's scrolled area as large as its parts need, or
+// as the page where that is larger.
 void TheoryPage::WrapSummary()
 {
-    const int width = GetClientSize().x - 2 * MARGIN;
+    const int width = GetSize().x - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this) - 2 * margin;
     summary->SetLabelText(summaryText);
     if (width > 0)
         summary->Wrap(width);
-    const int height = summary->GetBestSize().y;
-    if (summary->GetMinSize().y != height) {
-        summary->SetMinSize(wxSize(1, height));
-        Layout();
-    }
+    summary->SetMinSize(wxSize(1, summary->GetBestSize().y));
+    FitInside();
+    Layout();
 }
 
 void TheoryPage::OnSize(wxSizeEvent& event)

@@ -8,25 +8,29 @@
 #include <functional>
 #include <vector>
 
-class coordSys;
-class wxGrid;
+class ResultsPage;
 class wxKeyEvent;
+class wxSizer;
+class wxSizerItem;
 class wxTopLevelWindow;
 class wxWindow;
 
-// Zooms every text of a window together: the fonts of its controls, the sizes set on them, the
-// grids' cells, labels, rows and columns, and the graphs' texts and lines. It takes the window
-// as it is when made as its 100%, so that zooming back gives exactly that window again, and makes
-// the window's minimum size follow, so that nothing is cut at any zoom. Ctrl with plus (however
-// the keyboard makes it, =, or the keypad's plus), minus and 0 zoom in, out and back to 100%.
+// Zooms every text of a window together: the fonts of its controls and the sizes set on them,
+// and the results pages, which lay themselves out for the zoom. It takes the window as it is
+// when made as its 100%, so that zooming back gives exactly that window again, and makes the
+// window's minimum size follow, so that nothing is cut at any zoom. Ctrl with plus (however the
+// keyboard makes it, =, or the keypad's plus), minus and 0 zoom in, out and back to 100%.
 class WindowZoom {
 public:
-    explicit WindowZoom(wxTopLevelWindow& window);
+    WindowZoom(wxTopLevelWindow& window, std::vector<ResultsPage*> pages);
     ~WindowZoom();
     WindowZoom(const WindowZoom&) = delete;
     WindowZoom& operator=(const WindowZoom&) = delete;
 
     int Percent() const { return level.Percent(); }
+    // Whether the window shows the zoom with every control at its size there: false while GTK's
+    // sizes are followed and while zooming out goes on step by step.
+    bool Settled() const;
     // Zooms to `percent`, one of ZoomLevel's steps; another is ignored. Not a change of the user's.
     void Set(int percent);
     // The user's own changes: each tells `userChanged` when it changes the zoom.
@@ -34,45 +38,70 @@ public:
     void Out();
     void Reset();
     std::function<void(int percent)> userChanged;
+    // Called before the window is fitted at a zoom, to arrange its parts for the room there is
+    // and draw its pictures at the zoom's size.
+    std::function<void(const ZoomLevel& zoom)> arrange;
 
 private:
     struct ControlSizes {
         wxWindow* window;
         wxFont font;
-        wxSize minSize;
         // What the window needs at 100%: controls that do not grow with their font by
         // themselves, such as text boxes, still get their share of the zoom.
-        wxSize needs;
+        wxSize least;
+        // A window that holds others takes the size its insides need at any zoom; so does a
+        // wrapped text, which sizes itself.
+        bool holdsOthers;
+        // What GTK last measured the control at.
+        wxSize needed;
     };
-    struct GridSizes {
-        wxGrid* grid;
-        wxFont cellFont;
-        wxFont labelFont;
-        int rowHeight;
-        int labelHeight;
-        std::vector<int> columnWidths;
-        std::vector<wxFont> columnFonts; // not Ok where the column has no font of its own
-    };
-    struct GraphSizes {
-        coordSys* graph;
-        int fontSize;
+
+    // The border of an item of the window's sizers, or the size of a spacer, at 100%.
+    struct Margin {
+        wxSizerItem* item;
+        int border;
+        wxSize spacer;
     };
 
     void Collect(wxWindow& window);
-    void TakeGrid(wxGrid& grid);
+    void TakeMargins(wxSizer& sizer);
+    bool IsPage(const wxWindow& child) const;
+    void TakeLeastSizes();
     void OnCharHook(wxKeyEvent& event);
     void UserChange(bool changed);
     void Apply();
-    void ApplyToGrid(const GridSizes& sizes) const;
+    bool SetLeastSizes(bool final);
+    static wxSize ToolkitNeeds(wxWindow& control);
+    void FollowToolkit();
+    void Finish();
+    void ZoomThemeParts();
+#ifdef __WXGTK3__
+    static int OnFrame(void* widget, void* frameClock, void* zoom);
+    // The theme's own sizes at the zoom: check boxes and spin buttons, drawn by GTK at fixed
+    // sizes.
+    void* themeParts = nullptr;
+    static constexpr int FOLLOWED_FRAMES = 60;
+    // GTK's priority of a program's own style sheets over the theme's.
+    static constexpr unsigned THEME_PRIORITY = 600;
+    static constexpr int STILL_FRAMES = 3;
+    unsigned tickCallback = 0;
+    int framesLeft = 0;
+    int stillFrames = 0;
+#endif
     void FitWindow();
-    wxFont Scaled(const wxFont& font) const;
+    void FitScrolled(wxWindow& scrolled) const;
     wxSize Scaled(const wxSize& size) const;
 
     wxTopLevelWindow& window;
+    std::vector<ResultsPage*> pages;
     ZoomLevel level;
+    // The zoom the window shows: on the way to `level` while zooming out by several steps.
+    ZoomLevel shown;
     std::vector<ControlSizes> controls;
-    std::vector<GridSizes> grids;
-    std::vector<GraphSizes> graphs;
+    std::vector<Margin> margins;
+    bool leastTaken = false;
+    wxSize startLeast; // the window's own
+
     // The windows laid out by sizers, inner ones before those that hold them.
     std::vector<wxWindow*> sized;
 };

@@ -1,5 +1,8 @@
 #include "app/window/WrappedText.h"
 
+#include <wx/dcclient.h>
+#include <wx/display.h>
+
 #include <algorithm>
 
 WrappedText::WrappedText(wxWindow* parent, const wxString& text)
@@ -11,16 +14,27 @@ WrappedText::WrappedText(wxWindow* parent, const wxString& text)
 
 void WrappedText::SetLeastWidthTo(const wxString& line)
 {
-    const int width = GetTextExtent(line).x;
+    leastLine = line;
+    const int width = LeastWidth();
     SetMinSize(wxSize(width, -1));
     Rewrap(width);
+}
+
+// The least line in the text's font, but no wider than most of the screen's width: a large font
+// on a small screen takes more lines instead.
+int WrappedText::LeastWidth() const
+{
+    const int screen = wxDisplay(this).GetClientArea().width;
+    return std::min(GetTextExtent(leastLine).x, screen * 9 / 10);
 }
 
 bool WrappedText::SetFont(const wxFont& font)
 {
     if (!wxStaticText::SetFont(font))
         return false;
-    Rewrap(std::max(GetSize().x, GetMinSize().x));
+    if (!leastLine.empty())
+        SetMinSize(wxSize(LeastWidth(), GetMinSize().y));
+    Rewrap();
     return true;
 }
 
@@ -42,8 +56,11 @@ void WrappedText::Rewrap(int width)
     SetLabel(text);
     Wrap(width);
     wrapping = false;
-    InvalidateBestSize();
-    const int height = GetBestSize().y;
+    // Measured from the lines in the text's font: the toolkit's own measure of the control counts
+    // the size it has now.
+    wxClientDC dc(this);
+    dc.SetFont(GetFont());
+    const int height = dc.GetMultiLineTextExtent(GetLabel()).y;
     if (height == GetMinSize().y)
         return;
     SetMinSize(wxSize(GetMinSize().x, height));

@@ -3,6 +3,7 @@
 #include <wx/brush.h>
 #include <wx/pen.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -112,6 +113,9 @@ axesPainter::axisLine axesPainter::Line(bool horizontal) const
     return horizontal ? axisLine{true, first, last, across} : axisLine{false, last, first, across};
 }
 
+// A length of the usual drawing, at the graph's line scale.
+int axesPainter::Px(int pixels) const { return graph.ScaledLine(pixels); }
+
 wxPoint axesPainter::At(const axisLine& line, int along, int across)
 {
     return line.horizontal ? wxPoint(along, line.across + across)
@@ -166,11 +170,11 @@ void axesPainter::DrawAxis(const axisLine& line, const wxFont& tickFont, const w
     DrawArrowheads(line);
     const coordAxis& axis = Axis(line.horizontal);
     if (axis.showTicks)
-        DrawTickMarks(line, coordAxis::MAJOR_TICKS, 4, 5);
+        DrawTickMarks(line, coordAxis::MAJOR_TICKS, Px(4), Px(5));
     if (axis.showTickLabels)
         DrawTickLabels(line);
     if (axis.showMinorTicks)
-        DrawTickMarks(line, coordAxis::MINOR_TICKS, 2, 3);
+        DrawTickMarks(line, coordAxis::MINOR_TICKS, Px(2), Px(3));
     dc.SetFont(labelFont);
     const textExtent extent = measurer.Extent(axis.label, graph.GetFontSize() + 2, true);
     dc.DrawText(wxString::FromUTF8(axis.label), AxisLabelCorner(line, extent));
@@ -229,10 +233,11 @@ wxPoint axesPainter::TickLabelCorner(const axisLine& line, int along,
     if (line.horizontal) {
         const bool below = graph.GetXTickLabelPosition() == coordSysSettings::BELOW;
         return {along - extent.width / 2,
-                below ? line.across + 6 : line.across - extent.height - 6};
+                below ? line.across + Px(6) : line.across - extent.height - Px(6)};
     }
     const bool left = graph.GetYTickLabelPosition() == coordSysSettings::LEFT;
-    return {left ? line.across - extent.width - 11 : line.across + 14, along - extent.height / 2};
+    return {left ? line.across - extent.width - Px(11) : line.across + Px(14),
+            along - extent.height / 2};
 }
 
 // The axis label sits near one end of its axis, on the side its position names, beyond the
@@ -243,22 +248,27 @@ wxPoint axesPainter::AxisLabelCorner(const axisLine& line, const textExtent& ext
     if (line.horizontal) {
         const int position = graph.GetXAxisLabelPosition();
         const int tickSide = graph.GetXTickLabelPosition();
-        const int left =
-            position & coordSysSettings::RIGHT ? line.high - extent.width - 10 : line.low + 10;
+        int left = position & coordSysSettings::RIGHT ? line.high - extent.width - Px(10)
+                                                      : line.low + Px(10);
+        // Drawn from their crossing, the axes keep everything right of the vertical one.
+        if (graph.axesFromCrossing)
+            left = std::max(left, line.low + Px(coordSysView::LABEL_GAP));
         if (position & coordSysSettings::ABOVE)
-            return {left, line.across - extent.height - 10 -
+            return {left, line.across - extent.height - Px(10) -
                               (tickSide == coordSysSettings::ABOVE ? ticks.height : 0)};
-        return {left, line.across + 10 + (tickSide == coordSysSettings::BELOW ? ticks.height : 0)};
+        return {left,
+                line.across + Px(10) + (tickSide == coordSysSettings::BELOW ? ticks.height : 0)};
     }
     const int position = graph.GetYAxisLabelPosition();
     const int tickSide = graph.GetYTickLabelPosition();
     const int top =
-        position & coordSysSettings::BELOW ? line.high - extent.height - 10 : line.low + 5;
+        position & coordSysSettings::BELOW ? line.high - extent.height - Px(10) : line.low + Px(5);
     if (position & coordSysSettings::LEFT)
-        return {line.across - extent.width - 10 -
-                    (tickSide == coordSysSettings::LEFT ? ticks.width + 5 : 0),
+        return {line.across - extent.width - Px(10) -
+                    (tickSide == coordSysSettings::LEFT ? ticks.width + Px(5) : 0),
                 top};
-    return {line.across + 15 + (tickSide == coordSysSettings::RIGHT ? ticks.width + 5 : 0), top};
+    return {line.across + Px(15) + (tickSide == coordSysSettings::RIGHT ? ticks.width + Px(5) : 0),
+            top};
 }
 
 // A circle of 16 pixels round the origin, when both axes cross exactly there, run on past it
@@ -271,6 +281,6 @@ void axesPainter::DrawOriginCircle(const axisLine& horizontal, const axisLine& v
         !isVisible(0, 0) || crossing.x != 0 || crossing.y != 0)
         return;
     dc.SetBrush(wxBrush(*wxWHITE, wxBRUSHSTYLE_TRANSPARENT));
-    DrawEllipse(vertical.across - 8, horizontal.across - 8, 16, 16);
+    DrawEllipse(vertical.across - Px(8), horizontal.across - Px(8), Px(16), Px(16));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
 }

@@ -36,6 +36,7 @@ private:
     };
 
     wxPen AxisPen() const;
+    int Px(int pixels) const;
     const coordAxis& Axis(bool horizontal) const;
     const std::vector<double>& Ticks(bool horizontal, int kind);
     std::vector<double> AxisTicks(bool horizontal, int kind);

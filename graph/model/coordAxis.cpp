@@ -110,10 +110,16 @@ bool coordAxis::SetMaxTicks(int count)
     return true;
 }
 
+void coordAxis::SetTickRoom(int count)
+{
+    tickRoom = std::max(0, count);
+    ChooseTickUnits();
+}
+
 void coordAxis::ChooseTickUnits()
 {
     const double range = max - min;
-    const double m = maxTicks;
+    const double m = tickRoom > 0 ? std::min(maxTicks, std::max(2, tickRoom)) : maxTicks;
     if (minorAutoScale)
         minorTickUnit = unitSequence(range / m).FirstCovering(range, 5 * m);
     if (autoScale)

@@ -38,6 +38,9 @@ public:
     bool SetTickUnit(double unit);
     bool SetMinorTickUnit(double unit);
     bool SetMaxTicks(int count);
+    // At most `count` major ticks fit the axis with their labels apart; 0 for no such bound.
+    // The tick unit is chosen for the smaller of this and the most ticks.
+    void SetTickRoom(int count);
     double GetTickUnit() const { return tickUnit; }
     double GetMinorTickUnit() const { return minorTickUnit; }
     int GetMaxTicks() const { return maxTicks; }
@@ -52,6 +55,7 @@ private:
     double min = -1;
     double max = 1;
     int maxTicks = 10;
+    int tickRoom = 0;
     double tickUnit = 0.2;
     double minorTickUnit = 0.1;
 };

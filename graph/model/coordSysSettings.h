@@ -45,6 +45,9 @@ public:
     // no part). No tick, grid line or tick label lies before the crossing or under an arrowhead,
     // no tick label reaches over the other axis, and no arrowhead covers the requested ranges.
     bool axesFromCrossing = false;
+    // Fewer major ticks where their labels would come closer than a gap of their own height: the
+    // tick unit follows the labels' size, and so the zoom.
+    bool ticksKeepLabelsApart = false;
     bool propertiesMenuEnabled = false;
 
     void SetXMin(double value) { xmin = value; }

@@ -140,7 +140,36 @@ double coordSysView::YWorldSpan(int pixels) const
     return std::fabs(PixelToY(pixels) - PixelToY(0));
 }
 
+// With ticksKeepLabelsApart the view is fitted once, the labels it gave measured, and the view
+// fitted again with as many ticks as those labels leave room for.
 void coordSysView::UpdateView(const textMeasurer& measurer)
+{
+    GetXAxis().SetTickRoom(0);
+    GetYAxis().SetTickRoom(0);
+    FitView(measurer);
+    if (!ticksKeepLabelsApart)
+        return;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int xRoom = TickRoom(measurer, true);
+        const int yRoom = TickRoom(measurer, false);
+        GetXAxis().SetTickRoom(xRoom);
+        GetYAxis().SetTickRoom(yRoom);
+        FitView(measurer);
+    }
+}
+
+// Labels along the x axis stand side by side, a gap of their height between; along the y axis
+// one above the other, half their height between. The view's range counts the labels' room.
+int coordSysView::TickRoom(const textMeasurer& measurer, bool xAxis) const
+{
+    const textExtent label = LargestTickLabel(measurer, xAxis);
+    const pixelSize client = ClientExtent();
+    const int pitch = xAxis ? label.width + label.height : label.height + label.height / 2;
+    const int length = xAxis ? client.width : client.height;
+    return pitch > 0 && length > 0 ? std::max(2, length / pitch) : 0;
+}
+
+void coordSysView::FitView(const textMeasurer& measurer)
 {
     if (axesFromCrossing) {
         FitFromCrossing(measurer);
@@ -198,10 +227,13 @@ pixelRoom coordSysView::LabelPixels(const textMeasurer& measurer) const
     const int yLabelWidth = measurer.Extent(GetYAxisLabel(), labelPoints, true).width;
     const int xLabelHeight = measurer.Extent(GetXAxisLabel(), labelPoints, true).height;
 
-    pixelRoom room{20, 20, 15, 15};
-    SideRoom(room.left, room.right, 20, GetYTickLabelPosition() == LEFT, yTickWidth,
+    // The fixed parts grow with the lines, for a zoomed graph.
+    const int across = ScaledLine(20);
+    const int along = ScaledLine(15);
+    pixelRoom room{across, across, along, along};
+    SideRoom(room.left, room.right, across, GetYTickLabelPosition() == LEFT, yTickWidth,
              (GetYAxisLabelPosition() & LEFT) != 0, yLabelWidth);
-    SideRoom(room.top, room.bottom, 15, GetXTickLabelPosition() == ABOVE, xTickHeight,
+    SideRoom(room.top, room.bottom, along, GetXTickLabelPosition() == ABOVE, xTickHeight,
              (GetXAxisLabelPosition() & ABOVE) != 0, xLabelHeight);
     return room;
 }
@@ -248,7 +280,7 @@ void coordSysView::FitFromCrossing(const textMeasurer& measurer)
 {
     const worldPoint crossing = axisIntersection;
     const pixelSize client = ClientExtent();
-    const int arrowRoom = ARROW_LENGTH + LABEL_GAP;
+    const int arrowRoom = ScaledLine(ARROW_LENGTH + LABEL_GAP);
     GetXAxis().SetRange(crossing.x, std::max(GetXMax(), crossing.x + 1));
     GetYAxis().SetRange(crossing.y, std::max(GetYMax(), crossing.y + 1));
     for (int pass = 0; pass < 2; ++pass) {
@@ -267,10 +299,10 @@ bool coordSysView::OnAxis(bool xAxis, double tick) const
     if (xAxis) {
         const int at = XToPixel(tick * XScale());
         return at > XToPixel(axisIntersection.x * XScale()) &&
-               at <= ClientExtent().width - ARROW_LENGTH;
+               at <= ClientExtent().width - ScaledLine(ARROW_LENGTH);
     }
     const int at = YToPixel(tick * YScale());
-    return at < YToPixel(axisIntersection.y * YScale()) && at >= ARROW_LENGTH;
+    return at < YToPixel(axisIntersection.y * YScale()) && at >= ScaledLine(ARROW_LENGTH);
 }
 
 bool coordSysView::ClearOfCrossing(bool xAxis, double tick, const textExtent& extent) const
@@ -279,9 +311,9 @@ bool coordSysView::ClearOfCrossing(bool xAxis, double tick, const textExtent& ex
         return true;
     if (xAxis)
         return XToPixel(tick * XScale()) - extent.width / 2 >=
-               XToPixel(axisIntersection.x * XScale()) + LABEL_GAP;
+               XToPixel(axisIntersection.x * XScale()) + ScaledLine(LABEL_GAP);
     return YToPixel(tick * YScale()) + (extent.height + 1) / 2 <=
-           YToPixel(axisIntersection.y * YScale()) - LABEL_GAP;
+           YToPixel(axisIntersection.y * YScale()) - ScaledLine(LABEL_GAP);
 }
 
 std::string coordSysView::FormatTickLabel(double value, bool trigScale)

@@ -92,7 +92,11 @@ public:
     // Widest and tallest tick label of one axis, taken separately; none counts 0.
     textExtent LargestTickLabel(const textMeasurer& measurer, bool xAxis) const;
 
+    // How many major ticks fit each axis with their labels apart, at the current view.
+    int TickRoom(const textMeasurer& measurer, bool xAxis) const;
+
 private:
+    void FitView(const textMeasurer& measurer);
     void FitFromCrossing(const textMeasurer& measurer);
     std::vector<std::string> TickLabelTexts(bool xAxis) const;
 };

@@ -1,13 +1,12 @@
 #include "graph/model/propertiesNumbers.h"
 
+#include "graph/model/plainNumber.h"
+
 #include <algorithm>
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace {
 
@@ -60,8 +59,7 @@ size_t SkipSpace(const std::string& text, size_t at)
 double Convert(std::string number)
 {
     std::replace(number.begin(), number.end(), ',', '.');
-    static const locale_t plain = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
-    return strtod_l(number.c_str(), nullptr, plain);
+    return ReadPlainNumber(number);
 }
 
 std::string Formatted(double value, int digits)

@@ -228,7 +228,7 @@ bool coordSys::LoadSettingsFile(const wxString& fileName)
 {
     // A name the file system's encoding cannot express converts to an empty one, which opens no
     // file.
-    return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.fn_str()));
+    return coordSysSettingsLoader(*this).LoadSettingsFile(std::string(fileName.mb_str(wxConvFile)));
 }
 
 void coordSys::ShowProperties()

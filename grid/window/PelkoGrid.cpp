@@ -93,7 +93,7 @@ void PelkoGrid::PasteText(const wxString& text)
 bool PelkoGrid::LoadTextFile(const wxString& fileName)
 {
     std::string bytes;
-    if (!ReadRegularFile(std::string(fileName.fn_str()), MAX_FILE_BYTES, bytes))
+    if (!ReadRegularFile(std::string(fileName.mb_str(wxConvFile)), MAX_FILE_BYTES, bytes))
         return false;
     PasteText(TextOf(std::move(bytes)));
     return true;

@@ -150,6 +150,7 @@ TEST_F(EndToEnd, ASlowRunIsWatchedOnTheTheoryPageAndStoppedWithTheMouse)
 {
     const DiceFrameProbe p = Probe();
     ASSERT_TRUE(WaitFor([&] { return Frame().IsShownOnScreen(); }, 20));
+    LetEventsThrough(0.3); // the window takes its place on the screen
     Frame().SetNumberOfDice(1);
     Frame().SetNumberOfRolls(1000);
     p.SetProgressive(true);

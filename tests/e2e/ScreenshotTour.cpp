@@ -11,13 +11,16 @@
 #include "app/window/WindowZoom.h"
 
 #include <wx/app.h>
+#include <wx/scrolwin.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <numeric>
+#include <string>
 
 namespace {
 
@@ -79,12 +82,26 @@ bool PhotographTheory(wxFrame& frame, const DiceFrameProbe& p, const wxString& f
     return taken;
 }
 
+// Scrolls a window too large for the screen down to its results.
+void ScrollToResults(const DiceFrameProbe& p)
+{
+    auto& panel = dynamic_cast<wxScrolled<wxPanel>&>(p.MainPanel());
+    int unitX = 1, unitY = 1;
+    panel.GetScrollPixelsPerUnit(&unitX, &unitY);
+    const wxPoint notebook = panel.CalcUnscrolledPosition(p.Notebook().GetPosition());
+    panel.Scroll(0, notebook.y / std::max(1, unitY));
+    LetEventsThrough(0.5);
+}
+
 bool Tour(const wxString& folder)
 {
     auto& frame = *static_cast<DiceFrame*>(wxTheApp->GetTopWindow());
     const DiceFrameProbe p(frame);
     if (!WaitFor([&] { return frame.IsShownOnScreen(); }, 10))
         return false;
+    // The pictures show the smallest window, in the screen's corner.
+    LetEventsThrough(0.3);
+    frame.SetSize(0, 0, frame.GetMinSize().x, frame.GetMinSize().y);
     wxUIActionSimulator sim;
     if (!RunToEnd(sim, p, 2, 3000) || !WaitFor([&] { return p.Gauge().GetValue() == 3000; }, 5))
         return false;
@@ -116,23 +133,56 @@ bool Tour(const wxString& folder)
     frame.Zoom().Set(200);
     p.Notebook().SetSelection(1);
     LetEventsThrough(0.5);
-    return RunToEnd(sim, p, 2, 3000) && Photograph(frame, folder + "/zoom-200.png");
+    if (!RunToEnd(sim, p, 2, 3000))
+        return false;
+    ScrollToResults(p);
+    return Photograph(frame, folder + "/zoom-200.png");
+}
+
+// The Theory page at 300% after 10000 rolls of 100 dice, the window maximised by the window
+// manager on the whole screen (a projector's, under-window-manager 1280x720), scrolled down to the
+// results.
+bool ProjectorTour(const wxString& folder)
+{
+    auto& frame = *static_cast<DiceFrame*>(wxTheApp->GetTopWindow());
+    const DiceFrameProbe p(frame);
+    if (!WaitFor([&] { return frame.IsShownOnScreen(); }, 10))
+        return false;
+    for (int ask = 0; ask < 5 && !frame.IsMaximized(); ++ask) {
+        frame.Maximize();
+        WaitFor([&] { return frame.IsMaximized(); }, 2);
+    }
+    p.SetProgressive(false);
+    p.ClickStart(); // the run is over when the click returns
+    if (!WaitFor([&] { return frame.Zoom().Settled(); }, 10))
+        return false;
+    p.Notebook().SetSelection(2);
+    ScrollToResults(p);
+    const wxString command = "import -window root " + folder + "/theory-300-1280x720.png";
+    return wxExecute(command, wxEXEC_SYNC | wxEXEC_NODISABLE) == 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const bool projector = argc == 3 && std::string(argv[2]) == "projector";
+    if (argc != 2 && !projector) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER [projector]\n", argv[0]);
         return 2;
     }
     const wxString folder = argv[1];
     bool taken = false;
-    RunDiceApp(argv[0], {"2", "3000"}, [&] {
-        taken = Tour(folder);
-        return 0;
-    });
+    if (projector)
+        RunDiceApp(argv[0], {"100", "10000", "--seed", "3", "--zoom", "300"}, [&] {
+            taken = ProjectorTour(folder);
+            return 0;
+        });
+    else
+        RunDiceApp(argv[0], {"2", "3000"}, [&] {
+            taken = Tour(folder);
+            return 0;
+        });
     if (!taken)
         std::fprintf(stderr, "the screenshots could not be taken\n");
     return taken ? 0 : 1;

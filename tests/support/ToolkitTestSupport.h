@@ -9,7 +9,7 @@
 bool OnlyListingTests(int argc, char** argv);
 
 // Makes the toolkit's asserts fail the running test instead of opening a dialog that would hang
-// the run.
+// the run, and so does a warning or critical message of GTK's.
 void FailOnToolkitAsserts();
 
 // Lets the program's events run until `done` holds, for at most `seconds`; whether it came to hold.

@@ -28,6 +28,8 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         size_t errors;
         Action action;
         std::optional<std::string> save = {}; // with --save, the numbers must be in range
+        std::optional<Die> die = {};
+        bool fair = false;
     };
     const Case cases[] = {
         {{"\xff", "5"}, {}, 5, {}, 0, Action::RUN},
@@ -64,6 +66,39 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         {{"100", "9999999", "--save=a.csv"}, 100, 9999999, {}, 0, Action::RUN, "a.csv"},
         {{"--save=a.csv", "--save", "b.csv"}, {}, {}, {}, 1, Action::RUN, "b.csv"},
         {{"--save=a.csv", "--", "--seed=3"}, {}, {}, {}, 1, Action::RUN, "a.csv"},
+        {{"2", "--weights", "1,1,1,1,1,5", "--test-fair", "--save=a.json"},
+         2,
+         {},
+         {},
+         0,
+         Action::RUN,
+         "a.json",
+         Die::Loaded({1, 1, 1, 1, 1, 5}),
+         true},
+        {{"--die", "20", "3"}, 3, {}, {}, 0, Action::RUN, {}, Die::Fair(20)},
+        {{"--die=6", "--test-fair", "--test-fair"}, {}, {}, {}, 1, Action::RUN, {}, Die(), true},
+        {{"--weights=1,0,1", "--die", "7", "--weights", "3"}, {}, {}, {}, 3, Action::RUN},
+        {{"--weights=0,0", "--weights", "1,,2", "--weights=1001,1", "--weights=,1"},
+         {},
+         {},
+         {},
+         5,
+         Action::RUN},
+        {{"--weights", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21", "--die", "-4"},
+         {},
+         {},
+         {},
+         3,
+         Action::RUN},
+        {{"--die", "4294967300", "--weights=99999999999,1", "--die=12"},
+         {},
+         {},
+         {},
+         3,
+         Action::RUN,
+         {},
+         Die::Fair(12)},
+        {{"--die", "--save", "a.csv", "--weights"}, {}, {}, {}, 3, Action::RUN, "a.csv"},
     };
     for (const Case& c : cases) {
         const CommandLine line = Parse(c.args);
@@ -74,5 +109,7 @@ TEST(CommandLine, OptionsComeOutAndTheOtherArgumentsKeepTheirPlaces)
         EXPECT_EQ(line.seed, c.seed) << where;
         EXPECT_EQ(line.errors.size(), c.errors) << where;
         EXPECT_EQ(line.savePath, c.save) << where;
+        EXPECT_EQ(line.die, c.die) << where;
+        EXPECT_EQ(line.testAgainstFair, c.fair) << where;
     }
 }

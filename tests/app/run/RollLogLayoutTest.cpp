@@ -46,6 +46,16 @@ std::string Record(int dice, int rolls)
     return text;
 }
 
+// `rolls` rolls of `dice` faces of a 20-sided die, commas between them: 1 to 20 over and over.
+std::string CommaRecord(int dice, int rolls)
+{
+    std::string text;
+    for (int r = 0; r < rolls; ++r)
+        for (int d = 0; d < dice; ++d)
+            text += std::to_string(1 + (r * dice + d) % 20) + (d + 1 < dice ? "," : " ");
+    return text;
+}
+
 } // namespace
 
 TEST(RollLogLayout, WrapsRollsAtTheirBlanksBySoManyToALine)
@@ -90,8 +100,11 @@ TEST(RollLogLayout, WrapsWhatFollowsTheRollsByMeasuring)
         // Line breaks of the text, an empty paragraph and a break at the very end.
         {"ab\n\ncd\n", 1000, {{0, 2}, {3, 3}, {4, 6}, {7, 7}}},
         {"\n", 1000, {{0, 0}, {1, 1}}},
-        // Text that is not made of rolls of one length: the rolls end where it starts.
-        {"12 34 5 ", 1000, {{0, 6}, {6, 8}}},
+        // Rolls of many faces, commas between them (8 pixels), are as long as their faces make
+        // them: "12,3 4" is 39 pixels, "5,6" 22 more.
+        {"12,3 4 5,6 ", 40, {{0, 7}, {7, 11}}},
+        // Text that is not made of rolls: the rolls end where it starts.
+        {"12,3 4 x5 ", 1000, {{0, 7}, {7, 10}}},
         {"1x 34 ", 1000, {{0, 6}}},
         {"", 1000, {}},
     };
@@ -103,10 +116,11 @@ TEST(RollLogLayout, WrapsWhatFollowsTheRollsByMeasuring)
 
 TEST(RollLogLayout, EveryLineFitsAndTheLinesHoldTheWholeTextInOrder)
 {
-    for (int dice : {1, 2, 7, 100}) {
-        const std::string text = Record(dice, 257) + "\nData Truncated.";
+    for (const std::string& rolls :
+         {Record(1, 257), Record(2, 257), Record(7, 257), Record(100, 257), CommaRecord(7, 257)}) {
+        const std::string text = rolls + "\nData Truncated.";
         for (int width = 1; width <= 800; width += 13) {
-            SCOPED_TRACE(testing::Message() << dice << " dice at width " << width);
+            SCOPED_TRACE(testing::Message() << rolls.substr(0, 20) << " at width " << width);
             const RollLogLayout layout = Laid(text, width);
             std::size_t next = 0;
             for (const Line& line : Lines(layout)) {
@@ -126,19 +140,36 @@ TEST(RollLogLayout, EveryLineFitsAndTheLinesHoldTheWholeTextInOrder)
     }
 }
 
+// Growing the record by whole rolls measures nothing: the rolls of a run, one at a time, cost no
+// more each as the record grows. Pieces of rolls are laid out as they become whole.
 TEST(RollLogLayout, GrowingRollByRollAndResizingLaysOutAsSettingAtOnce)
 {
-    const std::string whole = Record(3, 40) + "\nData Truncated.";
-    RollLogLayout grown(Width);
-    grown.SetWidth(75);
-    for (std::size_t at = 0; at < whole.size(); at += 3)
-        grown.Append(whole.substr(at, 3));
-    EXPECT_EQ(grown.Text(), whole);
-    EXPECT_EQ(Lines(grown), Lines(Laid(whole, 75)));
-    for (int width : {20, 300, 75}) {
-        grown.SetWidth(width);
-        EXPECT_EQ(Lines(grown), Lines(Laid(whole, width))) << width;
+    for (const std::string& rolls : {Record(3, 40), CommaRecord(3, 40)}) {
+        SCOPED_TRACE(rolls.substr(0, 20));
+        const std::string whole = rolls + "\nData Truncated.";
+        int measured = 0;
+        RollLogLayout grown([&measured](const std::string& text) {
+            ++measured;
+            return Width(text);
+        });
+        grown.SetWidth(75);
+        measured = 0;
+        std::size_t at = 0;
+        for (std::size_t blank; at < rolls.size() / 2; at = blank + 1) {
+            blank = rolls.find(' ', at);
+            grown.Append(rolls.substr(at, blank + 1 - at));
+        }
+        EXPECT_EQ(measured, 0);
+        for (; at < whole.size(); at += 3)
+            grown.Append(whole.substr(at, 3));
+        EXPECT_EQ(grown.Text(), whole);
+        EXPECT_EQ(Lines(grown), Lines(Laid(whole, 75)));
+        for (int width : {20, 300, 75}) {
+            grown.SetWidth(width);
+            EXPECT_EQ(Lines(grown), Lines(Laid(whole, width))) << width;
+        }
     }
+    RollLogLayout grown = Laid(Record(3, 40), 75);
     // A wider font wraps anew.
     grown.SetMeasure([](const std::string& text) { return 2 * Width(text); });
     EXPECT_EQ(grown.LineAt(0), (Line{0, 4})) << "one roll of 3 faces, 42 pixels, to a line";

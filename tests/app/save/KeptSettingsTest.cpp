@@ -96,3 +96,15 @@ TEST_F(KeptSettingsTest, AnUnreadableFileIsLeftAloneAndSaidSoOnce)
                   "zobrin: cannot read \"" + c.shown + "\"; the zoom will not be kept\n");
     }
 }
+
+// The window's place is kept beside the zoom, each change keeping the other.
+TEST_F(KeptSettingsTest, ThePlaceIsKeptBesideTheZoom)
+{
+    EXPECT_EQ(settings.LoadPlace(), std::nullopt);
+    ASSERT_TRUE(settings.SaveZoom(150));
+    ASSERT_TRUE(settings.SavePlace("10,20,900,600"));
+    ASSERT_TRUE(settings.SaveZoom(200));
+    EXPECT_EQ(settings.LoadPlace(), "10,20,900,600");
+    EXPECT_EQ(settings.LoadZoom(), 200);
+    EXPECT_EQ(Read(), "[View]\nZoom=200\n[Window]\nPlace=10,20,900,600\n");
+}

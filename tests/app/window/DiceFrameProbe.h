@@ -19,6 +19,7 @@
 #include <wx/gauge.h>
 #include <wx/notebook.h>
 #include <wx/spinctrl.h>
+#include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
 #include <vector>
@@ -45,6 +46,8 @@ public:
     wxButton& StartButton() const { return *f.startButton; }
     wxGauge& Gauge() const { return *f.progressGauge; }
     wxNotebook& Notebook() const { return *f.notebook; }
+    wxWindow& MainPanel() const { return *f.mainPanel; }
+    wxStaticBitmap& DiePicture() const { return *f.dicePicture; }
     PelkoGrid& Grid() const { return f.notebook->Analysis().Grid(); }
     bufferedCoordSys& Graph() const { return f.notebook->ColumnGraph().Graph(); }
     const dataSeries& Series() const { return f.notebook->ColumnGraph().Series(); }

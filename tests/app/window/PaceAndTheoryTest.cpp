@@ -100,8 +100,9 @@ TEST_F(PaceAndTheoryTest, TheoryPageShowsEveryRunAtItsEndWithItsSeed)
     EXPECT_EQ(FirstSummaryLine(), "1 roll of 3 six-sided dice, seed 4242.");
 }
 
-// The smallest window shows the Theory page's whole summary, the verdict included, and all four
-// columns of its table whole: 100 dice with pooled sums give the longest summary.
+// In the smallest window the Theory page shows four whole rows of its table with all four columns
+// whole, and a graph 80 pixels high; it scrolls as a whole to its whole summary, the verdict
+// included: 100 dice with pooled sums give the longest summary.
 TEST_F(PaceAndTheoryTest, TheSmallestWindowShowsTheWholeSummaryAndWholeColumns)
 {
     frame->SetSize(frame->GetMinSize());
@@ -112,7 +113,7 @@ TEST_F(PaceAndTheoryTest, TheSmallestWindowShowsTheWholeSummaryAndWholeColumns)
     EXPECT_EQ(frame->GetClientSize(), wxSize(675, 405)) << "the page made the window larger";
 
     const TheoryPage& page = Probe().Theory();
-    const wxRect pageArea(page.GetClientSize());
+    const wxRect pageArea(page.GetVirtualSize());
     const wxStaticText& summary = page.Summary();
     EXPECT_TRUE(pageArea.Contains(summary.GetRect()));
     EXPECT_GE(summary.GetSize().y, summary.GetBestSize().y);
@@ -128,6 +129,8 @@ TEST_F(PaceAndTheoryTest, TheSmallestWindowShowsTheWholeSummaryAndWholeColumns)
 
     PelkoGrid& table = page.Table();
     EXPECT_TRUE(pageArea.Contains(table.GetRect()));
+    EXPECT_GE(table.GetGridWindow()->GetClientSize().y, 4 * table.GetDefaultRowSize());
+    EXPECT_GE(page.Graph().GetSize().y, 80);
     int columns = 0;
     for (int col = 0; col < table.GetNumberCols(); ++col)
         columns += table.GetColSize(col);

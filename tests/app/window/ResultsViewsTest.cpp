@@ -272,3 +272,24 @@ TEST_F(ResultsViewsTest, CtrlCOnTheGraphCopiesItsColumnsAsPngAndSvg)
     EXPECT_EQ(GreenRectangles(std::string(static_cast<const char*>(svg.GetData()), svg.GetSize())),
               11);
 }
+
+// After a run both tables show the sum that came up most often: far down the table for 100 dice,
+// in the first rows for 2 dice.
+TEST_F(ResultsViewsTest, AfterARunTheTablesShowTheMostFrequentSum)
+{
+    for (const int dice : {100, 2}) {
+        RunWith(dice, 2000, false);
+        const std::vector<int>& counts = Probe().Counts();
+        const int row =
+            static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+        for (const int page : {0, 2}) {
+            Probe().Notebook().SetSelection(page);
+            LetEventsThrough(0.1);
+            PelkoGrid& table = page == 0 ? Probe().Grid() : Probe().Theory().Table();
+            EXPECT_TRUE(table.IsVisible(row, 0, true)) << dice << " dice, page " << page;
+        }
+        if (dice == 2) {
+            EXPECT_TRUE(Probe().Grid().IsVisible(0, 0, false));
+        }
+    }
+}

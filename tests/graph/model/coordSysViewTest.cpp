@@ -344,3 +344,58 @@ TEST(coordSysView, LoadedTinyTickUnitGivesTicksAcrossTheShownRange)
     EXPECT_NEAR(ticks[1000], 0.9995, 1e-6);
     EXPECT_NEAR(ticks[2000], -0.9995, 1e-6);
 }
+
+// The Theory graph's x range for 100 dice at each zoom: the tick labels, grown with the zoom,
+// never come closer than their own height, the unit stays a 1-2-5 one, and at the line scale the
+// arrowheads and the label gap grow too, so nothing lies under an arrowhead at any zoom.
+TEST(coordSysView, TicksKeepTheirLabelsApartAtEveryZoom)
+{
+    for (const double zoom : {1.0, 1.5, 2.0, 2.5, 3.0}) {
+        fakeView v(400, 200);
+        v.axesFromCrossing = true;
+        v.ticksKeepLabelsApart = true;
+        v.SetFontSize(static_cast<int>(8 * zoom));
+        v.SetLineScale(zoom);
+        v.SetXMin(292);
+        v.SetXMax(407);
+        v.SetYMax(2.7);
+        v.axisIntersection = {292, 0};
+        v.UpdateView(measurer);
+        const textExtent label = v.LargestTickLabel(measurer, true);
+        const double unit = v.GetXTickUnit();
+        EXPECT_GE(v.XPixelSpan(unit), label.width + label.height) << zoom;
+        EXPECT_GE(v.YPixelSpan(v.GetYTickUnit()),
+                  v.LargestTickLabel(measurer, false).height * 3 / 2)
+            << zoom;
+        const double mantissa = unit / std::pow(10, std::floor(std::log10(unit)));
+        EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 ||
+                    std::fabs(mantissa - 5) < 1e-9)
+            << unit;
+        const int gap = v.ScaledLine(coordSysView::ARROW_LENGTH + coordSysView::LABEL_GAP);
+        // (Pixels are whole: the top of the range may come to lie a pixel nearer the end.)
+        EXPECT_LE(v.XToPixel(407), 400 - gap) << zoom;
+        EXPECT_GE(v.YToPixel(2.7), gap - 1) << zoom;
+        EXPECT_FALSE(
+            v.OnAxis(true, v.PixelToX(400 - v.ScaledLine(coordSysView::ARROW_LENGTH) / 2)));
+    }
+    // Without the setting the unit is the usual one of ten ticks at most, labels or not.
+    fakeView usual(400, 200);
+    usual.SetFontSize(24);
+    usual.SetXMin(292);
+    usual.SetXMax(407);
+    usual.UpdateView(measurer);
+    EXPECT_LE(usual.GetXTickUnit(), 20);
+}
+
+// The label room's fixed parts grow with the line scale: a zoomed graph is the usual one, larger
+// (the axis labels, two points larger than the tick labels at any zoom, aside).
+TEST(coordSysView, LabelRoomGrowsWithTheLineScale)
+{
+    fakeView usual(300, 200), zoomed(900, 600);
+    usual.SetFontSize(8);
+    zoomed.SetFontSize(24);
+    zoomed.SetLineScale(3);
+    const pixelRoom a = usual.LabelPixels(measurer), b = zoomed.LabelPixels(measurer);
+    EXPECT_EQ(b.left, 3 * a.left);
+    EXPECT_EQ(b.bottom, 3 * a.bottom);
+}
