@@ -1,9 +1,11 @@
 #include "app/run/RunModel.h"
+#include "app/run/DiceRoller.h"
 #include "app/run/RunDriver.h"
 #include "app/run/RunView.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -68,10 +70,9 @@ TEST(RunModel, ViewsAreToldInTurnAndEachRunStartsAfresh)
     EXPECT_EQ(run.Record().Faces().size(), 2u * 3u) << "the ended run's record stays to be saved";
 }
 
-// A host that follows the rolls from its `followFrom`th step between rolls on, asks for a Stop
-// at its `stopAt`th and leaves the run at its `leaveAt`th (0: never), noting the progress shown.
-class ScriptedHost : public RunDriver::Host {
-public:
+// Follows the rolls from its `followFrom`th step on, asks for a Stop at its `stopAt`th and
+// leaves the run at its `leaveAt`th, noting the progress shown.
+struct ScriptedHost : RunDriver::Host {
     ScriptedHost(RunModel& run, int followFrom, int stopAt, int leaveAt)
         : run(run), followFrom(followFrom), stopAt(stopAt), leaveAt(leaveAt)
     {
@@ -85,55 +86,69 @@ public:
             run.Stop();
         return steps != leaveAt;
     }
-    std::vector<long> shown;
-    int steps = 0;
-
-private:
     RunModel& run;
-    int followFrom, stopAt, leaveAt;
+    int followFrom, stopAt, leaveAt, steps = 0;
+    std::vector<long> shown;
 };
 
-TEST(RunDriver, RollsToEachProgressPointOrRollByRollAndStopsWhereAsked)
+// Runs driven as the window and --save drive them, and their running mean against the mean of
+// every roll worked out afresh: every roll up to 1000 (all of them for runs of up to 5000), then
+// evenly spaced, at most 5000 points, the last at the last roll.
+TEST(RunDriver, RollsToProgressPointsOrOneByOneKeepingTheMeanOfEveryRoll)
 {
+    const int never = 1 << 30;
     struct Case {
-        int rolls, followFrom, stopAt, leaveAt;
+        int dice, rolls, followFrom, stopAt, leaveAt;
         bool driven;
         long made;
-        std::vector<long> shown;
         int steps, told;
-    };
-    const std::vector<long> everyFifth = [] {
-        std::vector<long> points;
-        for (long n = 5; n <= 1000; n += 5)
-            points.push_back(n);
-        return points;
-    }();
-    const Case cases[] = {
-        // Three steps to progress points, then roll by roll until the Stop after roll 22.
-        {1050, 3, 10, 0, true, 22, {5, 10, 15, 20}, 10, 7},
+        long lastShown;
+    } const cases[] = {
         // The rolls past the last progress point are made without a step between.
-        {1003, 1000000, 0, 0, true, 1003, everyFifth, 200, 0},
+        {1, 9999999, never, 0, 0, true, 9999999, 200, 0, 999},
+        // Five steps to progress points, then roll by roll until the Stop.
+        {2, 20000, 5, 1500, 0, true, 1995, 1500, 1495, 19},
+        {3, 1050, 3, 10, 0, true, 22, 10, 7, 20},
+        {4, 5000, never, 0, 0, true, 5000, 200, 0, 5000},
         // Left at once: the window was closed.
-        {1050, 0, 0, 1, false, 1, {}, 1, 1},
+        {1, 1050, 0, 0, 1, false, 1, 1, 1, 0},
     };
     for (const Case& c : cases) {
         std::vector<std::string> notes;
         NotingView view("view", notes);
-        RunModel run, straight;
+        RunModel run;
         run.AddView(view);
+        run.SetDice(c.dice);
         run.SetRolls(c.rolls);
         ScriptedHost host(run, c.followFrom, c.stopAt, c.leaveAt);
         RunDriver driver(run, host);
-        run.Start(7);
+        run.Start(9);
         EXPECT_EQ(driver.Drive(), c.driven);
+        run.End();
         EXPECT_EQ(run.Made(), c.made);
         EXPECT_EQ(run.Rolls(), c.driven ? c.made : c.rolls);
-        EXPECT_EQ(host.shown, c.shown);
         EXPECT_EQ(host.steps, c.steps);
         EXPECT_EQ(notes.size(), static_cast<std::size_t>(c.told));
-        straight.Start(7);
-        straight.RollUntil(c.made);
-        EXPECT_EQ(run.Counts(), straight.Counts()) << "the same rolls however they are made";
+        EXPECT_EQ(host.shown.empty() ? 0 : host.shown.back(), c.lastShown);
+
+        const std::vector<RunningMean::Point>& points = run.RunningMeanPoints();
+        ASSERT_FALSE(points.empty());
+        EXPECT_LE(points.size(), 5000u);
+        EXPECT_GE(points.size(), std::min(100UL, static_cast<unsigned long>(c.made)));
+        EXPECT_EQ(points.back().roll, c.made);
+        DiceRoller roller(c.dice, 9);
+        long long total = 0;
+        long roll = 0, gap = 0;
+        for (const RunningMean::Point& point : points) {
+            gap = std::max(gap, point.roll - roll);
+            if (c.rolls <= 5000 || point.roll <= 1000) {
+                ASSERT_EQ(point.roll, roll + 1) << "every roll";
+            }
+            for (; roll < point.roll; ++roll)
+                total += roller.Roll(nullptr);
+            ASSERT_EQ(point.mean, static_cast<double>(total) / roll) << c.rolls << " " << roll;
+        }
+        EXPECT_LE(gap, c.rolls / 3998L + 1) << "evenly spaced";
     }
 }
 
