@@ -3,6 +3,7 @@
 #include "app/run/DiceRun.h"
 #include "app/run/RollPace.h"
 #include "app/run/RollRecord.h"
+#include "app/run/RunningMean.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,13 +40,19 @@ public:
     // nothing recorded, the pace's first roll due at once.
     void Start(std::uint32_t seed);
     // Makes the next roll and returns its sum.
-    int RollOne() { return run->RollOne(); }
+    int RollOne()
+    {
+        const int sum = run->RollOne();
+        if (run->Made() == runningMean.NextRoll())
+            KeepMean();
+        return sum;
+    }
     // Makes rolls until `n` have been made in all.
-    void RollUntil(long n) { run->RollUntil(n); }
+    void RollUntil(long n);
     // Asks the run to end: it no longer runs, though the window may be between two rolls.
     void Stop() { running = false; }
-    // The run is over: it no longer runs. Its counts and record stay until the next start, for
-    // saving.
+    // The run is over: it no longer runs. Its counts, record and running mean stay until the
+    // next start, for saving; the running mean's last point is then at the last roll made.
     void End();
 
     bool Running() const { return running; }
@@ -61,6 +68,11 @@ public:
     int LowestSum() const { return runDice; }
     int HighestSum() const { return runDice * runDie.Faces(); }
     const RollRecord& Record() const { return record; }
+    // The mean of the sum over the first rolls, at a few thousand rolls at most (see RunningMean).
+    const std::vector<RunningMean::Point>& RunningMeanPoints() const
+    {
+        return runningMean.Points();
+    }
 
     // Views are told in the order they were added; each outlives the model's telling.
     void AddView(RunView& view) { views.push_back(&view); }
@@ -69,6 +81,8 @@ public:
     void TellEnded(bool followed) const;
 
 private:
+    void KeepMean();
+
     int dice = 1;
     int rolls = 1500;
     Die die;
@@ -80,6 +94,7 @@ private:
     Die runDie;
     std::vector<int> counts;
     RollRecord record;
+    RunningMean runningMean;
     std::optional<DiceRun> run;
     std::vector<RunView*> views;
 };

@@ -46,6 +46,14 @@ Json FirstRolls(const RollRecord& record, int dice)
     return rolls;
 }
 
+Json RunningMeanPoints(const std::vector<RunningMean::Point>& points)
+{
+    Json list = Json::array();
+    for (const RunningMean::Point& point : points)
+        list.push_back({{"roll", point.roll}, {"mean", point.mean}});
+    return list;
+}
+
 } // namespace
 
 void WriteRunJson(const RunModel& run, std::ostream& out)
@@ -64,7 +72,7 @@ void WriteRunJson(const RunModel& run, std::ostream& out)
     json["mean"] = Compared(rolled, comparison.ObservedMean(), theory.Mean());
     json["sd"] = Compared(rolled, comparison.ObservedDeviation(), theory.StandardDeviation());
     json["chi_square"] = ChiSquare(comparison.Test(), run.TestsAgainstFair());
-    json["running_mean"] = Json::array();
+    json["running_mean"] = RunningMeanPoints(run.RunningMeanPoints());
     json["first_rolls"] = FirstRolls(run.Record(), theory.Dice());
     out << json.dump() << '\n';
 }

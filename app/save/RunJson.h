@@ -10,7 +10,8 @@ class RunModel;
 // count and its exact probability), mean and sd (observed and expected, the deviations with n as
 // the divisor), chi_square (statistic, df, p, all null when there are too few rolls for the
 // test, and tested_against, "fair" or "die": fair dice of as many faces, or the run's die),
-// running_mean (empty for now) and first_rolls (the faces of the first rolls, as many as the
-// record holds). Observed values of a run without rolls
-// are null. Numbers read back exactly; the same run gives the same text.
+// running_mean (the mean of the sum over the first n rolls, as roll and mean pairs, at most
+// 5000 of them, the last at the last roll) and first_rolls (the faces of the first rolls, as many
+// as the record holds). Observed values of a run without rolls are null. Numbers read back exactly;
+// the same run gives the same text.
 void WriteRunJson(const RunModel& run, std::ostream& out);

@@ -2,7 +2,7 @@
 
 #include "app/run/DieChoice.h"
 #include "app/run/RunArguments.h"
-#include "app/run/RunProgress.h"
+#include "app/run/RunDriver.h"
 #include "app/window/ColumnGraphPage.h"
 #include "app/window/DieImages.h"
 #include "app/window/DoubleClickFilter.h"
@@ -419,12 +419,12 @@ void DiceFrame::Run()
         return;
     runOnStack = true;
     progressGauge->SetValue(0);
-    const RunProgress progress(model.Rolls());
-    progressGauge->SetRange(progress.gaugeRange);
+    RunDriver driver(model, *this);
+    progressGauge->SetRange(driver.Progress().gaugeRange);
     SetRunControls(true);
     model.Start(seedSource());
     PrepareViews();
-    const bool finished = RollLoop(progress);
+    const bool finished = driver.Drive();
     runOnStack = false;
     if (finished)
         FinishRun(Progressive());
@@ -432,43 +432,20 @@ void DiceFrame::Run()
         Destroy(); // the window was closed during the run
 }
 
-// Rolls until all rolls are made or the run is stopped; false if the window was closed.
-bool DiceFrame::RollLoop(const RunProgress& progress)
-{
-    while (model.Made() < model.Rolls()) {
-        long n;
-        if (Progressive()) {
-            model.RollOne();
-            model.Pace().RollMade(Now());
-            n = model.Made();
-            UpdateViewsAfterRoll();
-            if (progress.IsUpdatePoint(n))
-                progressGauge->SetValue(progress.GaugeValue(n));
-        } else {
-            // Only the progress points matter between rolls here, so roll up to the next one.
-            n = std::min<long>(model.Rolls(), (model.Made() / progress.updateInterval + 1) *
-                                                  progress.updateInterval);
-            model.RollUntil(n);
-            if (!progress.IsUpdatePoint(n))
-                break;
-            progressGauge->SetValue(progress.GaugeValue(n));
-        }
-        if (!YieldAndCheck(n))
-            return false;
-    }
-    return true;
-}
+// The run driver's host: the window follows the rolls while progressive analysis is on, moves
+// its progress bar, and lets events through between two steps of the run.
+bool DiceFrame::FollowsRolls() const { return Progressive(); }
 
-// Lets events through; then false if the window is closing. A Stop ends the run after n rolls.
-bool DiceFrame::YieldAndCheck(long n)
+double DiceFrame::Seconds() const { return Now(); }
+
+void DiceFrame::ShowProgress(long value) { progressGauge->SetValue(value); }
+
+// Lets events through and waits for the pace; then false if the window is closing.
+bool DiceFrame::BetweenSteps()
 {
     wxTheApp->Yield(false);
     PauseForPace();
-    if (closing)
-        return false;
-    if (!model.Running())
-        model.SetRolls(static_cast<int>(n));
-    return true;
+    return !closing;
 }
 
 // At a chosen pace a progressive run waits for events until its next roll is due, so the window
@@ -512,11 +489,9 @@ double DiceFrame::Now()
 
 // ---- Views ----
 
-// The three view operations of a run: its start, each roll while progressive analysis is on,
-// and its end, whether or not the views followed it roll by roll.
+// The view operations of a run besides each roll, which the run driver tells: its start, and
+// its end, whether or not the views followed it roll by roll.
 
 void DiceFrame::PrepareViews() { model.TellStarted(); }
-
-void DiceFrame::UpdateViewsAfterRoll() { model.TellRollMade(Now()); }
 
 void DiceFrame::ShowFinalResults(bool followed) { model.TellEnded(followed); }

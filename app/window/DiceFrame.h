@@ -2,6 +2,7 @@
 
 #include "app/export/RunPicture.h"
 #include "app/run/EntropySeed.h"
+#include "app/run/RunDriver.h"
 #include "app/run/RunModel.h"
 
 #include <wx/frame.h>
@@ -16,7 +17,6 @@ class NumberSpin;
 class ResultsNotebook;
 class RollLogFollower;
 class RollLogView;
-class RunProgress;
 class PrintCommand;
 class SaveCommand;
 class WindowZoom;
@@ -38,7 +38,7 @@ class wxUpdateUIEvent;
 // through between rolls so that Stop, closing and repaints still work. The run's state is the
 // model's; the log box and each page of the notebook are views of it, told through the model
 // when a run starts, after each roll while progressive analysis is on, and when it ends.
-class DiceFrame : public wxFrame {
+class DiceFrame : public wxFrame, private RunDriver::Host {
 public:
     enum {
         ID_START = 1,
@@ -94,8 +94,10 @@ private:
 
     void RequestStop();
     void Run();
-    bool RollLoop(const RunProgress& progress);
-    bool YieldAndCheck(long n);
+    bool FollowsRolls() const override;
+    double Seconds() const override;
+    void ShowProgress(long value) override;
+    bool BetweenSteps() override;
     void PauseForPace();
     static void DispatchFor(double seconds);
     void FinishRun(bool progressive);
@@ -103,7 +105,6 @@ private:
     bool Progressive() const;
 
     void PrepareViews();
-    void UpdateViewsAfterRoll();
     void ShowFinalResults(bool followed);
     static double Now();
 

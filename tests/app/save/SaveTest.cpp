@@ -313,7 +313,9 @@ TEST_F(SaveTest, JsonReadsBackAsEverythingAboutTheRun)
     EXPECT_EQ(json["mean"]["expected"], 2 * 114673 / 32768.0); // the faces times their draws
     EXPECT_EQ(json["chi_square"]["df"], 10);
     EXPECT_EQ(json["chi_square"]["tested_against"], "die");
-    EXPECT_EQ(json["running_mean"], Json::array());
+    const Json& means = json["running_mean"];
+    ASSERT_EQ(means.size(), run.RunningMeanPoints().size());
+    EXPECT_EQ(means.back(), Json({{"roll", ROLLS}, {"mean", comparison.ObservedMean()}}));
     ASSERT_EQ(json["first_rolls"].size(), 10000u);
     DiceRoller roller(2, SEED);
     for (const Json& roll : json["first_rolls"]) {
