@@ -6,10 +6,10 @@
 
 // The settings Zobrin keeps from one start to the next: the zoom the user chose last, the setting
 // Zoom of the section [View], and the window's place at its last close, the setting Place of the
-// section [Window] (x,y,width,height in pixels). They live in $XDG_CONFIG_HOME/zobrin/settings (by default
+// section [Window]. They live in $XDG_CONFIG_HOME/zobrin/settings (by default
 // ~/.config/zobrin/settings), read as SettingsText reads it. A file that is missing, or says no
-// valid zoom clearly, gives the defaults and is left as it is until the user changes a setting:
-// reading never writes. A change rewrites the zoom's line only, keeping every other line, and
+// valid setting clearly, gives the defaults and is left as it is until the user changes a setting:
+// reading never writes. A change rewrites that setting's line only, keeping every other line, and
 // writes the file whole or not at all. A file that cannot be read (not a regular file, too large,
 // or refused) is never written over: the first change says so on the messages' stream.
 class KeptSettings {
