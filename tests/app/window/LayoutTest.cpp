@@ -94,9 +94,9 @@ protected:
     void ForEveryZoomAndPage(const std::function<void(const std::string& where)>& check)
     {
         // Asked again while the window manager may not have taken the window in yet.
-        for (int ask = 0; ask < 5 && !frame->IsMaximized(); ++ask) {
+        for (int ask = 0; ask < 10 && !frame->IsMaximized(); ++ask) {
             frame->Maximize();
-            WaitFor([&] { return frame->IsMaximized(); }, 2);
+            WaitFor([&] { return frame->IsMaximized(); }, 3);
         }
         ASSERT_TRUE(frame->IsMaximized());
         for (const int percent : ZoomLevel::STEPS) {
